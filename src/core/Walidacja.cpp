@@ -1,0 +1,139 @@
+// Trzy sprawdzenia danych obiektu przed obliczeniem: parametry przekroju, zgodność
+// sum wymiarów i długości elementów. Pierwszy błąd kończy sprawdzenie.
+#include <cmath>
+
+#include "common/Formatowanie.h"
+#include "core/ObiektMostowy.h"
+
+namespace {
+const char* const NiezgodnaSuma = "Niezgodna suma wymiarów dolnych z górnymi\r         ";
+}
+
+bool Ujemny(const std::string& Nazwa, std::string& Msg, double X)
+{
+    if (X < 0) {
+        Msg = Format("Parametr \"%s\" nie może być ujemny", {Nazwa});
+        return true;
+    }
+    return false;
+}
+
+bool ZaMaly(const std::string& Nazwa, std::string& Msg, double X, double Min)
+{
+    if (X < Min) {
+        if (X == 0) Msg = Format("Parametr \"%s\" powinien być dodatni (%f)", {Nazwa, X});
+        else Msg = Format("Parametr \"%s\" ma za małą wartość. (%f)", {Nazwa, X});
+        return true;
+    }
+    return false;
+}
+
+bool tObiektMostowy::SprawdzParametry(std::string& Msg) const
+{
+    if (Ujemny("Szerokość lewej opaski", Msg, a1) || Ujemny("Szerokość prawej opaski", Msg, a2) ||
+        Ujemny("Szerokość lewego chodnika", Msg, c1) || Ujemny("Szerokość prawego chodnika", Msg, c2) ||
+        Ujemny("Szerokość nawierzchni", Msg, b) || Ujemny("Rozstaw osiowy", Msg, P) ||
+        Ujemny("Rozstaw dźwigarów", Msg, B))
+        return false;
+
+    const double nd = n;
+    switch (Przekroj) {
+    case pWielodzwigaroweZKraweznikami:
+        if (ZaMaly("Rozstaw osiowy skrajnych dźwigarów", Msg, B, 1.0) || ZaMaly("Liczba dźwigarów", Msg, nd, 2))
+            return false;
+        break;
+    case pWielodzwigaroweBezKraweznikow:
+    case pWielodzwigaroweZBarierami:
+        if (ZaMaly("Rozstaw osiowy dźwigarów", Msg, B, 1.0) || ZaMaly("Liczba dźwigarów", Msg, nd, 2)) return false;
+        break;
+    case pDwudzwigaroweJezdniaDolna:
+        if (ZaMaly("Rozstaw osiowy skrajnych dźwigarów", Msg, B, 1.0) || ZaMaly("Szerokość dźwigara", Msg, g1, 0) ||
+            ZaMaly("Szerokość lewego krawężnika", Msg, k1, 0) || ZaMaly("Szerokość prawego krawężnika", Msg, k2, 0))
+            return false;
+        break;
+    case pPlytoweZKraweznikami:
+    case pPlytoweBezKraweznikow:
+    case pPlytoweZBarierami:
+        if (ZaMaly("Szerokość płyty", Msg, P, 1.5)) return false;
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+bool tObiektMostowy::SprawdzSumy(std::string& Msg) const
+{
+    double gora = 0, dol = 0;
+    const char* wzor = nullptr;
+    switch (Przekroj) {
+    case pWielodzwigaroweZKraweznikami:
+        gora = c1 + a1 + b + a2 + c2;
+        dol = e1 + B + e2;
+        wzor = "c1+a1+b+a2+c2 <> e1+B+e2";
+        break;
+    case pWielodzwigaroweBezKraweznikow:
+        gora = a1 + b + a2;
+        dol = e1 + B + e2;
+        wzor = "a1+b+a2 <> e1+B+e2";
+        break;
+    case pDwudzwigaroweJezdniaDolna:
+        gora = g1 + k1 + a1 + b + a2 + k2;
+        dol = B;
+        wzor = "g+k1+a1+b+a2+k2 <> B";
+        break;
+    case pPlytoweZKraweznikami:
+        gora = c1 + a1 + b + a2 + c2;
+        dol = e1 + P + e2;
+        wzor = "c1+a1+b+a2+c2 <> e1+P+e2";
+        break;
+    case pPlytoweBezKraweznikow:
+        gora = a1 + b + a2;
+        dol = P;
+        wzor = "a1+b+a2 <> P";
+        break;
+    default:
+        return true;
+    }
+    if (std::fabs(gora - dol) > 0.01 + 1e-12) {
+        Msg = std::string(NiezgodnaSuma) + wzor;
+        return false;
+    }
+    return true;
+}
+
+bool tObiektMostowy::SprawdzDlugosci(std::string& Msg) const
+{
+    for (int i = 1; i <= LiczbaElementow; ++i) {
+        const tElement& e = Elementy[i];
+        if (JestWspornikiem(e.Rodzaj)) {
+            if (e.Dlugosc < 1.5) {
+                Msg = Format("%s: długość mniejsza od 1.5 m", {e.Nazwa});
+                return false;
+            }
+            if (e.Dlugosc > 15.0) {
+                Msg = Format("%s: długość większa od 15.0 m", {e.Nazwa});
+                return false;
+            }
+        } else {
+            if (e.Dlugosc < 3.0) {
+                Msg = Format("%s: rozpiętość mniejsza niż 3 m", {e.Nazwa});
+                return false;
+            }
+            if (e.Dlugosc > 120.0) {
+                Msg = Format("%s: rozpiętość większa od 120 m", {e.Nazwa});
+                return false;
+            }
+        }
+        // Wspornik belki przegubowej bierze przęsło zawieszone od sąsiada; bez niego
+        // obliczenie szłoby z przęsłem 0 i dałoby nośność bez sensu.
+        const bool brakSasiada =
+            (e.Rodzaj == rWspornikLewy && (i == 1 || Elementy[i - 1].Rodzaj != rBelkaSwobodnie)) ||
+            (e.Rodzaj == rWspornikPrawy && (i == LiczbaElementow || Elementy[i + 1].Rodzaj != rBelkaSwobodnie));
+        if (brakSasiada) {
+            Msg = Format("%s: brak przęsła zawieszonego przy wsporniku", {e.Nazwa});
+            return false;
+        }
+    }
+    return true;
+}
