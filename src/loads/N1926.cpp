@@ -1,28 +1,87 @@
-// Zaślepka do czasu wprowadzenia modelu obciążenia.
+// Model obciążenia normatywu 1926: wielomiany rozpiętości klasy I razy współczynnik
+// poprzeczny, tłum na chodniku bez współczynnika dynamicznego (długość elementu nie
+// wchodzi nigdzie); klasy II i III to klasa I razy 0,8 i 0,4.
+#include "common/Pomocnicze.h"
+#include "common/Slad.h"
 #include "loads/ModeleObciazenia.h"
+#include "loads/Wielomiany.h"
+#include "loads/Wspolne.h"
 
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+namespace {
+constexpr double CzynnikiKlas[3] = {1.0, 0.8, 0.4};
+constexpr tPlyta Plyta1926{0.3125, 12, 20, 48};
 
-bool N1926Przekroj0(int Klasa, int n, double& M1N, double B, double c1c2, double L, double& TN, std::string& Err, double Dl)
+// Klasa, odmowa L = 270 (poza płytą), potem zakres [3, Lmax].
+bool SprawdzKlaseIRozpietosc(int Klasa, double L, bool sprawdz270, double Lmax, std::string& Err)
 {
-    Err = "Brak algorytmu";
-    return false;
+    if (!SprawdzKlase(Klasa, {1, 2, 3}, Err)) return false;
+    if (sprawdz270 && SprawdzL270(Err, L)) return false;
+    return SprawdzRozpietosc(L, Lmax, Err);
 }
 
-bool N1926Przekroj0N2(int Klasa, double& M1N, double& TN, double a1a2, double b, double c, double L, std::string& Err, double Dl)
+// Kolumna H (dwa dźwigary) razy rho oraz tłum na szerokości chodnika.
+void EfektyH(double L, double rho, double chodnik, double& M1N, double& TN)
 {
-    Err = "Brak algorytmu";
-    return false;
+    const tWielomianyNormatywu& w = Wielomiany1926();
+    M1N = Wartosc(w.MomentH, L) * rho + chodnik * Wartosc(w.TlumMoment, L);
+    TN = Wartosc(w.SilaH, L) * rho + chodnik * Wartosc(w.TlumSila, L);
+}
+}  // namespace
+
+bool N1926Przekroj0(int Klasa, int n, double& M1N, double B, double c1c2, double L, double& TN, std::string& Err,
+                    double /*Dl*/)
+{
+    if (!SprawdzKlaseIRozpietosc(Klasa, L, true, 120, Err)) return false;
+    if (n < 2) return BladZaMala(Err, "n");
+
+    const tWielomianyNormatywu& w = Wielomiany1926();
+    double rho = 0.4 * B / ((n - 1) * L);
+    double chodnik = (c1c2 - 0.8) / n;
+    double m = Wartosc(w.MomentF, L) * rho + Wartosc(w.TlumMoment, L) * chodnik;
+    double t = Wartosc(w.SilaF, L) * rho + Wartosc(w.TlumSila, L) * chodnik;
+    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, false, false);
+    M1N = m;
+    TN = t;
+    return true;
 }
 
-bool N1926Przekroj2(int Klasa, double& M1N, double& TN, double B, double c, double g1, double k1k2, double L, std::string& Err, double Dl)
+bool N1926Przekroj0N2(int Klasa, double& M1N, double& TN, double a1a2, double b, double c, double L,
+                      std::string& Err, double /*Dl*/)
 {
-    Err = "Brak algorytmu";
-    return false;
+    if (!SprawdzKlaseIRozpietosc(Klasa, L, true, 120, Err)) return false;
+
+    double R, rho, m, t;
+    SladUstaw("R", R, (b + a1a2) / 2 + 2.5);
+    SladUstaw("R/L", rho, R / L);
+    EfektyH(L, rho, c - 0.4, m, t);
+    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, true, false);
+    M1N = m;
+    TN = t;
+    return true;
 }
 
-bool N1926Przekroj3(int Klasa, double& M1N, double& TN, double L, std::string& Err, double Dl)
+bool N1926Przekroj2(int Klasa, double& M1N, double& TN, double B, double c, double g1, double k1k2, double L,
+                    std::string& Err, double /*Dl*/)
 {
-    Err = "Brak algorytmu";
-    return false;
+    if (!SprawdzKlaseIRozpietosc(Klasa, L, true, 120, Err)) return false;
+
+    double r = (B - g1 - k1k2) / 2 + 2.5;
+    double m, t;
+    EfektyH(L, r / L, c, m, t);
+    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, false, false);
+    M1N = m;
+    TN = t;
+    return true;
+}
+
+bool N1926Przekroj3(int Klasa, double& M1N, double& TN, double L, std::string& Err, double /*Dl*/)
+{
+    if (!SprawdzKlaseIRozpietosc(Klasa, L, false, 100, Err)) return false;
+
+    double m = MomentPlyty(Plyta1926, L);
+    double t = NieDotyczy;
+    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, false, true);
+    M1N = m;
+    TN = t;
+    return true;
 }
