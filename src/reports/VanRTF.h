@@ -1,0 +1,66 @@
+#pragma once
+// Sekwencyjny zapis dokumentu RTF: stała ramka (A4, cztery czcionki, szesnaście kolorów,
+// styl nagłówka i stopki, numery stron), akapity, przebiegi, tabele o stałych szerokościach
+// kolumn. Każda operacja dopisuje od razu wiersz do pliku; teksty przychodzą w UTF-8,
+// a do pliku trafiają jako bajty Windows-1250, wiersze kończy CR LF. Tekst nie jest
+// zamieniany: "\", "{" i "}" działają jako znaczniki RTF (tekst użytkownika trzeba przed
+// podaniem przepuścić przez TekstRtf).
+#include <fstream>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// Okno komunikatu modułu: tytuł i treść ("\r" to nowy wiersz). Okno programu ustawia
+// własne; domyślnie komunikat trafia na standardowe wyjście błędów.
+using tPokazKomunikat = std::function<void(const std::string& Tytul, const std::string& Tekst)>;
+void UstawKomunikatyRtf(tPokazKomunikat pokaz);
+
+// Tekst użytkownika jako dosłowny tekst RTF: "\", "{" i "}" poprzedzone "\".
+std::string TekstRtf(std::string_view tekst);
+
+class TRtfDoc {
+public:
+    std::string FileName;
+    bool HasHeader = false;
+    bool HasFooter = false;
+    std::string HeaderText;
+    std::string FooterText;
+    bool PageNumbers = false;
+    bool Underline = false;
+    bool Bold = false;
+    bool Italic = false;
+    int Colour = 1;
+    int FontSize = 24;
+    int FontNo = 4;
+
+    bool Open(const std::string& Nazwa, const std::string& Naglowek, const std::string& Stopka, bool NumeryStron);
+    // Zamyka dokument; false, gdy któryś zapis od otwarcia się nie udał.
+    bool Close();
+    void WriteParagraph(std::string_view Tekst);
+    void WriteText(std::string_view Tekst);
+    void WriteCell(std::string_view Tekst);
+    void WriteRaw(std::string_view Tekst);
+    void WriteParBreak();
+    void AlignLeft();
+    void AlignRight();
+    void AlignCenter();
+    void SetBold() { Bold = true; }
+    void SetPlain();
+    void SetFontSize(int Punkty) { FontSize = 2 * Punkty; }
+    void SetFixedFont() { FontNo = 11; }
+    // Szerokości w cm i teksty komórek, każde zakończone ";"; ramka to nazwa słowa
+    // sterującego grubości linii bez "\" (pusta: bez ramek).
+    void WriteTableRow(std::string_view Szerokosci, std::string_view Komorki, std::string_view Ramka = {});
+
+    // true, gdy któryś zapis od otwarcia się nie powiódł (np. pełny dysk).
+    bool BladZapisu() const { return plik_.is_open() && !plik_.good(); }
+
+    // Przedrostek przebiegu w bieżącym stanie formatowania ("\f11\fs20\cf1 ").
+    std::string PrzedrostekPrzebiegu() const;
+
+private:
+    void Wiersz(std::string_view tekst);
+    void PiszRamke();
+
+    std::ofstream plik_;
+};
