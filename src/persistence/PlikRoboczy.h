@@ -1,0 +1,40 @@
+#pragma once
+// Plik roboczy *.PTV (i plik stanu PT.INI): sekcje INFO, OBIEKT, PP, PD, CALC.
+// Tu jest tylko format; kolejność ustawiania pól okna przy wczytaniu zna przebieg.
+#include <array>
+#include <string>
+
+#include "core/InfoObiektu.h"
+#include "core/UkladElementow.h"
+#include "persistence/PlikIni.h"
+
+constexpr int LiczbaParametrow = 14;  // A1 A2 B BB C1 C2 E1 E2 K1 K2 P G G2 N
+
+// Stan pól okna zapisywany w pliku.
+struct tDanePliku {
+    tInfoObiektu Info;
+    int Schemat = 0;
+    int Przesla = 1;
+    int Normatyw = 0;
+    int Klasa = 0;
+    int Przekroj = 0;
+    std::array<double, LiczbaParametrow> Parametry{};  // kolejność kluczy sekcji PP
+    std::array<double, MaksWierszy> Dlugosci{};        // L1 … L91
+    int LiczbaDlugosci = 0;                            // k: ile kluczy L zapisać
+};
+
+// Wynik zapisywany w sekcji CALC.
+struct tWynikiPliku {
+    double M1N = 0, TN = 0, TP = 0, PTV = 0;
+};
+
+// Klucz sekcji PP parametru i (0..13).
+const char* KluczParametru(int i);
+
+// Czyta dane z pliku INI: brakujące i nieliczbowe wartości dają wartości domyślne
+// (OBIEKT: 0, 1 dla PRZES; PP i PD: 0; INFO: pusty tekst). Zakresy sprawdza wczytujący.
+tDanePliku CzytajDanePliku(const tPlikIni& ini);
+
+// Zmienia plik w pamięci jak zapis okna: INFO tylko przy niepustym JNI, OBIEKT,
+// PP i PD od nowa, CALC usunięta i zapisana tylko, gdy wyniki są podane.
+void ZapiszDanePliku(tPlikIni& ini, const tDanePliku& dane, const tWynikiPliku* wyniki);

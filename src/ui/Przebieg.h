@@ -1,0 +1,105 @@
+#pragma once
+// Przebieg przeliczenia okna głównego bez zestawu narzędzi okienkowych: wypełnienie
+// obiektu mostowego z pól, sprawdzenia, Oblicz, wyniki i komunikaty, lista klas,
+// widoczność pól, tytuł, edytor rozpiętości, pliki robocze i plik stanu PT.INI.
+// Okno Qt przekazuje tu swoje zdarzenia; CLI i testy używają widoku w pamięci.
+#include <string>
+#include <vector>
+
+#include "core/InfoObiektu.h"
+#include "core/ObiektMostowy.h"
+#include "ui/Widok.h"
+
+// Wypełnia obiekt z pól widoku: UstawDane, potem elementy wierszy 1..k edytora.
+void PobierzDane(Widok& widok, tObiektMostowy& obiekt);
+
+// Etap, na którym przeliczenie się zatrzymało.
+enum class tEtap : int {
+    Brak = 0,       // wszystko poprawne
+    Parametry = 1,  // SprawdzParametry
+    Sumy = 2,       // SprawdzSumy
+    Dlugosci = 3,   // SprawdzDlugosci
+    Oblicz = 4,     // Oblicz
+};
+
+struct tWynikPrzeliczenia {
+    tEtap Etap = tEtap::Brak;
+    std::string Komunikat;  // komunikat etapu, z CR zachowanym
+    bool Poprawne() const { return Etap == tEtap::Brak; }
+};
+
+// Trzy sprawdzenia i Oblicz w tej kolejności; pierwszy błąd kończy.
+tWynikPrzeliczenia SprawdzIOblicz(tObiektMostowy& obiekt);
+// Wiersze obszaru komunikatów dla wyniku (nagłówek błędu i komunikat albo
+// pusty wiersz i "OBLICZENIA POPRAWNE").
+std::vector<std::string> LinieKomunikatow(const tWynikPrzeliczenia& wynik);
+// Teksty panelu wyników po udanym obliczeniu (" %0.4f", puste dla 1e20, " %0.0f [T]").
+tTekstyWynikow TekstyWynikow(const tObiektMostowy& obiekt);
+
+// Tytuł okna z danych identyfikacyjnych.
+std::string TytulOkna(const tInfoObiektu& info);
+// Reguła listy klas dla wybranego normatywu; true, gdy listę przebudowano.
+bool RegulaListyKlas(Widok& widok);
+// Widoczność pól szerokości i podpisów wierszy dla wybranego przekroju.
+void UstawWidocznosc(Widok& widok);
+// Wiersze edytora rozpiętości i widoczność pola "Liczba przęseł" dla schematu.
+void BudujPrzesla(Widok& widok);
+// Długości wierszy 1..k w użyciu (k z LiczbaWierszy dla schematu i liczby przęseł).
+int WierszeWUzyciu(const Widok& widok);
+
+class tGlownyPrzebieg {
+public:
+    // Utworzenie okna: listy wypełnione, pierwsze pozycje wybrane, przeliczanie wyłączone,
+    // komunikat pierwszego zapisu oczekuje.
+    explicit tGlownyPrzebieg(Widok& widok);
+
+    // Pierwsze pokazanie okna: katalogi danych, PT.INI, przeliczenie.
+    void Uruchom();
+    // Zamknięcie okna: zapis PT.INI; błąd zapisu pokazany w oknie komunikatu.
+    bool Zamknij();
+
+    // Zdarzenia okna.
+    void ZmianaPrzekroju();
+    void ZmianaSchematu();
+    void ZmianaLiczbyPrzesel();
+    void ZmianaDlugosci();
+    void ZmianaNormatywu();
+    void ZmianaKlasy();
+    void ZmianaSzerokosci();
+
+    // Przeliczenie, gdy włączone (zdarzenia pól).
+    void PrzeliczDane();
+    // Pełne przeliczenie i pokazanie wyniku; zwraca wynik etapów.
+    tWynikPrzeliczenia Przelicz();
+
+    // Plik roboczy (ścieżka pełna). WczytajDane nigdy nie zgłasza błędu.
+    void WczytajDane(const std::string& sciezka);
+    bool ZapiszDane(const std::string& sciezka);
+
+    // Polecenie "Informacje" po zatwierdzeniu okna: pola przycięte, tytuł.
+    void UstawInfo(const tInfoObiektu& zOkna);
+    // Polecenie "Zapisz" po zatwierdzeniu okna identyfikacji.
+    bool Zapisz(const tInfoObiektu& zOkna);
+    // Ścieżka pliku polecenia "Zapisz" dla danych identyfikacyjnych.
+    static std::string SciezkaZapisu(const tInfoObiektu& info);
+
+    void UstawTytul();
+
+    Widok& WidokOkna() { return widok_; }
+    tObiektMostowy& Obiekt() { return obiekt_; }
+    const tObiektMostowy& Obiekt() const { return obiekt_; }
+    const tInfoObiektu& Info() const { return info_; }
+    void UstawInfoBezZmian(const tInfoObiektu& info) { info_ = info; }
+    bool PrzeliczanieWlaczone() const { return przeliczanie_; }
+    void WlaczPrzeliczanie(bool wlacz) { przeliczanie_ = wlacz; }
+    bool KomunikatPierwszegoZapisu() const { return pierwszyZapis_; }
+    const tWynikPrzeliczenia& OstatniWynik() const { return ostatni_; }
+
+private:
+    Widok& widok_;
+    tObiektMostowy obiekt_;
+    tInfoObiektu info_;
+    bool przeliczanie_ = false;
+    bool pierwszyZapis_ = true;
+    tWynikPrzeliczenia ostatni_;
+};
