@@ -17,7 +17,8 @@ int LiczbaPasmPlyty(double P)
 double RozstawSkrajnychPasm(double P)
 {
     const int N = LiczbaPasmPlyty(P);
-    const double B = (N - 1) * P / N;
+    // Jedno pasmo: B = 0 także dla ujemnego P (bez "-0" w śladzie i komunikatach).
+    const double B = N == 1 ? 0.0 : (N - 1) * P / N;
     SladWartosc("B", B);
     return B;
 }
@@ -56,7 +57,9 @@ void ObliczRzedne(double P, double L, double& Eta1, double& EtaN)
 
 double RzednaParaboliczna(double Eta1, double EtaN, double B, double x)
 {
-    return Eta1 - (Eta1 - EtaN) * x * (2 * B - x) / (B * B);
+    // Rozszerzona precyzja jak przy rzędnych: η(B) daje po zaokrągleniu dokładnie EtaN.
+    const long double e1 = Eta1, xx = x, bb = B;
+    return static_cast<double>(e1 - (e1 - EtaN) * xx * (2 * bb - xx) / (bb * bb));
 }
 
 double RzednaDzwigara(double n, double B, double x)
