@@ -1,0 +1,47 @@
+#pragma once
+// Przeglądarka tekstu: ślad obliczeń i raporty tekstowe, tylko do odczytu.
+// Tekst można zapisać do pliku, wydrukować i oglądać inną czcionką.
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QPlainTextEdit;
+class QPrinter;
+
+class TOknoHelp : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TOknoHelp(QWidget* rodzic = nullptr);
+    ~TOknoHelp() override;
+
+    // Plik zapisany przez program (Windows-1250); brak pliku: nic się nie dzieje.
+    void PokazPlik(const QString& tytul, const QString& sciezka);
+    // Kopia wierszy bieżącego śladu obliczeń pod tytułem "Ślad obliczeń".
+    void PokazSlad();
+
+    // Zapis pokazanych wierszy: Windows-1250, każdy wiersz zakończony CR LF.
+    bool ZapiszDoPliku(const QString& sciezka) const;
+    // Wydruk z tytułem okna jako nazwą zadania.
+    void Drukuj(QPrinter& drukarka) const;
+
+    QString Tekst() const;
+
+    // Okienko "UWAGA" przy próbie pisania; testy podstawiają własne.
+    std::function<void(const QString& tytul, const QString& tresc)> PokazUwage;
+
+    QPlainTextEdit* Memo;
+    QAction* acZapisz;
+    QAction* acDrukuj;
+    QAction* acCzcionka;
+    QAction* acKoniec;
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void Pokaz(const QString& tytul, const QString& tekst);
+    void ZapiszJako();
+    void DrukujZOknem();
+    void ZmienCzcionke();
+};
