@@ -1,16 +1,177 @@
-// Zaślepka: polecenia raportów dochodzą razem z raportami.
+// Polecenia raportów pontiva-cli. Plik roboczy wczytuje przebieg okna do widoku w pamięci,
+// tak jak robi to okno; raport i porównanie liczą potem to samo co polecenia okna.
 #include "cli/KomendyRaportow.h"
 
+#include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+#include "common/Regionalne.h"
+#include "reports/Porownanie.h"
+#include "reports/Raport.h"
+#include "reports/SprawdzRaport.h"
+#include "ui/Przebieg.h"
+#include "ui/WidokPamieci.h"
 
 namespace {
-int Niedostepne()
+
+const char* const UzycieRaport = "Użycie: pontiva-cli raport PLIK.PTV -o RAPORT.RTF [--data TEKST] [--separator ,|.]";
+const char* const UzycieNormy = "Użycie: pontiva-cli normy PLIK.PTV [-o PLIK.TXT] [--separator ,|.]";
+const char* const UzycieSprawdz = "Użycie: pontiva-cli sprawdz RAPORT.RTF";
+const char* const KomBrakPliku = "Nie można odczytać pliku: ";
+const char* const KomRaportZapisany = "Raport zapisany: ";
+const char* const KomKodZgodny = "Kod kontrolny zgodny z treścią raportu: ";
+const char* const KomKodNiezgodny = "Kod kontrolny NIEZGODNY z treścią raportu.";
+const char* const KomWydrukowany = "  wydrukowany: ";
+const char* const KomObliczony = "  z treści:    ";
+const char* const KomNieczytelny = "To nie jest czytelny raport urzędowy: ";
+
+constexpr int WynikOdmowa = 1;
+constexpr int WynikUzycie = 2;
+
+struct tArgumenty {
+    std::string Plik;
+    std::string Wyjscie;
+    std::string Data;
+    bool Poprawne = true;
+};
+
+// Komunikat okna na standardowe wyjście błędów: CR rozdziela wiersze.
+void Blad(const std::string& tekst)
 {
-    std::fputs("Polecenie jeszcze niedostępne\n", stderr);
-    return 2;
+    std::string t = tekst;
+    for (char& z : t)
+        if (z == '\r') z = '\n';
+    std::cerr << t << '\n';
 }
+
+tArgumenty Czytaj(const std::vector<std::string>& a, bool zWyjsciem, bool zData)
+{
+    tArgumenty w;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const bool maWartosc = i + 1 < a.size();
+        if (zWyjsciem && a[i] == "-o" && maWartosc) {
+            w.Wyjscie = a[++i];
+        } else if (zData && a[i] == "--data" && maWartosc) {
+            w.Data = a[++i];
+        } else if (zWyjsciem && a[i] == "--separator" && maWartosc && a[i + 1].size() == 1 &&
+                   (a[i + 1] == "," || a[i + 1] == ".")) {
+            Regionalne().SeparatorDziesietny = a[++i][0];
+        } else if (w.Plik.empty() && !a[i].empty() && a[i][0] != '-') {
+            w.Plik = a[i];
+        } else {
+            w.Poprawne = false;
+        }
+    }
+    if (w.Plik.empty()) w.Poprawne = false;
+    return w;
+}
+
+std::string Dzisiaj()
+{
+    const std::time_t teraz = std::time(nullptr);
+    std::tm czas{};
+    localtime_r(&teraz, &czas);
+    return FormatujDate(czas.tm_year + 1900, czas.tm_mon + 1, czas.tm_mday);
+}
+
+// Okno w pamięci z wczytanym plikiem roboczym; nullptr, gdy pliku nie ma.
+struct tOkno {
+    tWidokPamieci Widok;
+    tGlownyPrzebieg Przebieg{Widok};
+};
+
+std::unique_ptr<tOkno> Wczytaj(const std::string& plik)
+{
+    std::ifstream test(plik, std::ios::binary);
+    if (!test.is_open() || std::filesystem::is_directory(plik)) {
+        Blad(KomBrakPliku + plik);
+        return nullptr;
+    }
+    auto okno = std::make_unique<tOkno>();
+    okno->Przebieg.WczytajDane(plik);
+    return okno;
+}
+
 }  // namespace
 
-int KomendaRaport(const std::vector<std::string>&) { return Niedostepne(); }
-int KomendaNormy(const std::vector<std::string>&) { return Niedostepne(); }
-int KomendaSprawdz(const std::vector<std::string>&) { return Niedostepne(); }
+int KomendaRaport(const std::vector<std::string>& argumenty)
+{
+    Regionalne().SeparatorDziesietny = SeparatorZeSrodowiska();
+    const tArgumenty a = Czytaj(argumenty, true, true);
+    if (!a.Poprawne || a.Wyjscie.empty()) {
+        Blad(UzycieRaport);
+        return WynikUzycie;
+    }
+    auto okno = Wczytaj(a.Plik);
+    if (!okno) return WynikUzycie;
+    tInfoObiektu info = okno->Przebieg.Info();
+    const auto wynik = RaportDoPliku(
+        info, [&](tObiektMostowy& o) { PobierzDane(okno->Widok, o); }, a.Wyjscie,
+        a.Data.empty() ? Dzisiaj() : a.Data);
+    if (!wynik.Zapisany) {
+        Blad(std::string(TytulBleduRaportu) + ": " + wynik.Komunikat);
+        return WynikOdmowa;
+    }
+    std::cout << KomRaportZapisany << wynik.Plik << '\n';
+    return 0;
+}
+
+int KomendaNormy(const std::vector<std::string>& argumenty)
+{
+    Regionalne().SeparatorDziesietny = SeparatorZeSrodowiska();
+    const tArgumenty a = Czytaj(argumenty, true, false);
+    if (!a.Poprawne) {
+        Blad(UzycieNormy);
+        return WynikUzycie;
+    }
+    auto okno = Wczytaj(a.Plik);
+    if (!okno) return WynikUzycie;
+    // Opis obiektu z osobnego obiektu wypełnionego z pól; przeliczenia na obiekcie okna.
+    auto naglowek = std::make_unique<tObiektMostowy>();
+    PobierzDane(okno->Widok, *naglowek);
+    const tInfoObiektu info = okno->Przebieg.Info();
+    if (a.Wyjscie.empty()) {
+        std::cout << PolaczWiersze(WierszePorownania(*naglowek, okno->Przebieg.Obiekt(), info), "\n");
+        return std::cout.good() ? 0 : WynikOdmowa;
+    }
+    std::string komunikat;
+    if (!ZapiszPorownanie(*naglowek, okno->Przebieg.Obiekt(), info, a.Wyjscie, komunikat)) {
+        Blad(komunikat);
+        return WynikOdmowa;
+    }
+    return 0;
+}
+
+int KomendaSprawdz(const std::vector<std::string>& argumenty)
+{
+    const tArgumenty a = Czytaj(argumenty, false, false);
+    if (!a.Poprawne) {
+        Blad(UzycieSprawdz);
+        return WynikUzycie;
+    }
+    std::ifstream plik(a.Plik, std::ios::binary);
+    if (!plik.is_open() || std::filesystem::is_directory(a.Plik)) {
+        Blad(KomBrakPliku + a.Plik);
+        return WynikUzycie;
+    }
+    std::ostringstream bajty;
+    bajty << plik.rdbuf();
+    const auto w = SprawdzRaport(bajty.str());
+    switch (w.Stan) {
+    case tStanRaportu::Zgodny: std::cout << KomKodZgodny << w.KodWydrukowany << '\n'; return 0;
+    case tStanRaportu::Niezgodny:
+        std::cout << KomKodNiezgodny << '\n'
+                  << KomWydrukowany << w.KodWydrukowany << '\n'
+                  << KomObliczony << w.KodObliczony << '\n';
+        return 1;
+    case tStanRaportu::Nieczytelny: break;
+    }
+    Blad(KomNieczytelny + w.Opis);
+    return WynikUzycie;
+}

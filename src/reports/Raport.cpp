@@ -1,0 +1,335 @@
+#include "reports/Raport.h"
+
+#include <charconv>
+#include <filesystem>
+#include <memory>
+
+#include "common/Cp1250.h"
+#include "common/Formatowanie.h"
+#include "common/Slad.h"
+#include "core/Nazwy.h"
+#include "reports/MessageDigests.h"
+#include "reports/VanRTF.h"
+
+const char* const TytulBleduRaportu = "BŁĄD";
+
+namespace {
+
+const char* const KomBrakJNI = "BRAK JNI\rOkreśl JNI obiektu i ponownie wywołaj to polecenie.";
+const char* const KomZlyJNI =
+    "Nieprawidłowy JNI\rJNI musi mieć 8 znaków i być liczbą.\rPopraw dane obiektu i ponownie wywołaj to polecenie.";
+const char* const KomBledneDane = "Błędne dane\rUsuń przyczynę błędu i ponownie wywołaj to polecenie.";
+const char* const KomBladZapisu =
+    "Błąd zapisu pliku.\rZamknij wszytkie kopie tego pliku i ponownie wywołaj to polecenie.";
+
+const char* const SzerokosciPozycji = "1;8.5;0.05;6.5;";
+const char* const SzerokosciWymiaru = "0.3;1;11;0.05;4;";
+const char* const WzorPozycji = "%s;%s;:;%s;";
+const char* const WzorLiczby = ";%s;%s;:;%0.2f;";
+const char* const WzorCalkowitej = ";%s;%s;:;%d;";
+const char* const WzorPary = ";%s;%s;:;%0.2f / %0.2f ;";
+
+const char* const Wypelnienie = "....................";
+
+// Przekroje, dla których drukowany jest wiersz wymiaru (bity 0..6).
+constexpr unsigned Typy(std::initializer_list<int> typy)
+{
+    unsigned maska = 0;
+    for (int t : typy) maska |= 1u << t;
+    return maska;
+}
+
+enum class tRodzajWiersza { Liczba, Calkowita, Para };
+
+struct tWymiar {
+    const char* Symbol;
+    const char* Etykieta;
+    tRodzajWiersza Rodzaj;
+    double tObiektMostowy::*Lewa;
+    double tObiektMostowy::*Prawa;
+    unsigned Przekroje;
+};
+
+const tWymiar Wymiary[] = {
+    {"a -", "szer. opaski zewnętrznej lub pobocza (L/P)", tRodzajWiersza::Para, &tObiektMostowy::a1,
+     &tObiektMostowy::a2, Typy({0, 1, 2, 3, 4, 5, 6})},
+    {"b -", "szer. użytkowa jezdni", tRodzajWiersza::Liczba, &tObiektMostowy::b, nullptr, Typy({0, 1, 2, 3, 4, 5, 6})},
+    {"B -", "rozstaw osiowy skrajnych dźwigarów głównych", tRodzajWiersza::Liczba, &tObiektMostowy::B, nullptr,
+     Typy({0, 1, 2, 5, 6})},
+    {"c -", "szer. chodnika (L/P)", tRodzajWiersza::Para, &tObiektMostowy::c1, &tObiektMostowy::c2,
+     Typy({0, 2, 3, 5, 6})},
+    {"e -", "wysięg wspornika płyty (L/P)", tRodzajWiersza::Para, &tObiektMostowy::e1, &tObiektMostowy::e2,
+     Typy({0, 1, 3, 5, 6})},
+    {"g -", "szer. dźwigara w obiekcie dwudźwigarowym z jezdnią dolną lub szer. bariery ochronnej(L/P)",
+     tRodzajWiersza::Para, &tObiektMostowy::g1, &tObiektMostowy::g2, Typy({2, 5, 6})},
+    {"k -", "szer. krawężnika bezpieczeństwa konstrukcji(L/P)", tRodzajWiersza::Para, &tObiektMostowy::k1,
+     &tObiektMostowy::k2, Typy({2, 5, 6})},
+    {"n -", "liczba dźwigarów głównych lub pasm płytowych", tRodzajWiersza::Calkowita, nullptr, nullptr,
+     Typy({0, 1, 5})},
+    {"P -", "szer. płyty pomostu", tRodzajWiersza::Liczba, &tObiektMostowy::P, nullptr, Typy({3, 4, 6})},
+};
+
+// Sekcja 1: etykiety wyrównane odstępami do dwukropka w czcionce stałej szerokości.
+const char* const EtykietyLokalizacji[] = {
+    "1.1. Numer JNI                : ", "1.2. Numer pierwszego przęsła : ", "1.3. Numer drogi              : ",
+    "1.4. Kilometraż               : ", "1.5. Najbliższa miejscowość   : ", "1.6  Nazwa przeszkody         : ",
+};
+
+void Naglowek(TRtfDoc& doc, const char* tekst)
+{
+    doc.SetBold();
+    doc.WriteParagraph(tekst);
+    doc.SetPlain();
+    doc.WriteParBreak();
+}
+
+void Przerwy(TRtfDoc& doc, int ile)
+{
+    for (int i = 0; i < ile; ++i) doc.WriteParBreak();
+}
+
+// Wiersze tabeli: do dokumentu i do tekstu kontrolnego.
+void Tabela(TRtfDoc& doc, const std::vector<tWierszTabeli>& wiersze, std::vector<std::string>& komorki)
+{
+    for (const auto& w : wiersze) {
+        doc.WriteTableRow(w.Szerokosci, w.Komorki);
+        komorki.push_back(w.Komorki);
+    }
+}
+
+// Liczba całkowita jak przy konwersji z wartością domyślną: odstępy z przodu, znak,
+// cyfry, zakres 32 bitów; inaczej wartość domyślna.
+int NaCalkowita(std::string_view t, int domyslna)
+{
+    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+    int wynik = 0;
+    const char* koniec = t.data() + t.size();
+    auto [p, ec] = std::from_chars(t.data(), koniec, wynik);
+    return !t.empty() && ec == std::errc() && p == koniec ? wynik : domyslna;
+}
+
+}  // namespace
+
+std::vector<tWierszTabeli> WierszeDanychWyjsciowych(const tObiektMostowy& o)
+{
+    std::string dlugosci;
+    for (int i = 1; i <= o.LiczbaElementow; ++i) dlugosci += Format(" %0.2f", {o.Elementy[i].Dlugosc});
+    const std::string pozycje[][3] = {
+        {"2.1.", "Normatyw projektowania", NazwaNormatywu(o.Normatyw)},
+        {"2.2.", "Klasa obciążenia normowego", NazwaKlasy(o.Normatyw, o.Klasa)},
+        {"2.3.", "Schemat statyczny konstrukcji obiektu", NazwaSchematu(o.Schemat)},
+        {"2.4.", "Model przekroju poprzecznego przesła ", NazwaPrzekroju(o.Przekroj)},
+        {"2.5.", "Rozpiętość teoretyczna przęseł [m]", dlugosci},
+    };
+    std::vector<tWierszTabeli> wiersze;
+    for (const auto& p : pozycje) wiersze.push_back({SzerokosciPozycji, Format(WzorPozycji, {p[0], p[1], p[2]})});
+    return wiersze;
+}
+
+std::vector<tWierszTabeli> WierszeWymiarow(const tObiektMostowy& o)
+{
+    std::vector<tWierszTabeli> wiersze;
+    for (const auto& w : Wymiary) {
+        if (o.Przekroj >= 7 || !(w.Przekroje & (1u << o.Przekroj))) continue;
+        std::string komorki;
+        switch (w.Rodzaj) {
+        case tRodzajWiersza::Liczba: komorki = Format(WzorLiczby, {w.Symbol, w.Etykieta, o.*w.Lewa}); break;
+        case tRodzajWiersza::Calkowita: komorki = Format(WzorCalkowitej, {w.Symbol, w.Etykieta, o.n}); break;
+        case tRodzajWiersza::Para:
+            komorki = Format(WzorPary, {w.Symbol, w.Etykieta, o.*w.Lewa, o.*w.Prawa});
+            break;
+        }
+        wiersze.push_back({SzerokosciWymiaru, komorki});
+    }
+    return wiersze;
+}
+
+std::string TekstKontrolny(std::string_view JNI, std::string_view NrP, int LiczbaElementow,
+                           const std::vector<std::string>& KomorkiWierszy, std::string_view Nosnosc)
+{
+    std::string t;
+    t.append(JNI).append(NrP).append(std::to_string(LiczbaElementow));
+    for (const auto& k : KomorkiWierszy) t += k;
+    t.append(Nosnosc);
+    return t;
+}
+
+std::string KodKontrolny(std::string_view Tekst) { return MD5Hex(Utf8DoCp1250(Tekst)); }
+
+std::string TekstNosnosci(const tObiektMostowy& Obiekt) { return LiczbaStala(Obiekt.PodajMase(), 2); }
+
+bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
+                  const std::string& Droga, const std::string& Km, const std::string& Najblizsza,
+                  const std::string& Przeszkoda, const std::string& FileName, const std::string& Dzis)
+{
+    TRtfDoc doc;
+    if (!doc.Open(FileName, "JNI: " + TekstRtf(JNI), Dzis, true)) return false;
+    std::vector<std::string> komorki;
+
+    doc.SetFixedFont();
+    doc.AlignRight();
+    doc.SetFontSize(12);
+    doc.WriteParagraph("Data " + Dzis);
+    Przerwy(doc, 2);
+    doc.AlignLeft();
+    doc.WriteParagraph("DAZOZIZOV UVIDIRUR IDUD");
+    doc.WriteParagraph("KRAJOWYCH I AUTOSTRAD");
+    doc.WriteParagraph(std::string("Oddział w ") + Wypelnienie);
+    Przerwy(doc, 4);
+    doc.AlignCenter();
+    doc.SetFontSize(16);
+    doc.SetBold();
+    doc.WriteParagraph("RAPORT");
+    doc.WriteParagraph("z określenia nośności użytkowej");
+    doc.WriteParagraph("drogowego obiektu mostowego");
+    doc.SetPlain();
+    doc.SetFontSize(10);
+    doc.AlignLeft();
+    Przerwy(doc, 5);
+
+    Naglowek(doc, "1. LOKALIZACJA OBIEKTU");
+    const std::string* dane[] = {&JNI, &NrP, &Droga, &Km, &Najblizsza, &Przeszkoda};
+    for (int i = 0; i < 6; ++i) doc.WriteParagraph(EtykietyLokalizacji[i] + TekstRtf(*dane[i]));
+
+    Przerwy(doc, 2);
+    Naglowek(doc, "2. DANE WYJŚCIOWE");
+    Tabela(doc, WierszeDanychWyjsciowych(Obiekt), komorki);
+    Przerwy(doc, 2);
+    Naglowek(doc, "3. PARAMETRY GEOMETRYCZNE PRZEKROJU POPRZECZNEGO PRZĘSŁA ([m])");
+    Tabela(doc, WierszeWymiarow(Obiekt), komorki);
+
+    Przerwy(doc, 2);
+    Naglowek(doc, "4. SPOSÓB USTALENIA NOŚNOŚCI UŻYTKOWEJ");
+    doc.WriteParagraph("   Metoda uproszczona KWS-IBDiM z wykorzystaniem programu");
+    doc.WriteParagraph("   Pontiva firmy Vantor");
+    doc.WriteParagraph(std::string("   Inny sposób : ") + Wypelnienie);
+    Przerwy(doc, 2);
+    Naglowek(doc, "5. PONTIVA OBIEKTU");
+    const std::string nosnosc = TekstNosnosci(Obiekt);
+    doc.WriteText("Obliczona Pontiva obiektu mostowego  [T] :  ");
+    doc.SetBold();
+    doc.WriteParagraph(nosnosc);
+    doc.SetPlain();
+    doc.WriteParBreak();
+
+    doc.SetBold();
+    doc.WriteParagraph("6. UWAGI");
+    doc.SetPlain();
+    for (int i = 0; i < 4; ++i) doc.WriteParagraph(std::string(70, '.'));
+    doc.WriteParBreak();
+    doc.SetBold();
+    doc.WriteParagraph("7. WYKONAWCA OBLICZEŃ");
+    doc.SetPlain();
+    Przerwy(doc, 2);
+    doc.WriteParagraph(std::string("   Imię i nazwisko wykonawcy obliczeń : ") + Wypelnienie);
+    Przerwy(doc, 2);
+    doc.SetBold();
+    doc.WriteParagraph("8. Z WYNIKAMI OBLICZEŃ ZAPOZNALI SIĘ");
+    doc.SetPlain();
+    for (const char* podpis : {"   Oddziałowy Inspektor Mostowy       : ", "   Naczelnik Wydziału Mostów          : ",
+                               "   Dyrektor Oddziału                  : "}) {
+        Przerwy(doc, 3);
+        doc.WriteParagraph(podpis + std::string(Wypelnienie));
+    }
+
+    // Załącznik: ślad obliczeń w dwóch szpaltach.
+    doc.WriteRaw("\\sect");
+    doc.WriteRaw("\\sectd");
+    doc.WriteRaw("\\cols2");
+    doc.SetBold();
+    doc.SetFontSize(14);
+    doc.WriteParagraph("ZAŁĄCZNIK DO RAPORTU");
+    doc.WriteParBreak();
+    doc.SetFontSize(12);
+    doc.WriteParagraph("Wydruk śladu obliczeń");
+    doc.SetFontSize(10);
+    doc.SetPlain();
+    Przerwy(doc, 2);
+    std::vector<std::string> slad;
+    SladKopiuj(slad);
+    for (const auto& linia : slad) doc.WriteParagraph(linia);
+
+    const std::string kod = KodKontrolny(TekstKontrolny(JNI, NrP, Obiekt.LiczbaElementow, komorki, nosnosc));
+    Przerwy(doc, 2);
+    doc.SetFontSize(8);
+    doc.WriteParagraph("MAC [" + kod + "]");
+    doc.WriteParBreak();
+    doc.WriteParagraph("[KONIEC ŚLADU OBLICZEŃ]");
+    return doc.Close();
+}
+
+bool JNIDoNazwyPliku(std::string_view JNI)
+{
+    size_t znaki = 0;
+    for (char z : JNI)
+        if ((static_cast<unsigned char>(z) & 0xC0) != 0x80) ++znaki;
+    if (znaki != 8) return false;
+    while (!JNI.empty() && JNI.front() == ' ') JNI.remove_prefix(1);
+    if (!JNI.empty() && JNI.front() == '+') JNI.remove_prefix(1);
+    long long liczba = 0;
+    const char* koniec = JNI.data() + JNI.size();
+    auto [p, ec] = std::from_chars(JNI.data(), koniec, liczba);
+    return !JNI.empty() && ec == std::errc() && p == koniec && liczba > 0;
+}
+
+bool SprawdzIObliczObiekt(tObiektMostowy& Obiekt, std::string& Msg)
+{
+    return Obiekt.SprawdzParametry(Msg) && Obiekt.SprawdzSumy(Msg) && Obiekt.SprawdzDlugosci(Msg) && Obiekt.Oblicz(Msg);
+}
+
+namespace {
+
+// Kroki polecenia; Plik daje nazwę pliku po ustaleniu numeru przęsła.
+tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+                            const std::function<std::string()>& Plik, const std::string& Dzis)
+{
+    tWynikRaportu wynik;
+    if (Info.JNI.empty()) {
+        wynik.Komunikat = KomBrakJNI;
+        return wynik;
+    }
+    // JNI trafia do nazwy pliku: tylko taki, jaki przyjmuje okno identyfikacji.
+    if (!JNIDoNazwyPliku(Info.JNI)) {
+        wynik.Komunikat = KomZlyJNI;
+        return wynik;
+    }
+    if (NaCalkowita(Info.NrP, -1) == -1) Info.NrP = "1";
+    const std::string plik = Plik();
+
+    auto obiekt = std::make_unique<tObiektMostowy>();
+    Wypelnij(*obiekt);
+    std::string msg;
+    if (!SprawdzIObliczObiekt(*obiekt, msg)) {
+        wynik.Komunikat = KomBledneDane;
+        return wynik;
+    }
+    if (!UtworzRaport(*obiekt, Info.JNI, Info.NrP, Info.Droga, Info.Km, Info.Najblizsza, Info.Przeszkoda, plik, Dzis)) {
+        wynik.Komunikat = KomBladZapisu;
+        return wynik;
+    }
+    wynik.Zapisany = true;
+    wynik.Plik = plik;
+    return wynik;
+}
+
+}  // namespace
+
+tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+                              const std::string& KatalogRaportow, const std::string& Dzis)
+{
+    return WykonajRaport(
+        Info, Wypelnij,
+        [&] {
+            std::error_code blad;
+            std::filesystem::create_directories(KatalogRaportow, blad);  // błąd wyjdzie przy otwarciu pliku
+            return KatalogRaportow + "/" + Info.JNI + "@" + Info.NrP + ".RTF";
+        },
+        Dzis);
+}
+
+tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+                            const std::string& Plik, const std::string& Dzis)
+{
+    return WykonajRaport(Info, Wypelnij, [&] { return Plik; }, Dzis);
+}

@@ -1,0 +1,64 @@
+#pragma once
+// Raport urzędowy: dokument RTF z danymi obiektu, wynikiem, śladem obliczeń i kodem
+// kontrolnym MD5 (MAC) liczonym z danych wejściowych i nośności. Oraz polecenie "Raport"
+// bez zestawu narzędzi okienkowych: wypełnienie obiektu dostarcza wywołujący.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/InfoObiektu.h"
+#include "core/ObiektMostowy.h"
+
+// Wiersz tabeli sekcji 2 lub 3: szerokości kolumn w cm i teksty komórek, każde z ";".
+struct tWierszTabeli {
+    std::string Szerokosci;
+    std::string Komorki;
+};
+
+// Wiersze sekcji 2 (dane wyjściowe) i 3 (wymiary przekroju) w kolejności zapisu.
+std::vector<tWierszTabeli> WierszeDanychWyjsciowych(const tObiektMostowy& Obiekt);
+std::vector<tWierszTabeli> WierszeWymiarow(const tObiektMostowy& Obiekt);
+
+// Tekst kontrolny: JNI, numer pierwszego przęsła, liczba elementów, teksty komórek
+// wierszy tabel i nośność; wszystko w postaci niezamienionej (bez znaków RTF).
+std::string TekstKontrolny(std::string_view JNI, std::string_view NrP, int LiczbaElementow,
+                           const std::vector<std::string>& KomorkiWierszy, std::string_view Nosnosc);
+// MD5 bajtów Windows-1250 tekstu kontrolnego, 32 cyfry szesnastkowe.
+std::string KodKontrolny(std::string_view TekstKontrolny);
+// Nośność tak, jak stoi w raporcie i w tekście kontrolnym ("0.00", separator regionalny).
+std::string TekstNosnosci(const tObiektMostowy& Obiekt);
+
+// Zapisuje raport dla policzonego obiektu; Dzis to dzisiejsza data w krótkim formacie.
+// false, gdy pliku nie udało się utworzyć (komunikat pokazał moduł RTF) albo zapisać.
+bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
+                  const std::string& Droga, const std::string& Km, const std::string& Najblizsza,
+                  const std::string& Przeszkoda, const std::string& FileName, const std::string& Dzis);
+
+// Tytuł okien komunikatów polecenia "Raport".
+extern const char* const TytulBleduRaportu;
+
+// Wynik polecenia "Raport": gdy Zapisany, Plik to ścieżka raportu do pokazania;
+// inaczej Komunikat to tekst okna komunikatu (tytuł TytulBleduRaportu).
+struct tWynikRaportu {
+    bool Zapisany = false;
+    std::string Plik;
+    std::string Komunikat;
+};
+
+// true, gdy JNI przeszedłby przez okno identyfikacji: 8 znaków czytanych jako liczba
+// całkowita większa od zera. Tylko taki JNI trafia do nazwy pliku raportu.
+bool JNIDoNazwyPliku(std::string_view JNI);
+
+// Polecenie "Raport", kroki 1–7: sprawdzenie JNI, numer przęsła ("1", gdy nie jest
+// liczbą; zmiana zostaje w Info), katalog raportów, nazwa pliku, własny obiekt wypełniony
+// przez Wypelnij, sprawdzenia i Oblicz, zapis raportu.
+tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+                              const std::string& KatalogRaportow, const std::string& Dzis);
+// To samo z nazwą pliku podaną wprost (wiersz poleceń): te same odmowy i komunikaty,
+// bez katalogu raportów.
+tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+                            const std::string& Plik, const std::string& Dzis);
+
+// Trzy sprawdzenia i Oblicz w tej kolejności; pierwszy błąd kończy (Msg jego komunikat).
+bool SprawdzIObliczObiekt(tObiektMostowy& Obiekt, std::string& Msg);
