@@ -1,17 +1,75 @@
+// pontiva-cli: ocena obiektów mostowych z plików roboczych bez okna programu.
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "cli/Generator.h"
+#include "cli/KomendaOblicz.h"
 #include "cli/KomendyRaportow.h"
+
+namespace {
+
+const char* const Pomoc =
+    "pontiva-cli – ocena nośności użytkowej obiektów mostowych z plików roboczych\n"
+    "\n"
+    "Użycie:\n"
+    "  pontiva-cli oblicz [--format tekst|csv|json] [--separator ,|.] PLIK.PTV|KATALOG...\n"
+    "      Wczytuje każdy plik roboczy tak jak polecenie \"Wczytaj\" i przelicza obiekt\n"
+    "      jak okno programu. Katalog oznacza wszystkie pliki *.PTV w nim, według nazw.\n"
+    "      tekst  – (domyślnie) pola wyników i obszar komunikatów okna dla każdego pliku\n"
+    "      csv    – nagłówek i jeden wiersz na plik, pola rozdzielone \";\":\n"
+    "               plik;JNI;NrP;normatyw;klasa;przekroj;schemat;M1N;TN;MP;TP;PTV;najgorszy;blad\n"
+    "      json   – jeden obiekt JSON w wierszu na plik (JSON Lines), z wynikami elementów\n"
+    "  pontiva-cli slad PLIK.PTV\n"
+    "      Wypisuje ślad obliczeń przeliczenia obiektu z pliku.\n"
+    "  pontiva-cli raport PLIK.PTV -o RAPORT.RTF [--data TEKST]\n"
+    "      Zapisuje raport urzędowy nośności obiektu.\n"
+    "  pontiva-cli normy PLIK.PTV [-o PLIK.TXT]\n"
+    "      Porównanie obiektu według wszystkich normatywów i klas.\n"
+    "  pontiva-cli sprawdz RAPORT.RTF\n"
+    "      Sprawdza kod kontrolny raportu urzędowego.\n"
+    "  pontiva-cli --help\n"
+    "      Ta pomoc.\n"
+    "\n"
+    "Opcje:\n"
+    "  --separator ,|.   separator dziesiętny wypisywanych liczb; domyślnie ten z ustawień\n"
+    "                    regionalnych użytkownika (LC_ALL, LC_NUMERIC, LANG), jak w oknie.\n"
+    "\n"
+    "Kod wyjścia:\n"
+    "  0  każdy plik oceniono\n"
+    "  1  dane któregoś pliku odrzucono albo obliczenie się nie powiodło\n"
+    "  2  błędne użycie albo plik, którego nie ma lub nie da się go odczytać\n"
+    "\n"
+    "Wyniki są w UTF-8.\n";
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     std::vector<std::string> argumenty(argv + 1, argv + argc);
-    if (argumenty.empty()) return 2;
+    if (argumenty.empty()) {
+        std::fputs(Pomoc, stderr);
+        return KodUzycie;
+    }
     const std::string polecenie = argumenty.front();
     argumenty.erase(argumenty.begin());
+    if (polecenie == "--help" || polecenie == "-h" || polecenie == "pomoc") {
+        std::fputs(Pomoc, stdout);
+        return KodPoprawny;
+    }
+    for (const auto& a : argumenty)
+        if (a == "--help" || a == "-h") {
+            std::fputs(Pomoc, stdout);
+            return KodPoprawny;
+        }
+    if (polecenie == "oblicz") return KomendaOblicz(argumenty);
+    if (polecenie == "slad") return KomendaSlad(argumenty);
     if (polecenie == "raport") return KomendaRaport(argumenty);
     if (polecenie == "normy") return KomendaNormy(argumenty);
     if (polecenie == "sprawdz") return KomendaSprawdz(argumenty);
-    return 2;
+    if (polecenie == "_przyklady") return KomendaPrzyklady(argumenty);
+    if (polecenie == "_generuj") return KomendaGeneruj(argumenty);
+    std::fprintf(stderr, "pontiva-cli: nieznane polecenie \"%s\"\n\n", polecenie.c_str());
+    std::fputs(Pomoc, stderr);
+    return KodUzycie;
 }

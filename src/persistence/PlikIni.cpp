@@ -65,7 +65,7 @@ bool ZapiszWszystko(int fd, const std::string& dane)
 
 bool tPlikIni::Wczytaj(const std::string& sciezka)
 {
-    sekcje_.clear();
+    sekcje_.assign(1, tSekcja{});
     int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT || errno == ENOTDIR;
     struct stat st {};
@@ -88,13 +88,12 @@ bool tPlikIni::Wczytaj(const std::string& sciezka)
 
 void tPlikIni::UstawZawartosc(std::string_view bajty)
 {
-    sekcje_.clear();
+    sekcje_.assign(1, tSekcja{});
     std::string przekodowane;
     if (bajty.substr(0, BomUtf8.size()) == BomUtf8) {
         przekodowane = Utf8DoCp1250(bajty.substr(BomUtf8.size()));
         bajty = przekodowane;
     }
-    sekcje_.push_back({});
     size_t poczatek = 0;
     while (poczatek < bajty.size()) {
         size_t koniec = bajty.find('\n', poczatek);
@@ -183,7 +182,6 @@ void tPlikIni::ZapiszCalkowita(std::string_view sekcja, std::string_view klucz, 
 
 void tPlikIni::UsunSekcje(std::string_view sekcja)
 {
-    if (sekcje_.empty()) return;
     sekcje_.erase(std::remove_if(sekcje_.begin() + 1, sekcje_.end(),
                                  [&](const tSekcja& s) { return RowneBezWielkosci(s.Nazwa, sekcja); }),
                   sekcje_.end());

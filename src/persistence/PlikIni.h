@@ -49,5 +49,6 @@ private:
     const tSekcja* ZnajdzSekcje(std::string_view nazwa) const;
     static const tWiersz* ZnajdzKlucz(const tSekcja& s, std::string_view klucz);
 
-    std::vector<tSekcja> sekcje_;
+    // sekcje_[0] to zawsze wiersze przed pierwszym nagłówkiem (bez nagłówka).
+    std::vector<tSekcja> sekcje_ = std::vector<tSekcja>(1);
 };

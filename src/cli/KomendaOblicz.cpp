@@ -1,0 +1,371 @@
+#include "cli/KomendaOblicz.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "cli/Wyjscie.h"
+#include "common/Formatowanie.h"
+#include "common/Regionalne.h"
+#include "common/Slad.h"
+#include "ui/Przebieg.h"
+#include "ui/WidokPamieci.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const NaglowekCsv = "plik;JNI;NrP;normatyw;klasa;przekroj;schemat;M1N;TN;MP;TP;PTV;najgorszy;blad\n";
+const char* const BladBrakPliku = "pontiva-cli: nie można odczytać pliku ani katalogu: %s\n";
+const char* const BladFormatu = "pontiva-cli: nieznany format \"%s\" (tekst, csv albo json)\n";
+const char* const BladSeparatora = "pontiva-cli: separator dziesiętny to \",\" albo \".\", nie \"%s\"\n";
+const char* const BladOpcji = "pontiva-cli: nieznana opcja \"%s\"\n";
+const char* const BladBrakWartosci = "pontiva-cli: opcja %s wymaga wartości\n";
+const char* const BladBrakPlikow = "pontiva-cli: podaj plik roboczy .PTV albo katalog\n";
+const char* const BladJedenPlik = "pontiva-cli: polecenie slad przyjmuje dokładnie jeden plik roboczy\n";
+
+enum class tFormat { Tekst, Csv, Json };
+
+const char* NazwaEtapu(tEtap e)
+{
+    switch (e) {
+    case tEtap::Parametry: return "parametry";
+    case tEtap::Sumy: return "sumy";
+    case tEtap::Dlugosci: return "dlugosci";
+    case tEtap::Oblicz: return "oblicz";
+    case tEtap::Brak: break;
+    }
+    return nullptr;
+}
+
+void Blad(const char* wzor, const std::string& arg) { std::fputs(Format(wzor, {arg}).c_str(), stderr); }
+
+bool PlikCzytelny(const std::string& sciezka)
+{
+    struct stat st {};
+    return ::stat(sciezka.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(sciezka.c_str(), R_OK) == 0;
+}
+
+bool RozszerzeniePtv(const std::string& nazwa)
+{
+    if (nazwa.size() < 4) return false;
+    std::string r = nazwa.substr(nazwa.size() - 4);
+    std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return r == ".PTV";
+}
+
+// Pliki do przeliczenia: plik wprost albo każdy *.PTV katalogu w kolejności nazw.
+bool ZbierzPliki(const std::string& arg, std::vector<std::string>& pliki)
+{
+    std::error_code blad;
+    if (fs::is_directory(arg, blad)) {
+        std::vector<std::string> nazwy;
+        fs::directory_iterator it(arg, blad);
+        if (blad) return false;
+        for (const auto& wpis : it) {
+            const std::string nazwa = wpis.path().filename().string();
+            if (RozszerzeniePtv(nazwa) && wpis.is_regular_file(blad)) nazwy.push_back(nazwa);
+        }
+        std::sort(nazwy.begin(), nazwy.end());
+        const std::string przedrostek = arg.empty() || arg.back() == '/' ? arg : arg + "/";
+        for (const auto& n : nazwy) pliki.push_back(przedrostek + n);
+        return true;
+    }
+    if (!PlikCzytelny(arg)) return false;
+    pliki.push_back(arg);
+    return true;
+}
+
+std::string BezCR(const std::string& s)
+{
+    std::string w;
+    for (char c : s) {
+        if (c == '\r') c = ' ';
+        if (c == ' ' && !w.empty() && w.back() == ' ') continue;
+        w += c;
+    }
+    return w;
+}
+
+void DopiszLiczbeCsv(std::string& cel, double v)
+{
+    if (v != NieDotyczy) cel += LiczbaOgolna(v);
+}
+
+void WierszTekst(std::string& o, const std::string& plik, const tWidokPamieci& w)
+{
+    o += "Plik: " + plik + "\n";
+    o += "M1N:" + w.Wyniki.M1N + "\n";
+    o += "TN:" + w.Wyniki.TN + "\n";
+    o += "MP:" + w.Wyniki.MP + "\n";
+    o += "TP:" + w.Wyniki.TP + "\n";
+    o += "KATEGORIA:" + w.Wyniki.Kategoria + "\n";
+    for (const auto& l : w.Komunikaty) o += l + "\n";
+    o += "\n";
+}
+
+void WierszCsv(std::string& o, const std::string& plik, const tGlownyPrzebieg& p, const tWidokPamieci& w)
+{
+    const tObiektMostowy& ob = p.Obiekt();
+    const bool ok = p.OstatniWynik().Poprawne();
+    DopiszKomorkeCsv(o, plik);
+    o += ';';
+    DopiszKomorkeCsv(o, p.Info().JNI);
+    o += ';';
+    DopiszKomorkeCsv(o, p.Info().NrP);
+    for (tLista l : {tLista::CBNormatyw, tLista::CBKlasa, tLista::CBPrzeslo, tLista::CBSchemat})
+        o += ';' + std::to_string(w.Wybor(l));
+    for (double v : {ob.PodajM1N(), ob.PodajTN(), ob.PodajMP(), ob.PodajTP(), ob.PodajMase()}) {
+        o += ';';
+        if (ok) DopiszLiczbeCsv(o, v);
+    }
+    o += ';' + std::to_string(ok ? ob.NajgorszyElement() : -1) + ';';
+    if (!ok) DopiszKomorkeCsv(o, BezCR(p.OstatniWynik().Komunikat));
+    o += '\n';
+}
+
+void Klucz(std::string& o, const char* nazwa)
+{
+    o += '"';
+    o += nazwa;
+    o += "\":";
+}
+
+void WierszJson(std::string& o, const std::string& plik, const tGlownyPrzebieg& p, const tWidokPamieci& w)
+{
+    const tObiektMostowy& ob = p.Obiekt();
+    const tWynikPrzeliczenia& wynik = p.OstatniWynik();
+    const bool ok = wynik.Poprawne();
+    auto liczba = [&](const char* nazwa, double v, bool jest) {
+        o += ',';
+        Klucz(o, nazwa);
+        if (jest)
+            DopiszJsonLiczbe(o, v);
+        else
+            o += "null";
+    };
+    o += '{';
+    Klucz(o, "plik");
+    DopiszJsonNapis(o, plik);
+    o += ',';
+    Klucz(o, "JNI");
+    DopiszJsonNapis(o, p.Info().JNI);
+    o += ',';
+    Klucz(o, "NrP");
+    DopiszJsonNapis(o, p.Info().NrP);
+    const std::pair<const char*, tLista> listy[] = {{"normatyw", tLista::CBNormatyw},
+                                                    {"klasa", tLista::CBKlasa},
+                                                    {"przekroj", tLista::CBPrzeslo},
+                                                    {"schemat", tLista::CBSchemat}};
+    for (const auto& [nazwa, lista] : listy) {
+        o += ',';
+        Klucz(o, nazwa);
+        o += std::to_string(w.Wybor(lista));
+    }
+    o += ',';
+    Klucz(o, "ok");
+    o += ok ? "true" : "false";
+    o += ',';
+    Klucz(o, "etap");
+    if (ok)
+        o += "null";
+    else
+        DopiszJsonNapis(o, NazwaEtapu(wynik.Etap));
+    o += ',';
+    Klucz(o, "komunikat");
+    if (ok)
+        o += "null";
+    else
+        DopiszJsonNapis(o, wynik.Komunikat);
+    liczba("M1N", ob.PodajM1N(), ok);
+    liczba("TN", ob.PodajTN(), ok);
+    liczba("MP", ob.PodajMP(), ok);
+    liczba("TP", ob.PodajTP(), ok);
+    liczba("PTV", ob.PodajMase(), ok);
+    o += ',';
+    Klucz(o, "najgorszy");
+    o += std::to_string(ok ? ob.NajgorszyElement() : -1);
+    o += ',';
+    Klucz(o, "elementy");
+    o += '[';
+    for (int i = 1; i <= ob.LiczbaElementow; ++i) {
+        const tElement& e = ob.Elementy[i];
+        if (i > 1) o += ',';
+        o += '{';
+        Klucz(o, "nazwa");
+        DopiszJsonNapis(o, e.Nazwa);
+        o += ',';
+        Klucz(o, "rodzaj");
+        o += std::to_string(static_cast<int>(e.Rodzaj));
+        liczba("dlugosc", e.Dlugosc, true);
+        liczba("LM", e.LM, ok);
+        liczba("LT", e.LT, ok);
+        liczba("M1N", e.M1N, ok);
+        liczba("TN", e.TN, ok);
+        liczba("MP", e.MP, ok);
+        liczba("TP", e.TP, ok);
+        liczba("masa", e.MasaGraniczna, ok);
+        o += '}';
+    }
+    o += "]}\n";
+}
+
+struct tOpcje {
+    tFormat Format = tFormat::Tekst;
+    std::string Separator;
+    std::vector<std::string> Sciezki;
+};
+
+// Rozbiór argumentów; false po komunikacie o błędzie użycia.
+bool CzytajOpcje(const std::vector<std::string>& argumenty, tOpcje& o)
+{
+    bool koniecOpcji = false;
+    for (size_t i = 0; i < argumenty.size(); ++i) {
+        std::string a = argumenty[i];
+        if (koniecOpcji || a.empty() || a[0] != '-' || a == "-") {
+            o.Sciezki.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            koniecOpcji = true;
+            continue;
+        }
+        std::string wartosc;
+        bool maWartosc = false;
+        if (auto r = a.find('='); r != std::string::npos) {
+            wartosc = a.substr(r + 1);
+            a = a.substr(0, r);
+            maWartosc = true;
+        }
+        if (a != "--format" && a != "--separator") {
+            Blad(BladOpcji, argumenty[i]);
+            return false;
+        }
+        if (!maWartosc) {
+            if (i + 1 >= argumenty.size()) {
+                Blad(BladBrakWartosci, a);
+                return false;
+            }
+            wartosc = argumenty[++i];
+        }
+        if (a == "--format") {
+            if (wartosc == "tekst")
+                o.Format = tFormat::Tekst;
+            else if (wartosc == "csv")
+                o.Format = tFormat::Csv;
+            else if (wartosc == "json")
+                o.Format = tFormat::Json;
+            else {
+                Blad(BladFormatu, wartosc);
+                return false;
+            }
+        } else {
+            if (wartosc != "," && wartosc != ".") {
+                Blad(BladSeparatora, wartosc);
+                return false;
+            }
+            o.Separator = wartosc;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool UstawSeparator(const std::string& wartosc)
+{
+    if (wartosc.empty()) {
+        Regionalne().SeparatorDziesietny = SeparatorZeSrodowiska();
+        return true;
+    }
+    if (wartosc != "," && wartosc != ".") return false;
+    Regionalne().SeparatorDziesietny = wartosc[0];
+    return true;
+}
+
+int KomendaOblicz(const std::vector<std::string>& argumenty)
+{
+    tOpcje opcje;
+    if (!CzytajOpcje(argumenty, opcje)) return KodUzycie;
+    UstawSeparator(opcje.Separator);
+    if (opcje.Sciezki.empty()) {
+        std::fputs(BladBrakPlikow, stderr);
+        return KodUzycie;
+    }
+
+    // Jedno okno w pamięci dla wszystkich plików, jak kolejne "Wczytaj" w oknie.
+    auto widok = std::make_unique<tWidokPamieci>();
+    auto przebieg = std::make_unique<tGlownyPrzebieg>(*widok);
+    tWyjscie wyjscie(stdout);
+    if (opcje.Format == tFormat::Csv) wyjscie.Dopisz(NaglowekCsv);
+
+    int kod = KodPoprawny;
+    for (const auto& arg : opcje.Sciezki) {
+        std::vector<std::string> pliki;
+        if (!ZbierzPliki(arg, pliki)) {
+            wyjscie.Oproznij();
+            std::fflush(stdout);
+            Blad(BladBrakPliku, arg);
+            kod = KodUzycie;
+            continue;
+        }
+        for (const auto& plik : pliki) {
+            if (!PlikCzytelny(plik)) {
+                wyjscie.Oproznij();
+                std::fflush(stdout);
+                Blad(BladBrakPliku, plik);
+                kod = KodUzycie;
+                continue;
+            }
+            przebieg->WczytajDane(plik);
+            if (!przebieg->OstatniWynik().Poprawne() && kod == KodPoprawny) kod = KodOdrzucone;
+            switch (opcje.Format) {
+            case tFormat::Tekst: WierszTekst(wyjscie.Bufor(), plik, *widok); break;
+            case tFormat::Csv: WierszCsv(wyjscie.Bufor(), plik, *przebieg, *widok); break;
+            case tFormat::Json: WierszJson(wyjscie.Bufor(), plik, *przebieg, *widok); break;
+            }
+            wyjscie.Zapisano();
+        }
+    }
+    return kod;
+}
+
+int KomendaSlad(const std::vector<std::string>& argumenty)
+{
+    tOpcje opcje;
+    if (!CzytajOpcje(argumenty, opcje)) return KodUzycie;
+    UstawSeparator(opcje.Separator);
+    if (opcje.Sciezki.size() != 1) {
+        std::fputs(BladJedenPlik, stderr);
+        return KodUzycie;
+    }
+    const std::string& plik = opcje.Sciezki.front();
+    if (!PlikCzytelny(plik)) {
+        Blad(BladBrakPliku, plik);
+        return KodUzycie;
+    }
+    auto widok = std::make_unique<tWidokPamieci>();
+    auto przebieg = std::make_unique<tGlownyPrzebieg>(*widok);
+    przebieg->WczytajDane(plik);
+    const tWynikPrzeliczenia& wynik = przebieg->OstatniWynik();
+    {
+        tWyjscie wyjscie(stdout);
+        // Ślad jest tylko wtedy, gdy sprawdzenia przeszły i Oblicz ruszyło.
+        if (wynik.Poprawne() || wynik.Etap == tEtap::Oblicz) {
+            const tSlad& slad = Slad();
+            for (size_t i = 0; i < slad.Rozmiar(); ++i) {
+                wyjscie.Dopisz(slad.Linia(i));
+                wyjscie.Dopisz("\n");
+                wyjscie.Zapisano();
+            }
+        }
+    }
+    if (wynik.Poprawne()) return KodPoprawny;
+    std::fflush(stdout);
+    for (const auto& l : LinieKomunikatow(wynik)) std::fprintf(stderr, "%s\n", l.c_str());
+    return KodOdrzucone;
+}

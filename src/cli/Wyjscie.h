@@ -1,0 +1,32 @@
+#pragma once
+// Zapis wyników w formatach wyjścia pontiva-cli: JSON Lines i CSV. Wyjście w UTF-8.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+// Napis JSON w cudzysłowach; znaki sterujące jako sekwencje ucieczki, błędne bajty
+// UTF-8 (np. w nazwie pliku) jako U+FFFD.
+void DopiszJsonNapis(std::string& cel, std::string_view napis);
+// Liczba JSON w najkrótszej dokładnej postaci; null dla 1e20 i wartości nieskończonych.
+void DopiszJsonLiczbe(std::string& cel, double wartosc);
+// Komórka CSV z separatorem ";": w cudzysłowach, gdy zawiera ";", cudzysłów albo koniec wiersza.
+void DopiszKomorkeCsv(std::string& cel, std::string_view tekst);
+
+// Bufor wyjścia opróżniany blokami.
+class tWyjscie {
+public:
+    explicit tWyjscie(std::FILE* plik) : plik_(plik) {}
+    ~tWyjscie() { Oproznij(); }
+    std::string& Bufor() { return bufor_; }
+    void Dopisz(std::string_view s) { bufor_ += s; }
+    void Oproznij();
+    // Oproznia, gdy bufor jest duży.
+    void Zapisano()
+    {
+        if (bufor_.size() > (1u << 16)) Oproznij();
+    }
+
+private:
+    std::FILE* plik_;
+    std::string bufor_;
+};
