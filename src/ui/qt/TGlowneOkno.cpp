@@ -1,0 +1,410 @@
+#include "ui/qt/TGlowneOkno.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/qt/PoleLiczbowe.h"
+#include "ui/qt/Szkic.h"
+
+namespace {
+const char* const DymekPaneli = "Wszystkie wymiary podawaj w metrach";
+const char* const PodpisPrzeslo = "Przęsło";
+const char* const DymekPodpisuPrzeslo = "Rodzaj przekroju poprzecznego przęsła";
+const char* const DymekPrzeslo = "Wybierz rodzaj przęsła z rozwijalnej listy";
+const char* const OpisPrzeslo = "Rodzaj przekroju poprzecznego przęsła";
+const char* const DymekPrzycisku = "Wyświetlenie okna ze schematem przekroju poprzecznego";
+const char* const StronaLewa = "Strona lewa";
+const char* const StronaPrawa = "Strona prawa";
+const char* const PodpisSchemat = "Schemat";
+const char* const DymekPodpisuSchemat = "Schemat statyczny obiektu mostowego";
+const char* const DymekSchemat = "Wybierz schemat statyczny obiektu\r\nz rozwijalnej listy.";
+const char* const DymekIlePrzesel = "Wprowadź tutaj liczbę przęseł obiektu";
+const char* const DymekEdytora = "Okno rozpiętości przęseł i wsporników";
+const char* const PodpisNormatyw = "Normatyw";
+const char* const DymekNormatyw =
+    "Normatyw na jaki zaprojektowano kontrukcję obiektu.\r\nJeśli obiekt był modernizowany, podaj normatyw "
+    "ostatnio\r\ndokonanej modernizacji";
+const char* const PodpisKlasa = "Klasa obciążeń";
+const char* const DymekKlasa =
+    "Klasa na jaką zaprojektowano kontrukcję obiektu.\r\nJeśli obiekt był modernizowany, podaj klasę "
+    "ostatnio\r\ndokonanej modernizacji";
+const char* const DymekWynikow = "OKNO WYNIKOWE";
+const char* const DymekKomunikatow = "Tutaj wyświetlane są uwagi na temat\r\npoprawności danych";
+const char* const PodpisyWynikow[5] = {"M1N", "TN", "MP", "TP", "KATEGORIA"};
+const char* const NazwyWynikow[5] = {"edM1N", "edTN", "edMP", "edTP", "edKategoria"};
+const char* const DymkiWynikow[5] = {
+    "Jednostkowy moment zginający w skrajnym\r\ndźwigarze (paśmie płytowym) przy obciążeniu normowym",
+    "Jednostkowy siła poprzeczna w skrajnym\r\ndźwigarze (paśmie płytowym) przy obciążeniu normowym",
+    "Jednostkowy moment zginający w skrajnym\r\ndźwigarze (paśmie płytowym) przy obciążeniu normowym\r\n"
+    "podzielony przez współczynnik przeciążenia",
+    "Jednostkowy siła poprzeczna w skrajnym\r\ndźwigarze (paśmie płytowym) przy obciążeniu normowym\r\n"
+    "podzielony przez współczynnik przeciążenia",
+    "Tutaj wyświetlana jest nośność użytkowa obiektu w tonach,\r\njeśli udało się ją wyznaczyć",
+};
+// Symbole parametrów wierszy pól szerokości, w kolejności tWierszPol.
+const char* const DymkiWierszy[LiczbaWierszyPol] = {
+    "c1, c2", "g1, g2", "k1, k2", "a1, a2", "b", "e1, e2\r\ne = z - d",
+    "B - rozstaw osiowy skrajnych dźwigarów", "P", "n", "",
+};
+// Nazwy pól w kolejności tPole (bez pól długości).
+const char* const NazwyPol[PierwszePoleDlugosci] = {
+    "RxSE_A1", "RxSE_A2", "RxSE_B",  "RxSE_BB", "RxSE_C1", "RxSE_C2", "RxSE_E1",    "RxSE_E2",
+    "RxSE_K1", "RxSE_K2", "RxSE_P",  "RxSE_G1", "RxSE_G2", "RxSE_N",  "IlePrzesel",
+};
+const char* const NazwyList[4] = {"CBPrzeslo", "CBSchemat", "CBNormatyw", "CBKlasa"};
+
+constexpr int CzasDymka = 10000;
+constexpr int SzerokoscPola = 90;
+constexpr int WierszeEdytoraNaEkranie = 11;
+
+QLabel* Podpis(const char* tekst, const char* dymek, QWidget* rodzic)
+{
+    auto* l = new QLabel(Tekst(tekst), rodzic);
+    if (dymek && *dymek) l->setToolTip(Tekst(dymek));
+    return l;
+}
+
+// Ukryte pole zostawia swoje miejsce: pozostałe pola nie przeskakują przy zmianie przekroju.
+void ZachowajMiejsce(QWidget* w)
+{
+    QSizePolicy sp = w->sizePolicy();
+    sp.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(sp);
+}
+}  // namespace
+
+TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
+{
+    k_.Okno = this;
+    QPalette dymki = QToolTip::palette();
+    dymki.setColor(QPalette::ToolTipBase, Qt::yellow);
+    dymki.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(dymki);
+
+    BudujAkcje();
+    auto* srodek = new QWidget(this);
+    auto* uklad = new QGridLayout(srodek);
+    uklad->addWidget(BudujPanelPrzekroju(), 0, 0);
+    uklad->addWidget(BudujPanelSchematu(), 0, 1);
+    uklad->addWidget(BudujPanelWynikow(), 1, 0, 1, 2);
+    setCentralWidget(srodek);
+    UstawDymki();
+
+    widok_ = std::make_unique<TWidokQt>(k_);
+    przebieg_ = std::make_unique<tGlownyPrzebieg>(*widok_);
+    Polacz();
+    // Okno o stałym rozmiarze, liczonym przy wszystkich polach widocznych.
+    setFixedSize(sizeHint());
+}
+
+TGlowneOkno::~TGlowneOkno() = default;
+
+QAction* TGlowneOkno::Akcja(const char* nazwa, const char* podpis, const char* dymek, int ikona, const char* skrot)
+{
+    auto* a = new QAction(style()->standardIcon(static_cast<QStyle::StandardPixmap>(ikona)), Tekst(podpis), this);
+    a->setObjectName(QString::fromLatin1(nazwa));
+    if (dymek) a->setToolTip(Tekst(dymek));
+    if (skrot) a->setShortcut(QKeySequence(QString::fromLatin1(skrot)));
+    return a;
+}
+
+void TGlowneOkno::BudujAkcje()
+{
+    QAction* acInfo = Akcja("acInfo", "Informacje", "Informacje o obiekcie", QStyle::SP_FileDialogInfoView, "Ctrl+I");
+    QAction* acWczytaj = Akcja("acWczytaj", "Wczytaj", "Wczytanie danych", QStyle::SP_DialogOpenButton, "Ctrl+C");
+    QAction* acRaport = Akcja("acRaport", "Raport", "Wyświetlenie raportu", QStyle::SP_FileDialogDetailedView, "Ctrl+R");
+    QAction* acZapisz = Akcja("acZapisz", "Zapisz", "Zapisanie danych", QStyle::SP_DialogSaveButton, "Ctrl+Z");
+    QAction* acNormy =
+        Akcja("acNormy", "Różne normy", "Przeliczenia dla różnych norm", QStyle::SP_FileDialogListView, "Ctrl+N");
+    QAction* acSlad =
+        Akcja("acSlad", "Ślad obliczeń", "Szczegółowy ślad obliczeń", QStyle::SP_FileDialogContentsView, nullptr);
+    QAction* acNaTemat = Akcja("acNaTemat", "Pomoc na temat", "Pomoc do programu", QStyle::SP_DialogHelpButton, nullptr);
+    QAction* acAbout = Akcja("acAbout", "O programie", "O programie", QStyle::SP_MessageBoxInformation, nullptr);
+    QAction* acKoniec = Akcja("acKoniec", "Koniec", nullptr, QStyle::SP_DialogCloseButton, "Ctrl+K");
+
+    connect(acInfo, &QAction::triggered, this, &TGlowneOkno::Informacje);
+    connect(acWczytaj, &QAction::triggered, this, &TGlowneOkno::Wczytaj);
+    connect(acRaport, &QAction::triggered, this, &TGlowneOkno::Raport);
+    connect(acZapisz, &QAction::triggered, this, &TGlowneOkno::Zapisz);
+    connect(acNormy, &QAction::triggered, this, &TGlowneOkno::RozneNormy);
+    connect(acSlad, &QAction::triggered, this, &TGlowneOkno::SladObliczen);
+    connect(acNaTemat, &QAction::triggered, this, &TGlowneOkno::PomocNaTemat);
+    connect(acAbout, &QAction::triggered, this, &TGlowneOkno::OProgramie);
+    connect(acKoniec, &QAction::triggered, this, &QWidget::close);
+
+    QToolBar* pasek = addToolBar(QStringLiteral("Pasek"));
+    pasek->setObjectName(QStringLiteral("PasekNarzedzi"));
+    pasek->setMovable(false);
+    pasek->setFloatable(false);
+    pasek->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    pasek->setContextMenuPolicy(Qt::PreventContextMenu);
+    pasek->addActions({acInfo, acWczytaj, acRaport, acZapisz});
+    pasek->addSeparator();
+    pasek->addActions({acNormy, acSlad});
+    pasek->addSeparator();
+    pasek->addActions({acNaTemat, acAbout});
+
+    QMenu* dane = menuBar()->addMenu(Tekst("Dane"));
+    dane->addActions({acInfo, acRaport, acZapisz, acWczytaj});
+    dane->addSeparator();
+    dane->addAction(acKoniec);
+    menuBar()->addMenu(Tekst("Protokoły"))->addActions({acNormy, acSlad});
+    menuBar()->addMenu(Tekst("&Pomoc"))->addActions({acNaTemat, acAbout});
+}
+
+QWidget* TGlowneOkno::BudujPanelPrzekroju()
+{
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("PanelPrzekroju"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setToolTip(Tekst(DymekPaneli));
+    auto* uklad = new QVBoxLayout(panel);
+
+    auto* gora = new QHBoxLayout;
+    gora->addWidget(Podpis(PodpisPrzeslo, DymekPodpisuPrzeslo, panel));
+    auto* cb = new QComboBox(panel);
+    cb->setToolTip(Tekst(DymekPrzeslo));
+    k_.Listy[static_cast<int>(tLista::CBPrzeslo)] = cb;
+    gora->addWidget(cb, 1);
+    auto* przycisk = new QToolButton(panel);
+    przycisk->setObjectName(QStringLiteral("btPrzekroj"));
+    przycisk->setText(QStringLiteral("..."));
+    przycisk->setToolTip(Tekst(DymekPrzycisku));
+    connect(przycisk, &QToolButton::clicked, this, &TGlowneOkno::PokazPrzekroj);
+    gora->addWidget(przycisk);
+    uklad->addLayout(gora);
+    uklad->addSpacing(6);
+
+    auto* siatka = new QGridLayout;
+    siatka->setHorizontalSpacing(10);
+    auto* lewa = Podpis(StronaLewa, nullptr, panel);
+    auto* prawa = Podpis(StronaPrawa, nullptr, panel);
+    lewa->setAlignment(Qt::AlignCenter);
+    prawa->setAlignment(Qt::AlignCenter);
+    siatka->addWidget(lewa, 0, 1);
+    siatka->addWidget(prawa, 0, 2);
+    for (int w = wChodnik; w <= wLiczbaDzwigarow; ++w) {
+        const tOpisWiersza& opis = OpisWiersza(static_cast<tWierszPol>(w));
+        QLabel* podpis = Podpis(opis.Podpis, DymkiWierszy[w], panel);
+        ZachowajMiejsce(podpis);
+        k_.PodpisyWierszy[w] = podpis;
+        siatka->addWidget(podpis, w + 1, 0);
+        for (int kolumna = 1; kolumna <= 2; ++kolumna) {
+            const int p = kolumna == 1 ? opis.Lewe : opis.Prawe;
+            if (p < 0) continue;
+            auto* pole = new TPoleLiczbowe(static_cast<tPole>(p), panel);
+            pole->setFixedWidth(SzerokoscPola);
+            ZachowajMiejsce(pole);
+            k_.Pola[p] = pole;
+            siatka->addWidget(pole, w + 1, kolumna);
+        }
+    }
+    uklad->addLayout(siatka);
+    uklad->addStretch(1);
+
+    status_ = new QStatusBar(panel);
+    status_->setObjectName(QStringLiteral("LiniaStatusu"));
+    status_->setSizeGripEnabled(false);
+    uklad->addWidget(status_);
+    return panel;
+}
+
+QWidget* TGlowneOkno::BudujPanelSchematu()
+{
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("PanelSchematu"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setToolTip(Tekst(DymekPaneli));
+    auto* uklad = new QVBoxLayout(panel);
+
+    auto* gora = new QGridLayout;
+    gora->addWidget(Podpis(PodpisSchemat, DymekPodpisuSchemat, panel), 0, 0);
+    auto* schemat = new QComboBox(panel);
+    schemat->setToolTip(Tekst(DymekSchemat));
+    k_.Listy[static_cast<int>(tLista::CBSchemat)] = schemat;
+    gora->addWidget(schemat, 0, 1, 1, 2);
+    QLabel* podpisIle = Podpis(OpisWiersza(wLiczbaPrzesel).Podpis, nullptr, panel);
+    ZachowajMiejsce(podpisIle);
+    k_.PodpisyWierszy[wLiczbaPrzesel] = podpisIle;
+    gora->addWidget(podpisIle, 1, 0);
+    auto* ile = new TPoleLiczbowe(IlePrzesel, panel);
+    ile->setToolTip(Tekst(DymekIlePrzesel));
+    ile->setFixedWidth(SzerokoscPola);
+    ZachowajMiejsce(ile);
+    k_.Pola[IlePrzesel] = ile;
+    gora->addWidget(ile, 1, 1);
+    gora->setColumnStretch(2, 1);
+    uklad->addLayout(gora);
+
+    uklad->addWidget(BudujEdytorPrzesel());
+    k_.Szkic = new TSzkic(panel);
+    k_.Szkic->setObjectName(QStringLiteral("Szkic"));
+    uklad->addWidget(k_.Szkic, 0, Qt::AlignHCenter);
+
+    auto* dol = new QGridLayout;
+    dol->addWidget(Podpis(PodpisNormatyw, nullptr, panel), 0, 0);
+    auto* normatyw = new QComboBox(panel);
+    normatyw->setToolTip(Tekst(DymekNormatyw));
+    k_.Listy[static_cast<int>(tLista::CBNormatyw)] = normatyw;
+    dol->addWidget(normatyw, 0, 1);
+    dol->addWidget(Podpis(PodpisKlasa, nullptr, panel), 1, 0);
+    auto* klasa = new QComboBox(panel);
+    klasa->setToolTip(Tekst(DymekKlasa));
+    k_.Listy[static_cast<int>(tLista::CBKlasa)] = klasa;
+    dol->addWidget(klasa, 1, 1);
+    dol->setColumnStretch(1, 1);
+    uklad->addLayout(dol);
+    return panel;
+}
+
+QWidget* TGlowneOkno::BudujEdytorPrzesel()
+{
+    auto* obszar = new QScrollArea;
+    obszar->setObjectName(QStringLiteral("EdytorPrzesel"));
+    obszar->setToolTip(Tekst(DymekEdytora));
+    obszar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    obszar->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* edytor = new QWidget;
+    const QFontMetrics fm(edytor->font());
+    int szerokoscPodpisu = 0;
+    for (const char* wzor : {"Długość prawego skrajnego wspornika", "Rozpiętość prawego przęsła",
+                             "Rozpiętość przęsła nr 45", "Długość wspornika nr 44"})
+        szerokoscPodpisu = std::max(szerokoscPodpisu, fm.horizontalAdvance(Tekst(wzor)));
+    for (int i = 1; i <= MaksWierszy; ++i) {
+        const int gora = (i - 1) * 20;
+        auto* pole = new TPoleLiczbowe(PoleDlugosci(i), edytor);
+        pole->setObjectName(QStringLiteral("RxSE_L%1").arg(i));
+        pole->setGeometry(5, gora + 5, 80, 19);
+        k_.Pola[PoleDlugosci(i)] = pole;
+        auto* podpis = new QLabel(QString::number(i), edytor);
+        podpis->setObjectName(QStringLiteral("Podpis%1").arg(i));
+        podpis->setGeometry(100, gora + 8, szerokoscPodpisu + 4, fm.height());
+        k_.PodpisyPrzesel[i - 1] = podpis;
+    }
+    edytor->setFixedSize(100 + szerokoscPodpisu + 10, MaksWierszy * 20 + 10);
+    obszar->setWidget(edytor);
+    const int ramka = 2 * obszar->frameWidth();
+    obszar->setFixedSize(edytor->width() + obszar->verticalScrollBar()->sizeHint().width() + ramka,
+                         WierszeEdytoraNaEkranie * 20 + 10 + ramka);
+    return obszar;
+}
+
+QWidget* TGlowneOkno::BudujPanelWynikow()
+{
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("PanelWynikow"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setToolTip(Tekst(DymekWynikow));
+    auto* uklad = new QGridLayout(panel);
+    for (int i = 0; i < 5; ++i) {
+        auto* podpis = Podpis(PodpisyWynikow[i], nullptr, panel);
+        podpis->setAlignment(Qt::AlignCenter);
+        uklad->addWidget(podpis, 1, i);
+        auto* pole = new QLineEdit(panel);
+        pole->setObjectName(QString::fromLatin1(NazwyWynikow[i]));
+        pole->setReadOnly(true);
+        pole->setFocusPolicy(Qt::NoFocus);
+        pole->setFixedWidth(i == 4 ? 110 : SzerokoscPola);
+        pole->setToolTip(Tekst(DymkiWynikow[i]));
+        k_.Wyniki[i] = pole;
+        uklad->addWidget(pole, 2, i);
+    }
+    auto* komunikaty = new QTextEdit(panel);
+    komunikaty->setObjectName(QStringLiteral("Komunikaty"));
+    komunikaty->setReadOnly(true);
+    komunikaty->setFocusPolicy(Qt::NoFocus);
+    komunikaty->setToolTip(Tekst(DymekKomunikatow));
+    komunikaty->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    komunikaty->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    komunikaty->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
+    komunikaty->setFixedHeight(4 * komunikaty->fontMetrics().lineSpacing() + 12);
+    ZachowajMiejsce(komunikaty);
+    k_.Komunikaty = komunikaty;
+    uklad->addWidget(komunikaty, 0, 5, 4, 1);
+    uklad->setColumnStretch(5, 1);
+    // Podpisy tuż nad polami, oba wiersze na środku wysokości obszaru komunikatów.
+    uklad->setRowStretch(0, 1);
+    uklad->setRowStretch(3, 1);
+    return panel;
+}
+
+void TGlowneOkno::UstawDymki()
+{
+    for (int i = 0; i < 4; ++i) k_.Listy[i]->setObjectName(QString::fromLatin1(NazwyList[i]));
+    for (int p = 0; p < PierwszePoleDlugosci; ++p) k_.Pola[p]->setObjectName(QString::fromLatin1(NazwyPol[p]));
+    setToolTipDuration(CzasDymka);
+    for (QWidget* w : findChildren<QWidget*>()) w->setToolTipDuration(CzasDymka);
+}
+
+void TGlowneOkno::Polacz()
+{
+    auto lista = [this](tLista l, void (tGlownyPrzebieg::*zdarzenie)()) {
+        connect(k_.Listy[static_cast<int>(l)], &QComboBox::currentIndexChanged, this, [this, zdarzenie] {
+            if (!widok_->Ustawia()) ((*przebieg_).*zdarzenie)();
+        });
+    };
+    lista(tLista::CBPrzeslo, &tGlownyPrzebieg::ZmianaPrzekroju);
+    lista(tLista::CBSchemat, &tGlownyPrzebieg::ZmianaSchematu);
+    lista(tLista::CBNormatyw, &tGlownyPrzebieg::ZmianaNormatywu);
+    lista(tLista::CBKlasa, &tGlownyPrzebieg::ZmianaKlasy);
+    for (int p = 0; p < LiczbaPol; ++p) {
+        const tPole pole = static_cast<tPole>(p);
+        void (tGlownyPrzebieg::*zdarzenie)() = &tGlownyPrzebieg::ZmianaSzerokosci;
+        if (pole == IlePrzesel) zdarzenie = &tGlownyPrzebieg::ZmianaLiczbyPrzesel;
+        if (JestPolemDlugosci(pole)) zdarzenie = &tGlownyPrzebieg::ZmianaDlugosci;
+        connect(k_.Pola[p], &TPoleLiczbowe::Zmieniono, this, [this, zdarzenie] {
+            if (!widok_->Ustawia()) ((*przebieg_).*zdarzenie)();
+        });
+    }
+    k_.Listy[static_cast<int>(tLista::CBPrzeslo)]->installEventFilter(this);
+    for (int p = 0; p < LiczbaPolSzerokosci; ++p) k_.Pola[p]->installEventFilter(this);
+    k_.Szkic->UstawObiekt(&przebieg_->Obiekt());
+}
+
+bool TGlowneOkno::eventFilter(QObject* obiekt, QEvent* zdarzenie)
+{
+    // Linia statusu opisuje pole, w którym jest fokus.
+    if (zdarzenie->type() == QEvent::FocusIn) {
+        const char* opis = OpisPrzeslo;
+        if (auto* pole = qobject_cast<TPoleLiczbowe*>(obiekt)) opis = OpisPola(pole->Pole()).Opis;
+        status_->showMessage(QLatin1Char(' ') + Tekst(opis));
+    } else if (zdarzenie->type() == QEvent::FocusOut &&
+               static_cast<QFocusEvent*>(zdarzenie)->reason() != Qt::PopupFocusReason) {
+        status_->clearMessage();
+    }
+    return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+void TGlowneOkno::showEvent(QShowEvent* zdarzenie)
+{
+    QMainWindow::showEvent(zdarzenie);
+    if (uruchomione_) return;
+    uruchomione_ = true;
+    przebieg_->Uruchom();
+}
+
+void TGlowneOkno::closeEvent(QCloseEvent* zdarzenie)
+{
+    if (!zamkniete_) {
+        zamkniete_ = true;
+        przebieg_->Zamknij();
+    }
+    zdarzenie->accept();
+}

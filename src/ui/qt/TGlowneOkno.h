@@ -1,0 +1,57 @@
+#pragma once
+// Okno główne: pasek narzędzi, menu, panel przekroju poprzecznego, panel schematu
+// z edytorem rozpiętości i szkicem, panel wyników. Okno niczego nie liczy: każda zmiana
+// pola idzie do przebiegu przeliczenia, który odpowiada przez widok TWidokQt.
+#include <QMainWindow>
+#include <memory>
+
+#include "ui/Przebieg.h"
+#include "ui/qt/WidokQt.h"
+
+class QAction;
+class QStatusBar;
+
+class TGlowneOkno : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TGlowneOkno(QWidget* rodzic = nullptr);
+    ~TGlowneOkno() override;
+
+    tGlownyPrzebieg& Przebieg() { return *przebieg_; }
+    const tKontrolkiOkna& Kontrolki() const { return k_; }
+    QStatusBar* LiniaStatusu() const { return status_; }
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+    void closeEvent(QCloseEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void BudujAkcje();
+    QWidget* BudujPanelPrzekroju();
+    QWidget* BudujPanelSchematu();
+    QWidget* BudujEdytorPrzesel();
+    QWidget* BudujPanelWynikow();
+    void UstawDymki();
+    void Polacz();
+    QAction* Akcja(const char* nazwa, const char* podpis, const char* dymek, int ikona, const char* skrot);
+
+    // Polecenia (TGlowneOknoPolecenia.cpp).
+    void Informacje();
+    void Wczytaj();
+    void Raport();
+    void Zapisz();
+    void RozneNormy();
+    void SladObliczen();
+    void PomocNaTemat();
+    void OProgramie();
+    void PokazPrzekroj();
+    void Niedostepne();
+
+    tKontrolkiOkna k_;
+    QStatusBar* status_ = nullptr;
+    std::unique_ptr<TWidokQt> widok_;
+    std::unique_ptr<tGlownyPrzebieg> przebieg_;
+    bool uruchomione_ = false;
+    bool zamkniete_ = false;
+};

@@ -1,0 +1,65 @@
+#pragma once
+// Widok okna głównego na kontrolkach Qt: przebieg przeliczenia ustawia i czyta przez
+// niego listy, pola, edytor rozpiętości, wyniki i komunikaty.
+#include <QString>
+#include <array>
+
+#include "ui/Widok.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTextEdit;
+class QWidget;
+class TPoleLiczbowe;
+class TSzkic;
+
+// Kontrolki okna głównego, które widzi przebieg.
+struct tKontrolkiOkna {
+    QWidget* Okno = nullptr;
+    std::array<QComboBox*, 4> Listy{};
+    std::array<TPoleLiczbowe*, LiczbaPol> Pola{};
+    std::array<QLabel*, LiczbaWierszyPol> PodpisyWierszy{};
+    std::array<QLabel*, MaksWierszy> PodpisyPrzesel{};
+    std::array<QLineEdit*, 5> Wyniki{};  // M1N, TN, MP, TP, KATEGORIA
+    QTextEdit* Komunikaty = nullptr;
+    TSzkic* Szkic = nullptr;
+};
+
+// Tekst Qt z napisu UTF-8; "\r\n" i samotne CR jako nowe wiersze.
+QString Tekst(const std::string& napis);
+QString Tekst(const char* napis);
+
+class TWidokQt : public Widok {
+public:
+    explicit TWidokQt(const tKontrolkiOkna& kontrolki);
+
+    // Zmiany pól i list wykonywane przez przebieg nie wracają do niego jako zdarzenia
+    // okna (przebieg sam wywołuje potrzebne kroki, jak przy widoku w pamięci).
+    bool Ustawia() const { return ustawia_ > 0; }
+
+    void UstawPozycjeListy(tLista lista, const std::vector<std::string>& pozycje) override;
+    int LiczbaPozycjiListy(tLista lista) const override;
+    void UstawWybor(tLista lista, int pozycja) override;
+    int Wybor(tLista lista) const override;
+
+    double Wartosc(tPole pole) const override;
+    void UstawWartosc(tPole pole, double wartosc) override;
+
+    void PokazPole(tPole pole, bool widoczne) override;
+    void PokazPodpisWiersza(tWierszPol wiersz, bool widoczny) override;
+    void UstawWierszePrzesel(const std::vector<tWierszPrzesla>& wiersze) override;
+    void UstawTytul(const std::string& tytul) override;
+    void UstawWyniki(const tTekstyWynikow& wyniki) override;
+    void UkryjKomunikaty() override;
+    void PokazKomunikaty(const std::vector<std::string>& linie, bool blad) override;
+    void OdswiezSzkic() override;
+    void PokazKomunikat(const std::string& tytul, const std::string& tekst, tIkona ikona) override;
+
+private:
+    struct tUstawianie;
+
+    tKontrolkiOkna k_;
+    int wierszeWidoczne_ = -1;
+    int ustawia_ = 0;
+};

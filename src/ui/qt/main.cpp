@@ -1,0 +1,18 @@
+// Program okienkowy: okno główne z przeliczeniem przy każdej zmianie danych.
+#include <QApplication>
+#include <QLocale>
+
+#include "ui/qt/RegionalneQt.h"
+#include "ui/qt/TGlowneOkno.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication aplikacja(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pontiva"));
+    // QApplication przełączyło locale biblioteki C; liczby formatujemy sami.
+    UstawRegionalne(QLocale::system());
+
+    TGlowneOkno okno;
+    okno.show();
+    return aplikacja.exec();
+}
