@@ -37,11 +37,9 @@ bool N1926Przekroj0(int Klasa, int n, double& M1N, double B, double c1c2, double
     const tWielomianyNormatywu& w = Wielomiany1926();
     double rho = 0.4 * B / ((n - 1) * L);
     double chodnik = (c1c2 - 0.8) / n;
-    double m = Wartosc(w.MomentF, L) * rho + Wartosc(w.TlumMoment, L) * chodnik;
-    double t = Wartosc(w.SilaF, L) * rho + Wartosc(w.TlumSila, L) * chodnik;
-    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, false, false);
-    M1N = m;
-    TN = t;
+    M1N = Wartosc(w.MomentF, L) * rho + Wartosc(w.TlumMoment, L) * chodnik;
+    TN = Wartosc(w.SilaF, L) * rho + Wartosc(w.TlumSila, L) * chodnik;
+    UwzglednijKlase(Klasa, CzynnikiKlas, M1N, TN, false, false);
     return true;
 }
 
@@ -50,13 +48,11 @@ bool N1926Przekroj0N2(int Klasa, double& M1N, double& TN, double a1a2, double b,
 {
     if (!SprawdzKlaseIRozpietosc(Klasa, L, true, 120, Err)) return false;
 
-    double R, rho, m, t;
+    double R, rho;
     SladUstaw("R", R, (b + a1a2) / 2 + 2.5);
     SladUstaw("R/L", rho, R / L);
-    EfektyH(L, rho, c - 0.4, m, t);
-    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, true, false);
-    M1N = m;
-    TN = t;
+    EfektyH(L, rho, c - 0.4, M1N, TN);
+    UwzglednijKlase(Klasa, CzynnikiKlas, M1N, TN, true, false);
     return true;
 }
 
@@ -66,11 +62,8 @@ bool N1926Przekroj2(int Klasa, double& M1N, double& TN, double B, double c, doub
     if (!SprawdzKlaseIRozpietosc(Klasa, L, true, 120, Err)) return false;
 
     double r = (B - g1 - k1k2) / 2 + 2.5;
-    double m, t;
-    EfektyH(L, r / L, c, m, t);
-    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, false, false);
-    M1N = m;
-    TN = t;
+    EfektyH(L, r / L, c, M1N, TN);
+    UwzglednijKlase(Klasa, CzynnikiKlas, M1N, TN, false, false);
     return true;
 }
 
@@ -78,10 +71,8 @@ bool N1926Przekroj3(int Klasa, double& M1N, double& TN, double L, std::string& E
 {
     if (!SprawdzKlaseIRozpietosc(Klasa, L, false, 100, Err)) return false;
 
-    double m = MomentPlyty(Plyta1926, L);
-    double t = NieDotyczy;
-    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, false, true);
-    M1N = m;
-    TN = t;
+    M1N = MomentPlyty(Plyta1926, L);
+    TN = NieDotyczy;
+    UwzglednijKlase(Klasa, CzynnikiKlas, M1N, TN, false, true);
     return true;
 }

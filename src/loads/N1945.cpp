@@ -40,11 +40,8 @@ bool N1945Przekroj0(int Klasa, int n, double& M1N, double B, double c1c2, double
     SladUstaw("Fi*n", Fn, fi * n);
 
     const tWielomianyNormatywu& w = Wielomiany1945();
-    double m, t;
-    Efekty(w.MomentF, w.SilaF, L, rho, c1c2 - 1, Fn, m, t);
-    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, true, false);
-    M1N = m;
-    TN = t;
+    Efekty(w.MomentF, w.SilaF, L, rho, c1c2 - 1, Fn, M1N, TN);
+    UwzglednijKlase(Klasa, CzynnikiKlas, M1N, TN, true, false);
     return true;
 }
 
@@ -59,11 +56,8 @@ bool N1945Przekroj0N2(int Klasa, double& M1N, double& TN, double a1a2, double /*
     SladUstaw("r/L", rho, R / L);
 
     const tWielomianyNormatywu& w = Wielomiany1945();
-    double m, t;
-    Efekty(w.MomentH, w.SilaH, L, rho, c - 0.5, fi, m, t);
-    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, true, false);
-    M1N = m;
-    TN = t;
+    Efekty(w.MomentH, w.SilaH, L, rho, c - 0.5, fi, M1N, TN);
+    UwzglednijKlase(Klasa, CzynnikiKlas, M1N, TN, true, false);
     return true;
 }
 
@@ -78,11 +72,8 @@ bool N1945Przekroj2(int Klasa, double& M1N, double& TN, double B, double c, doub
     double f = Fi(Dl);
     SladUstaw("Fi", fi, f);
 
-    double m, t;
-    Efekty(Moment1945HPrzekroj2(), Wielomiany1945().SilaH, L, rho, c, fi, m, t);
-    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, true, false);
-    M1N = m;
-    TN = t;
+    Efekty(Moment1945HPrzekroj2(), Wielomiany1945().SilaH, L, rho, c, fi, M1N, TN);
+    UwzglednijKlase(Klasa, CzynnikiKlas, M1N, TN, true, false);
     return true;
 }
 
@@ -90,10 +81,9 @@ bool N1945Przekroj3(int Klasa, double& M1N, double& TN, double L, std::string& E
 {
     if (!SprawdzKlaseIRozpietosc(Klasa, L, 100, Err)) return false;
 
-    double m = MomentPlyty(Plyta1945, L);
-    double t = NieDotyczy;
-    UwzglednijKlase(Klasa, CzynnikiKlas, m, t, true, true);
-    M1N = m;
-    TN = t;
+    M1N = MomentPlyty(Plyta1945, L);
+    // TN ustawione przed krokiem klasy, by blok śladu pokazał "NIE DOTYCZY".
+    TN = NieDotyczy;
+    UwzglednijKlase(Klasa, CzynnikiKlas, M1N, TN, true, true);
     return true;
 }
