@@ -20,8 +20,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "reports/VanRTF.h"
 #include "ui/qt/PoleLiczbowe.h"
 #include "ui/qt/Szkic.h"
+#include "ui/qt/TOknoHelp.h"
+#include "ui/qt/TZapiszJNI.h"
 
 namespace {
 const char* const DymekPaneli = "Wszystkie wymiary podawaj w metrach";
@@ -110,11 +113,16 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     widok_ = std::make_unique<TWidokQt>(k_);
     przebieg_ = std::make_unique<tGlownyPrzebieg>(*widok_);
     Polacz();
+    UstawKomunikatyRtf([this](const std::string& tytul, const std::string& tekst) {
+        widok_->PokazKomunikat(tytul, tekst, tIkona::Ostrzezenie);
+    });
+    oknoTekstu_ = std::make_unique<TOknoHelp>();
+    oknoJNI_ = new TZapiszJNI(this);
     // Okno o stałym rozmiarze, liczonym przy wszystkich polach widocznych.
     setFixedSize(sizeHint());
 }
 
-TGlowneOkno::~TGlowneOkno() = default;
+TGlowneOkno::~TGlowneOkno() { UstawKomunikatyRtf(nullptr); }
 
 QAction* TGlowneOkno::Akcja(const char* nazwa, const char* podpis, const char* dymek, int ikona, const char* skrot)
 {
@@ -406,5 +414,7 @@ void TGlowneOkno::closeEvent(QCloseEvent* zdarzenie)
         zamkniete_ = true;
         przebieg_->Zamknij();
     }
+    // Zamknięcie okna głównego kończy program razem z oknami pomocniczymi.
+    oknoTekstu_->close();
     zdarzenie->accept();
 }

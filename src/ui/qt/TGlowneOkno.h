@@ -10,6 +10,8 @@
 
 class QAction;
 class QStatusBar;
+class TOknoHelp;
+class TZapiszJNI;
 
 class TGlowneOkno : public QMainWindow {
     Q_OBJECT
@@ -18,6 +20,8 @@ public:
     ~TGlowneOkno() override;
 
     tGlownyPrzebieg& Przebieg() { return *przebieg_; }
+    TOknoHelp& OknoTekstu() { return *oknoTekstu_; }
+    TZapiszJNI& OknoJNI() { return *oknoJNI_; }
     const tKontrolkiOkna& Kontrolki() const { return k_; }
     QStatusBar* LiniaStatusu() const { return status_; }
 
@@ -47,11 +51,16 @@ private:
     void OProgramie();
     void PokazPrzekroj();
     void Niedostepne();
+    bool OknoIdentyfikacji(const char* przycisk);
+    void Komunikat(const std::string& tytul, const std::string& tekst, bool ostrzezenie);
 
     tKontrolkiOkna k_;
     QStatusBar* status_ = nullptr;
     std::unique_ptr<TWidokQt> widok_;
     std::unique_ptr<tGlownyPrzebieg> przebieg_;
+    // Okna pomocnicze tworzone przy starcie, po oknie głównym.
+    std::unique_ptr<TOknoHelp> oknoTekstu_;
+    TZapiszJNI* oknoJNI_ = nullptr;
     bool uruchomione_ = false;
     bool zamkniete_ = false;
 };

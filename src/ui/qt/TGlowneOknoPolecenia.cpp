@@ -1,24 +1,106 @@
 // Polecenia okna głównego: akcje paska narzędzi i menu.
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+#include <memory>
 
+#include "common/Regionalne.h"
+#include "persistence/Katalogi.h"
+#include "reports/Porownanie.h"
+#include "reports/Raport.h"
+#include "ui/qt/Szkic.h"
 #include "ui/qt/TGlowneOkno.h"
+#include "ui/qt/TOknoHelp.h"
+#include "ui/qt/TZapiszJNI.h"
 
 namespace {
 const char* const TekstNiedostepne = "Funkcja jeszcze niedostępna.";
+const char* const TytulInfo = "INFO";
+const char* const TytulWczytaj = "Wczytaj";
+const char* const FiltrPliku = "Plik roboczy (*.PTV *.ptv)";
+const char* const PrzyciskOK = "OK";
+const char* const PrzyciskZapisz = "Zapisz";
+const char* const TytulRaportu = "Raport";
+const char* const RaportBezPodgladu = "Raport zapisano w pliku:\r";
+const char* const TytulBleduPorownania = "BŁĄD";
+
+std::string Dzis()
+{
+    const QDate d = QDate::currentDate();
+    return FormatujDate(d.year(), d.month(), d.day());
+}
 }  // namespace
 
-void TGlowneOkno::Niedostepne() { QMessageBox::information(this, Tekst("INFO"), Tekst(TekstNiedostepne)); }
+void TGlowneOkno::Niedostepne() { QMessageBox::information(this, Tekst(TytulInfo), Tekst(TekstNiedostepne)); }
 
-void TGlowneOkno::Informacje() { Niedostepne(); }
-void TGlowneOkno::Wczytaj() { Niedostepne(); }
-void TGlowneOkno::Raport() { Niedostepne(); }
-void TGlowneOkno::Zapisz() { Niedostepne(); }
-void TGlowneOkno::RozneNormy() { Niedostepne(); }
+void TGlowneOkno::Komunikat(const std::string& tytul, const std::string& tekst, bool ostrzezenie)
+{
+    widok_->PokazKomunikat(tytul, tekst, ostrzezenie ? tIkona::Ostrzezenie : tIkona::Informacja);
+}
+
+bool TGlowneOkno::OknoIdentyfikacji(const char* przycisk)
+{
+    oknoJNI_->UstawDane(przebieg_->Info());
+    oknoJNI_->bbOK->setText(Tekst(przycisk));
+    return oknoJNI_->exec() == QDialog::Accepted;
+}
+
+void TGlowneOkno::Informacje()
+{
+    if (OknoIdentyfikacji(PrzyciskOK))
+        przebieg_->UstawInfo(oknoJNI_->Dane());
+    else
+        przebieg_->UstawTytul();
+}
+
+void TGlowneOkno::Zapisz()
+{
+    if (OknoIdentyfikacji(PrzyciskZapisz)) przebieg_->Zapisz(oknoJNI_->Dane());
+}
+
+void TGlowneOkno::Wczytaj()
+{
+    const QString plik = QFileDialog::getOpenFileName(this, Tekst(TytulWczytaj), Tekst(KatalogJNI()), Tekst(FiltrPliku));
+    if (!plik.isEmpty()) przebieg_->WczytajDane(plik.toStdString());
+}
+
+void TGlowneOkno::Raport()
+{
+    tInfoObiektu info = przebieg_->Info();
+    const tWynikRaportu wynik =
+        PolecenieRaport(info, [this](tObiektMostowy& o) { PobierzDane(*widok_, o); }, KatalogRaportow(), Dzis());
+    przebieg_->UstawInfoBezZmian(info);  // numer przęsła mógł zostać poprawiony na "1"
+    if (!wynik.Zapisany) {
+        Komunikat(TytulBleduRaportu, wynik.Komunikat, true);
+        return;
+    }
+    // Bez przeglądarki RTF w systemie pokazujemy przynajmniej, gdzie jest raport.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(Tekst(wynik.Plik))))
+        Komunikat(TytulRaportu, RaportBezPodgladu + wynik.Plik, false);
+}
+
+void TGlowneOkno::RozneNormy()
+{
+    auto naglowek = std::make_unique<tObiektMostowy>();
+    PobierzDane(*widok_, *naglowek);
+    std::string blad;
+    const std::string sciezka = SciezkaPorownania();
+    const bool zapisane = ZapiszPorownanie(*naglowek, przebieg_->Obiekt(), przebieg_->Info(), sciezka, blad);
+    k_.Szkic->update();
+    if (!zapisane) {
+        Komunikat(TytulBleduPorownania, blad, true);
+        return;
+    }
+    oknoTekstu_->PokazPlik(Tekst(TytulPorownania), Tekst(sciezka));
+}
 
 void TGlowneOkno::SladObliczen()
 {
     przebieg_->Przelicz();
-    Niedostepne();
+    oknoTekstu_->PokazSlad();
 }
 
 void TGlowneOkno::PomocNaTemat() { Niedostepne(); }
