@@ -59,11 +59,32 @@ bool ZaMaloPasow(int m, std::string& Err)
     return true;
 }
 
-// Obciążenie całej płyty rozłożone na rozstaw skrajnych pasm Bs: m pasów ruchu
-// i chodniki o łącznej (już zmniejszonej) szerokości Chodniki.
-double MomentPlyty(int Klasa, int m, double r, double Chodniki, double L, double fi, double Bs)
+// Płyty z chodnikami (typy 3 i 6): kontrole, rozstaw skrajnych pasm Bs i Fi.
+bool PoczatekPlyty(int Klasa, double L, double P, double Dl, double& Bs, double& fi, std::string& Err)
 {
-    return (Mpas(Klasa, L) * m * r + ChodnikM * Chodniki * L / fi) / Bs;
+    if (!SprawdzKlasePN66(Klasa, Err)) return false;
+    if (SprawdzL270(Err, L)) return false;
+    if (!SprawdzNiezerowe(Err, {{"L", L}})) return false;
+    Bs = RozstawSkrajnychPasm(P);
+    fi = Fi(Dl);
+    return true;
+}
+
+// Obciążenie całej płyty rozłożone na rozstaw skrajnych pasm Bs: pasy ruchu na
+// szerokości b + a1 + a2 i chodniki o łącznej (już zmniejszonej) szerokości Chodniki.
+void MomentPlyty(int Klasa, double a1a2, double b, double Chodniki, double L, double fi, double Bs, double& M1N,
+                 double& TN)
+{
+    SladWartosc("b", b);
+    SladWartosc("a1+a2", a1a2);
+    SladWartosc("L", L);
+    SladWartosc("B", Bs);
+    const int m = LiczbaPasow(b + a1a2 + Dane(Klasa).d);
+    const double r = RedukcjaPasm(m);
+    M1N = (Mpas(Klasa, L) * m * r + ChodnikM * Chodniki * L / fi) / Bs;
+    TN = NieDotyczy;
+    SladWartosc("m", m);
+    SladWartosc("r", r);
 }
 }  // namespace
 
@@ -181,22 +202,10 @@ bool PN66Przekroj5(int Klasa, double& M1N, double& TN, double B, double c, doubl
 bool PN66Przekroj3(int Klasa, double& M1N, double& TN, double a1a2, double b, double c1c2, double P, double L,
                    std::string& Err, double Dl)
 {
-    if (!SprawdzKlasePN66(Klasa, Err)) return false;
-    if (SprawdzL270(Err, L)) return false;
-    if (!SprawdzNiezerowe(Err, {{"L", L}})) return false;
-    const double Bs = RozstawSkrajnychPasm(P);
-    const double fi = Fi(Dl);
-    SladWartosc("b", b);
-    SladWartosc("a1+a2", a1a2);
-    SladWartosc("L", L);
-    SladWartosc("B", Bs);
-    const int m = LiczbaPasow(b + a1a2 + Dane(Klasa).d);
-    const double r = RedukcjaPasm(m);
+    double Bs, fi;
+    if (!PoczatekPlyty(Klasa, L, P, Dl, Bs, fi, Err)) return false;
     // Oba chodniki, każdy zmniejszony o 0,5 m.
-    M1N = MomentPlyty(Klasa, m, r, c1c2 - 1.0, L, fi, Bs);
-    TN = NieDotyczy;
-    SladWartosc("m", m);
-    SladWartosc("r", r);
+    MomentPlyty(Klasa, a1a2, b, c1c2 - 1.0, L, fi, Bs, M1N, TN);
     return true;
 }
 
@@ -216,11 +225,8 @@ bool PN66Przekroj4(int Klasa, double& M1N, double& TN, double b, double a1a2, do
 bool PN66Przekroj6(int Klasa, double& M1N, double& TN, double, double, double a1a2, double b, double C1, double C2,
                    double P, double L, std::string& Err, double Dl)
 {
-    if (!SprawdzKlasePN66(Klasa, Err)) return false;
-    if (SprawdzL270(Err, L)) return false;
-    if (!SprawdzNiezerowe(Err, {{"L", L}})) return false;
-    const double Bs = RozstawSkrajnychPasm(P);
-    const double fi = Fi(Dl);
+    double Bs, fi;
+    if (!PoczatekPlyty(Klasa, L, P, Dl, Bs, fi, Err)) return false;
     // Chodnik za barierą liczy się dopiero od 0,5 m szerokości.
     const double X1 = SzerokoscChodnika(C1);
     const double X2 = SzerokoscChodnika(C2);
@@ -228,15 +234,6 @@ bool PN66Przekroj6(int Klasa, double& M1N, double& TN, double, double, double a1
     SladWartosc("C2", C2);
     SladWartosc("X1", X1);
     SladWartosc("X2", X2);
-    SladWartosc("b", b);
-    SladWartosc("a1+a2", a1a2);
-    SladWartosc("L", L);
-    SladWartosc("B", Bs);
-    const int m = LiczbaPasow(b + a1a2 + Dane(Klasa).d);
-    const double r = RedukcjaPasm(m);
-    M1N = MomentPlyty(Klasa, m, r, X1 + X2, L, fi, Bs);
-    TN = NieDotyczy;
-    SladWartosc("m", m);
-    SladWartosc("r", r);
+    MomentPlyty(Klasa, a1a2, b, X1 + X2, L, fi, Bs, M1N, TN);
     return true;
 }
