@@ -10,6 +10,7 @@
 #include "common/Regionalne.h"
 #include "common/Slad.h"
 #include "loads/ModeleObciazenia.h"
+#include "loads/Wspolne.h"
 
 namespace {
 
@@ -70,6 +71,33 @@ TEST_F(PN66, RedukcjaPasm)
     const std::pair<int, double> przypadki[] = {{0, 1.0}, {1, 1.0}, {3, 1.0}, {4, 0.9},
                                                 {5, 0.8}, {6, 0.8}, {7, 0.7}, {12, 0.7}};
     for (auto [m, r] : przypadki) EXPECT_EQ(RedukcjaPasm(m), r) << m;
+}
+
+TEST_F(PN66, WspolnePasyChodnikIKomunikaty)
+{
+    // Pasy 1,5 m z marginesem Obetnij: iloraz tuż poniżej całości liczy się jako całość.
+    EXPECT_EQ(LiczbaPasow(6.0), 4);
+    EXPECT_EQ(LiczbaPasow(6.5), 4);
+    EXPECT_EQ(LiczbaPasow(5.99), 3);
+    EXPECT_EQ(LiczbaPasow(4.5 - 1e-12), 3);
+    EXPECT_EQ(LiczbaPasow(1.4), 0);
+    EXPECT_EQ(LiczbaPasow(-0.5), 0);
+    EXPECT_DOUBLE_EQ(ZasiegLiniiWplywu(5, 8), 6.0);
+    EXPECT_DOUBLE_EQ(ZasiegLiniiWplywu(2, 9), 9.0);
+    // Chodnik liczy się od 0,5 m włącznie.
+    EXPECT_EQ(SzerokoscChodnika(0.5), 0.5);
+    EXPECT_EQ(SzerokoscChodnika(0.49999), 0.0);
+    EXPECT_EQ(SzerokoscChodnika(1.25), 1.25);
+
+    std::string Err = "bez zmian";
+    EXPECT_TRUE(SprawdzNiezerowe(Err, {{"B", -1}, {"L", 1e-300}}));
+    EXPECT_EQ(Err, "bez zmian");
+    EXPECT_FALSE(SprawdzNiezerowe(Err, {{"B", 1}, {"L", 0}, {"n", 0}}));
+    EXPECT_EQ(Err, "Parametr L musi być różny od zera");
+    EXPECT_FALSE(BladZaMala(Err, "n"));
+    EXPECT_EQ(Err, "Za mała wartość parametru n");
+    EXPECT_FALSE(BladZaDuza(Err, "L"));
+    EXPECT_EQ(Err, "Za duża wartość parametru L");
 }
 
 TEST_F(PN66, Przekroj0KlasaII)
