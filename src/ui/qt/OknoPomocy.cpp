@@ -1,0 +1,81 @@
+#include "ui/qt/OknoPomocy.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "ui/qt/IkonaProgramu.h"
+
+namespace {
+
+const char* const Tytul = "Pontiva – pomoc";
+const char* const BrakPomocy = "<p>Nie znaleziono pliku pomocy <b>pontiva.html</b>.</p>";
+const char* const Zasob = ":/pomoc/pontiva.html";
+const char* const PlikPomocy = "pontiva.html";
+const char* const KotwicaTematu[] = {"temat1", "temat2"};
+
+constexpr int Szerokosc = 760;
+constexpr int Wysokosc = 620;
+
+} // namespace
+
+QString OknoPomocy::AdresPomocy()
+{
+    if (QFileInfo::exists(QString::fromLatin1(Zasob))) return QStringLiteral("qrc") + QString::fromLatin1(Zasob);
+    const QString program = QCoreApplication::applicationDirPath();
+    // Katalog help/ w drzewie źródeł: ten plik leży w src/ui/qt.
+    const QString zrodla = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../../help");
+    for (const QString& katalog : {program + QStringLiteral("/Help"), program + QStringLiteral("/help"), zrodla}) {
+        const QFileInfo plik(QDir(katalog).filePath(QString::fromLatin1(PlikPomocy)));
+        if (plik.exists()) return QUrl::fromLocalFile(plik.canonicalFilePath()).toString();
+    }
+    return {};
+}
+
+OknoPomocy::OknoPomocy(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
+{
+    setObjectName("OknoPomocy");
+    setWindowTitle(QString::fromUtf8(Tytul));
+    setWindowIcon(IkonaProgramu());
+    resize(Szerokosc, Wysokosc);
+    Tekst = new QTextBrowser(this);
+    Tekst->setOpenLinks(true);
+    Tekst->setOpenExternalLinks(false);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->addWidget(Tekst);
+}
+
+void OknoPomocy::Pokaz(const QString& kotwica)
+{
+    const QString adres = AdresPomocy();
+    if (adres.isEmpty()) {
+        Tekst->setHtml(QString::fromUtf8(BrakPomocy));
+    } else {
+        QUrl url(adres);
+        url.setFragment(kotwica.isEmpty() ? QString() : kotwica);
+        if (Tekst->source().adjusted(QUrl::RemoveFragment) != url.adjusted(QUrl::RemoveFragment))
+            Tekst->setSource(url.adjusted(QUrl::RemoveFragment));
+        if (kotwica.isEmpty())
+            Tekst->verticalScrollBar()->setValue(0);
+        else
+            Tekst->scrollToAnchor(kotwica);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void OknoPomocy::PokazSpis() { Pokaz(QString()); }
+
+void OknoPomocy::PokazTemat(int temat)
+{
+    if (temat == 1 || temat == 2)
+        Pokaz(QString::fromLatin1(KotwicaTematu[temat - 1]));
+    else
+        PokazSpis();
+}
