@@ -7,6 +7,7 @@
 #include "common/Regionalne.h"
 #include "common/Slad.h"
 #include "core/Nazwy.h"
+#include "reports/Przekroje.h"
 #include "reports/Raport.h"
 
 const char* const TytulPorownania = "Przeliczenie dla różnych norm";
@@ -36,13 +37,6 @@ const char* const EtykietyInfo[] = {
     "Kilometraż        : ", "Najbliższa miejsc.: ", "Przeszkoda        : ",
 };
 
-constexpr unsigned Typy(std::initializer_list<int> typy)
-{
-    unsigned maska = 0;
-    for (int t : typy) maska |= 1u << t;
-    return maska;
-}
-
 struct tParametr {
     const char* Wzor;
     double tObiektMostowy::*Wartosc;  // nullptr: liczba dźwigarów lub pasm n
@@ -50,20 +44,20 @@ struct tParametr {
 };
 
 const tParametr ParametryPrzekroju[] = {
-    {" %2d. Szerokość lewego  chodnika   : %7.4f", &tObiektMostowy::c1, Typy({0, 2, 3})},
-    {" %2d. Szerokość prawego chodnika   : %7.4f", &tObiektMostowy::c2, Typy({0, 2, 3})},
-    {" %2d. Szerokość dźwigara           : %7.4f", &tObiektMostowy::g1, Typy({2})},
-    {" %2d. Szerokość lewego  krawężnika : %7.4f", &tObiektMostowy::k1, Typy({2})},
-    {" %2d. Szerokość prawego krawężnika : %7.4f", &tObiektMostowy::k2, Typy({2})},
-    {" %2d. Szerokość lewej   opaski     : %7.4f", &tObiektMostowy::a1, Typy({0, 1, 2, 3, 4})},
-    {" %2d. Szerokość prawej  opaski     : %7.4f", &tObiektMostowy::a2, Typy({0, 1, 2, 3, 4})},
-    {" %2d. Szerokość nawierzchni        : %7.4f", &tObiektMostowy::b, Typy({0, 1, 2, 3, 4})},
-    {" %2d. Wysięg lewego wspornika      : %7.4f", &tObiektMostowy::e1, Typy({0, 1, 3})},
-    {" %2d. Wysięg prawego wspornika     : %7.4f", &tObiektMostowy::e2, Typy({0, 1, 3})},
-    {" %2d. Rozstaw skrajnych dźwigarów  : %7.4f", &tObiektMostowy::B, Typy({0, 1, 2})},
-    {" %2d. Szerokość płyty              : %7.4f", &tObiektMostowy::P, Typy({3, 4})},
-    {" %2d. Liczba dźwigarów głównych    : %2d", nullptr, Typy({0, 1, 2})},
-    {" %2d. Liczba pasm płyty            : %2d", nullptr, Typy({3, 4, 5, 6})},
+    {" %2d. Szerokość lewego  chodnika   : %7.4f", &tObiektMostowy::c1, ZbiorPrzekrojow({0, 2, 3})},
+    {" %2d. Szerokość prawego chodnika   : %7.4f", &tObiektMostowy::c2, ZbiorPrzekrojow({0, 2, 3})},
+    {" %2d. Szerokość dźwigara           : %7.4f", &tObiektMostowy::g1, ZbiorPrzekrojow({2})},
+    {" %2d. Szerokość lewego  krawężnika : %7.4f", &tObiektMostowy::k1, ZbiorPrzekrojow({2})},
+    {" %2d. Szerokość prawego krawężnika : %7.4f", &tObiektMostowy::k2, ZbiorPrzekrojow({2})},
+    {" %2d. Szerokość lewej   opaski     : %7.4f", &tObiektMostowy::a1, ZbiorPrzekrojow({0, 1, 2, 3, 4})},
+    {" %2d. Szerokość prawej  opaski     : %7.4f", &tObiektMostowy::a2, ZbiorPrzekrojow({0, 1, 2, 3, 4})},
+    {" %2d. Szerokość nawierzchni        : %7.4f", &tObiektMostowy::b, ZbiorPrzekrojow({0, 1, 2, 3, 4})},
+    {" %2d. Wysięg lewego wspornika      : %7.4f", &tObiektMostowy::e1, ZbiorPrzekrojow({0, 1, 3})},
+    {" %2d. Wysięg prawego wspornika     : %7.4f", &tObiektMostowy::e2, ZbiorPrzekrojow({0, 1, 3})},
+    {" %2d. Rozstaw skrajnych dźwigarów  : %7.4f", &tObiektMostowy::B, ZbiorPrzekrojow({0, 1, 2})},
+    {" %2d. Szerokość płyty              : %7.4f", &tObiektMostowy::P, ZbiorPrzekrojow({3, 4})},
+    {" %2d. Liczba dźwigarów głównych    : %2d", nullptr, ZbiorPrzekrojow({0, 1, 2})},
+    {" %2d. Liczba pasm płyty            : %2d", nullptr, ZbiorPrzekrojow({3, 4, 5, 6})},
 };
 
 // Kolejność normatywów w porównaniu: od najnowszego, DIN 1072 na końcu.
@@ -93,7 +87,7 @@ void OpisObiektu(const tObiektMostowy& o, const tInfoObiektu& info, std::vector<
     w.push_back(Parametry);
     int numer = 0;
     for (const auto& p : ParametryPrzekroju) {
-        if (o.Przekroj >= 7 || !(p.Przekroje & (1u << o.Przekroj))) continue;
+        if (!NalezyDoZbioru(p.Przekroje, o.Przekroj)) continue;
         ++numer;
         if (p.Wartosc)
             w.push_back(Format(p.Wzor, {numer, o.*p.Wartosc}));

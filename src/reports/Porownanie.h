@@ -1,6 +1,7 @@
 #pragma once
 // Porównanie norm: ten sam obiekt przeliczony dla każdego normatywu i każdej jego klasy
-// (23 przeliczenia: 5 klas PN-85 i po 3 klasy sześciu pozostałych), zapisywany jako PTU.TXT (Windows-1250, CR LF) albo jako tekst.
+// (23 przeliczenia: 5 klas PN-85 i po 3 klasy sześciu pozostałych), zapisywany jako
+// PTU.TXT (Windows-1250, CR LF) albo jako tekst.
 #include <string>
 #include <vector>
 

@@ -9,6 +9,7 @@
 #include "common/Slad.h"
 #include "core/Nazwy.h"
 #include "reports/MessageDigests.h"
+#include "reports/Przekroje.h"
 #include "reports/VanRTF.h"
 
 const char* const TytulBleduRaportu = "BŁĄD";
@@ -31,14 +32,6 @@ const char* const WzorPary = ";%s;%s;:;%0.2f / %0.2f ;";
 
 const char* const Wypelnienie = "....................";
 
-// Przekroje, dla których drukowany jest wiersz wymiaru (bity 0..6).
-constexpr unsigned Typy(std::initializer_list<int> typy)
-{
-    unsigned maska = 0;
-    for (int t : typy) maska |= 1u << t;
-    return maska;
-}
-
 enum class tRodzajWiersza { Liczba, Calkowita, Para };
 
 struct tWymiar {
@@ -52,21 +45,23 @@ struct tWymiar {
 
 const tWymiar Wymiary[] = {
     {"a -", "szer. opaski zewnętrznej lub pobocza (L/P)", tRodzajWiersza::Para, &tObiektMostowy::a1,
-     &tObiektMostowy::a2, Typy({0, 1, 2, 3, 4, 5, 6})},
-    {"b -", "szer. użytkowa jezdni", tRodzajWiersza::Liczba, &tObiektMostowy::b, nullptr, Typy({0, 1, 2, 3, 4, 5, 6})},
+     &tObiektMostowy::a2, ZbiorPrzekrojow({0, 1, 2, 3, 4, 5, 6})},
+    {"b -", "szer. użytkowa jezdni", tRodzajWiersza::Liczba, &tObiektMostowy::b, nullptr,
+     ZbiorPrzekrojow({0, 1, 2, 3, 4, 5, 6})},
     {"B -", "rozstaw osiowy skrajnych dźwigarów głównych", tRodzajWiersza::Liczba, &tObiektMostowy::B, nullptr,
-     Typy({0, 1, 2, 5, 6})},
+     ZbiorPrzekrojow({0, 1, 2, 5, 6})},
     {"c -", "szer. chodnika (L/P)", tRodzajWiersza::Para, &tObiektMostowy::c1, &tObiektMostowy::c2,
-     Typy({0, 2, 3, 5, 6})},
+     ZbiorPrzekrojow({0, 2, 3, 5, 6})},
     {"e -", "wysięg wspornika płyty (L/P)", tRodzajWiersza::Para, &tObiektMostowy::e1, &tObiektMostowy::e2,
-     Typy({0, 1, 3, 5, 6})},
+     ZbiorPrzekrojow({0, 1, 3, 5, 6})},
     {"g -", "szer. dźwigara w obiekcie dwudźwigarowym z jezdnią dolną lub szer. bariery ochronnej(L/P)",
-     tRodzajWiersza::Para, &tObiektMostowy::g1, &tObiektMostowy::g2, Typy({2, 5, 6})},
+     tRodzajWiersza::Para, &tObiektMostowy::g1, &tObiektMostowy::g2, ZbiorPrzekrojow({2, 5, 6})},
     {"k -", "szer. krawężnika bezpieczeństwa konstrukcji(L/P)", tRodzajWiersza::Para, &tObiektMostowy::k1,
-     &tObiektMostowy::k2, Typy({2, 5, 6})},
+     &tObiektMostowy::k2, ZbiorPrzekrojow({2, 5, 6})},
     {"n -", "liczba dźwigarów głównych lub pasm płytowych", tRodzajWiersza::Calkowita, nullptr, nullptr,
-     Typy({0, 1, 5})},
-    {"P -", "szer. płyty pomostu", tRodzajWiersza::Liczba, &tObiektMostowy::P, nullptr, Typy({3, 4, 6})},
+     ZbiorPrzekrojow({0, 1, 5})},
+    {"P -", "szer. płyty pomostu", tRodzajWiersza::Liczba, &tObiektMostowy::P, nullptr,
+     ZbiorPrzekrojow({3, 4, 6})},
 };
 
 // Sekcja 1: etykiety wyrównane odstępami do dwukropka w czcionce stałej szerokości.
@@ -131,7 +126,7 @@ std::vector<tWierszTabeli> WierszeWymiarow(const tObiektMostowy& o)
 {
     std::vector<tWierszTabeli> wiersze;
     for (const auto& w : Wymiary) {
-        if (o.Przekroj >= 7 || !(w.Przekroje & (1u << o.Przekroj))) continue;
+        if (!NalezyDoZbioru(w.Przekroje, o.Przekroj)) continue;
         std::string komorki;
         switch (w.Rodzaj) {
         case tRodzajWiersza::Liczba: komorki = Format(WzorLiczby, {w.Symbol, w.Etykieta, o.*w.Lewa}); break;

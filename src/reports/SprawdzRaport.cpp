@@ -27,7 +27,10 @@ const std::string_view KoniecKomorki = "\\cell}";
 const std::string_view WnetrzeTabeli = "\\widctlpar\\intbl";
 const std::string_view KoniecWiersza = "\\pard\\widctlpar\\intbl\\row\\pard\\widctlpar";
 
-bool KonczySie(std::string_view t, std::string_view k) { return t.size() >= k.size() && t.substr(t.size() - k.size()) == k; }
+bool KonczySie(std::string_view t, std::string_view k)
+{
+    return t.size() >= k.size() && t.substr(t.size() - k.size()) == k;
+}
 
 // Tekst przebiegu "{przedrostek tekst<koniec>": przedrostek to słowa sterujące do
 // pierwszego odstępu. Znaki "\\", "\{", "\}" wracają do postaci dosłownej.
