@@ -210,6 +210,17 @@ TEST_F(RaportTest, IdentyfikacjaPustaPozaJNIIZnakiSterujaceUzytkownika)
     const std::string raport = Raport(*o, info);
     EXPECT_NE(raport.find(Utf8DoCp1250("przeszkody         : rów \\{A\\}\\\\B\\par }")), std::string::npos);
     EXPECT_EQ(SprawdzRaport(raport).Stan, tStanRaportu::Zgodny);
+
+    // JNI w nagłówku strony i w sekcji 1 jako tekst; kod liczony z postaci niezamienionej.
+    info.JNI = "12{4}6\\8";
+    const std::string zJNI = Raport(*o, info);
+    EXPECT_NE(zJNI.find("lang1045 JNI: 12\\{4\\}6\\\\8\\par"), std::string::npos);
+    const auto s = SprawdzRaport(zJNI);
+    EXPECT_EQ(s.Stan, tStanRaportu::Zgodny);
+    std::vector<std::string> komorki;
+    for (const auto& w : WierszeDanychWyjsciowych(*o)) komorki.push_back(w.Komorki);
+    for (const auto& w : WierszeWymiarow(*o)) komorki.push_back(w.Komorki);
+    EXPECT_EQ(s.KodWydrukowany, KodKontrolny(TekstKontrolny("12{4}6\\8", "", 3, komorki, "42,00")));
 }
 
 TEST_F(RaportTest, PolecenieRaportOdmowyIKomunikaty)
