@@ -10,6 +10,8 @@
 #include "core/ObiektMostowy.h"
 #include "ui/Widok.h"
 
+class tPlikIni;
+
 // Wypełnia obiekt z pól widoku: UstawDane, potem elementy wierszy 1..k edytora.
 void PobierzDane(Widok& widok, tObiektMostowy& obiekt);
 
@@ -75,6 +77,9 @@ public:
     // Plik roboczy (ścieżka pełna). WczytajDane nigdy nie zgłasza błędu.
     void WczytajDane(const std::string& sciezka);
     bool ZapiszDane(const std::string& sciezka);
+    // To samo na pliku INI w pamięci (WczytajDane i ZapiszDane bez dysku).
+    void WczytajIni(const tPlikIni& ini);
+    void ZapiszIni(tPlikIni& ini);
 
     // Polecenie "Informacje" po zatwierdzeniu okna: pola przycięte, tytuł.
     void UstawInfo(const tInfoObiektu& zOkna);

@@ -51,9 +51,14 @@ tDanePliku DaneZWidoku(const Widok& w, const tInfoObiektu& info)
 
 void tGlownyPrzebieg::WczytajDane(const std::string& sciezka)
 {
-    przeliczanie_ = false;
     tPlikIni ini;
     ini.Wczytaj(sciezka);  // plik nieczytelny to plik bez kluczy
+    WczytajIni(ini);
+}
+
+void tGlownyPrzebieg::WczytajIni(const tPlikIni& ini)
+{
+    przeliczanie_ = false;
     const tDanePliku d = CzytajDanePliku(ini);
 
     Wybierz(widok_, tLista::CBSchemat, d.Schemat, 0);
@@ -86,7 +91,12 @@ bool tGlownyPrzebieg::ZapiszDane(const std::string& sciezka)
 {
     tPlikIni ini;
     if (!ini.Wczytaj(sciezka)) return false;  // nie nadpisujemy pliku, którego nie da się przeczytać
+    ZapiszIni(ini);
+    return ini.ZapiszPlik(sciezka);
+}
 
+void tGlownyPrzebieg::ZapiszIni(tPlikIni& ini)
+{
     // Wynik liczony na osobnym obiekcie; obiekt okna i jego widok zostają nietknięte.
     auto obiekt = std::make_unique<tObiektMostowy>();
     PobierzDane(widok_, *obiekt);
@@ -94,7 +104,6 @@ bool tGlownyPrzebieg::ZapiszDane(const std::string& sciezka)
     const tWynikiPliku wyniki{obiekt->PodajM1N(), obiekt->PodajTN(), obiekt->PodajTP(), obiekt->PodajMase()};
 
     ZapiszDanePliku(ini, DaneZWidoku(widok_, info_), poprawne ? &wyniki : nullptr);
-    return ini.ZapiszPlik(sciezka);
 }
 
 std::string tGlownyPrzebieg::SciezkaZapisu(const tInfoObiektu& info)
