@@ -159,13 +159,15 @@ bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const st
                   const std::string& Przeszkoda, const std::string& FileName, const std::string& Dzis)
 {
     TRtfDoc doc;
-    if (!doc.Open(FileName, "JNI: " + TekstRtf(JNI), Dzis, true)) return false;
+    // Data przychodzi z zewnątrz (w wierszu poleceń wpisuje ją użytkownik): jako tekst.
+    const std::string data = TekstRtf(Dzis);
+    if (!doc.Open(FileName, "JNI: " + TekstRtf(JNI), data, true)) return false;
     std::vector<std::string> komorki;
 
     doc.SetFixedFont();
     doc.AlignRight();
     doc.SetFontSize(12);
-    doc.WriteParagraph("Data " + Dzis);
+    doc.WriteParagraph("Data " + data);
     Przerwy(doc, 2);
     doc.AlignLeft();
     doc.WriteParagraph("DAZOZIZOV UVIDIRUR IDUD");

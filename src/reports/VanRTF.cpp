@@ -114,7 +114,7 @@ bool CzytajSzerokosc(std::string_view pole, double& wartosc)
     }
     if (!liczba.empty() && liczba.front() == '+') liczba.erase(0, 1);
     const char* koniec = liczba.data() + liczba.size();
-    auto [p, blad] = std::from_chars(liczba.data(), koniec, wartosc, std::chars_format::fixed);
+    auto [p, blad] = std::from_chars(liczba.data(), koniec, wartosc, std::chars_format::general);
     return blad == std::errc() && p == koniec && std::isfinite(wartosc) && std::fabs(wartosc) < 1e6;
 }
 
