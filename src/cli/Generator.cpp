@@ -8,6 +8,7 @@
 #include "common/Formatowanie.h"
 #include "common/Regionalne.h"
 #include "persistence/Katalogi.h"
+#include "persistence/PlikIni.h"
 #include "ui/Przebieg.h"
 #include "ui/WidokPamieci.h"
 
@@ -158,7 +159,18 @@ int KomendaGeneruj(const std::vector<std::string>& argumenty)
         p.UstawInfo({jni, "1", "", "", "", ""});
         Ustaw(p, normatyw, klasa, przekroj, schemat, przesla, LosowyPrzekroj(przekroj, r),
               LosoweDlugosci(schemat, przesla, r));
-        if (!Zapisz(p, argumenty[0] + "/" + jni + "_1.PTV")) return KodUzycie;
+        // Bez zapisu atomowego z fsync: tysiące plików pomiarowych powstają w sekundy.
+        tPlikIni ini;
+        p.ZapiszIni(ini);
+        const std::string sciezka = argumenty[0] + "/" + jni + "_1.PTV";
+        std::FILE* f = std::fopen(sciezka.c_str(), "wb");
+        const std::string bajty = ini.Zawartosc();
+        const bool dobrze = f && std::fwrite(bajty.data(), 1, bajty.size(), f) == bajty.size();
+        if (f) std::fclose(f);
+        if (!dobrze) {
+            std::fprintf(stderr, "pontiva-cli: nie można zapisać pliku %s\n", sciezka.c_str());
+            return KodUzycie;
+        }
     }
     return KodPoprawny;
 }
