@@ -22,7 +22,10 @@
 
 #include "reports/VanRTF.h"
 #include "ui/qt/PoleLiczbowe.h"
+#include "ui/qt/OknoPomocy.h"
 #include "ui/qt/Szkic.h"
+#include "ui/qt/TAboutBox.h"
+#include "ui/qt/TObrazekPrzekroju.h"
 #include "ui/qt/TOknoHelp.h"
 #include "ui/qt/TZapiszJNI.h"
 
@@ -116,8 +119,12 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     UstawKomunikatyRtf([this](const std::string& tytul, const std::string& tekst) {
         widok_->PokazKomunikat(tytul, tekst, tIkona::Ostrzezenie);
     });
+    // Okna pomocnicze po oknie głównym, w stałej kolejności.
     oknoTekstu_ = std::make_unique<TOknoHelp>();
+    oknoAbout_ = new TAboutBox(this);
+    oknoPrzekroju_ = new TObrazekPrzekroju(this);
     oknoJNI_ = new TZapiszJNI(this);
+    oknoPomocy_ = new OknoPomocy(this);
     // Okno o stałym rozmiarze, liczonym przy wszystkich polach widocznych.
     setFixedSize(sizeHint());
 }
@@ -156,6 +163,11 @@ void TGlowneOkno::BudujAkcje()
     connect(acNaTemat, &QAction::triggered, this, &TGlowneOkno::PomocNaTemat);
     connect(acAbout, &QAction::triggered, this, &TGlowneOkno::OProgramie);
     connect(acKoniec, &QAction::triggered, this, &QWidget::close);
+    auto* acPomocKontekstowa = new QAction(this);
+    acPomocKontekstowa->setShortcut(QKeySequence::HelpContents);
+    acPomocKontekstowa->setShortcutContext(Qt::WindowShortcut);
+    connect(acPomocKontekstowa, &QAction::triggered, this, &TGlowneOkno::PomocKontekstowa);
+    addAction(acPomocKontekstowa);
 
     QToolBar* pasek = addToolBar(QStringLiteral("Pasek"));
     pasek->setObjectName(QStringLiteral("PasekNarzedzi"));
@@ -237,6 +249,7 @@ QWidget* TGlowneOkno::BudujPanelPrzekroju()
 QWidget* TGlowneOkno::BudujPanelSchematu()
 {
     auto* panel = new QFrame;
+    panelSchematu_ = panel;
     panel->setObjectName(QStringLiteral("PanelSchematu"));
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setToolTip(Tekst(DymekPaneli));
@@ -369,6 +382,9 @@ void TGlowneOkno::Polacz()
         });
     };
     lista(tLista::CBPrzeslo, &tGlownyPrzebieg::ZmianaPrzekroju);
+    connect(k_.Listy[static_cast<int>(tLista::CBPrzeslo)], &QComboBox::currentIndexChanged, this, [this](int typ) {
+        if (oknoPrzekroju_ && oknoPrzekroju_->isVisible()) oknoPrzekroju_->PokazPrzekroj(typ);
+    });
     lista(tLista::CBSchemat, &tGlownyPrzebieg::ZmianaSchematu);
     lista(tLista::CBNormatyw, &tGlownyPrzebieg::ZmianaNormatywu);
     lista(tLista::CBKlasa, &tGlownyPrzebieg::ZmianaKlasy);
@@ -416,5 +432,6 @@ void TGlowneOkno::closeEvent(QCloseEvent* zdarzenie)
     }
     // Zamknięcie okna głównego kończy program razem z oknami pomocniczymi.
     oknoTekstu_->close();
+    oknoPomocy_->close();
     zdarzenie->accept();
 }

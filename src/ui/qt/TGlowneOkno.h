@@ -10,6 +10,9 @@
 
 class QAction;
 class QStatusBar;
+class OknoPomocy;
+class TAboutBox;
+class TObrazekPrzekroju;
 class TOknoHelp;
 class TZapiszJNI;
 
@@ -22,6 +25,9 @@ public:
     tGlownyPrzebieg& Przebieg() { return *przebieg_; }
     TOknoHelp& OknoTekstu() { return *oknoTekstu_; }
     TZapiszJNI& OknoJNI() { return *oknoJNI_; }
+    TAboutBox& OknoOProgramie() { return *oknoAbout_; }
+    TObrazekPrzekroju& OknoPrzekroju() { return *oknoPrzekroju_; }
+    OknoPomocy& Pomoc() { return *oknoPomocy_; }
     const tKontrolkiOkna& Kontrolki() const { return k_; }
     QStatusBar* LiniaStatusu() const { return status_; }
 
@@ -50,7 +56,7 @@ private:
     void PomocNaTemat();
     void OProgramie();
     void PokazPrzekroj();
-    void Niedostepne();
+    void PomocKontekstowa();
     bool OknoIdentyfikacji(const char* przycisk);
     void Komunikat(const std::string& tytul, const std::string& tekst, bool ostrzezenie);
 
@@ -60,7 +66,11 @@ private:
     std::unique_ptr<tGlownyPrzebieg> przebieg_;
     // Okna pomocnicze tworzone przy starcie, po oknie głównym.
     std::unique_ptr<TOknoHelp> oknoTekstu_;
+    TAboutBox* oknoAbout_ = nullptr;
+    TObrazekPrzekroju* oknoPrzekroju_ = nullptr;
     TZapiszJNI* oknoJNI_ = nullptr;
+    OknoPomocy* oknoPomocy_ = nullptr;
+    QWidget* panelSchematu_ = nullptr;
     bool uruchomione_ = false;
     bool zamkniete_ = false;
 };

@@ -1,4 +1,5 @@
 // Polecenia okna głównego: akcje paska narzędzi i menu.
+#include <QComboBox>
 #include <QDate>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -11,14 +12,15 @@
 #include "persistence/Katalogi.h"
 #include "reports/Porownanie.h"
 #include "reports/Raport.h"
+#include "ui/qt/OknoPomocy.h"
 #include "ui/qt/Szkic.h"
+#include "ui/qt/TAboutBox.h"
+#include "ui/qt/TObrazekPrzekroju.h"
 #include "ui/qt/TGlowneOkno.h"
 #include "ui/qt/TOknoHelp.h"
 #include "ui/qt/TZapiszJNI.h"
 
 namespace {
-const char* const TekstNiedostepne = "Funkcja jeszcze niedostępna.";
-const char* const TytulInfo = "INFO";
 const char* const TytulWczytaj = "Wczytaj";
 const char* const FiltrPliku = "Plik roboczy (*.PTV *.ptv)";
 const char* const PrzyciskOK = "OK";
@@ -34,7 +36,6 @@ std::string Dzis()
 }
 }  // namespace
 
-void TGlowneOkno::Niedostepne() { QMessageBox::information(this, Tekst(TytulInfo), Tekst(TekstNiedostepne)); }
 
 void TGlowneOkno::Komunikat(const std::string& tytul, const std::string& tekst, bool ostrzezenie)
 {
@@ -103,6 +104,33 @@ void TGlowneOkno::SladObliczen()
     oknoTekstu_->PokazSlad();
 }
 
-void TGlowneOkno::PomocNaTemat() { Niedostepne(); }
-void TGlowneOkno::OProgramie() { Niedostepne(); }
-void TGlowneOkno::PokazPrzekroj() { Niedostepne(); }
+void TGlowneOkno::PomocNaTemat()
+{
+    oknoPomocy_->PokazSpis();
+    oknoPomocy_->show();
+    oknoPomocy_->raise();
+}
+
+// F1: temat 2 dla prawego panelu (schemat, przęsła, normatyw), temat 1 dla reszty okna.
+void TGlowneOkno::PomocKontekstowa()
+{
+    QWidget* fokus = focusWidget();
+    const bool prawy = fokus && (fokus == panelSchematu_ || panelSchematu_->isAncestorOf(fokus));
+    oknoPomocy_->PokazTemat(prawy ? 2 : 1);
+    oknoPomocy_->show();
+    oknoPomocy_->raise();
+}
+
+void TGlowneOkno::OProgramie()
+{
+    oknoAbout_->show();
+    oknoAbout_->raise();
+}
+
+void TGlowneOkno::PokazPrzekroj()
+{
+    if (oknoPrzekroju_->isVisible())
+        oknoPrzekroju_->close();
+    else
+        oknoPrzekroju_->PokazPrzekroj(k_.Listy[static_cast<int>(tLista::CBPrzeslo)]->currentIndex());
+}

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "ui/qt/IkonaProgramu.h"
 #include "ui/qt/RegionalneQt.h"
 #include "ui/qt/TGlowneOkno.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication aplikacja(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pontiva"));
+    QApplication::setWindowIcon(IkonaProgramu());
     // QApplication przełączyło locale biblioteki C; liczby formatujemy sami.
     UstawRegionalne(QLocale::system());
 
