@@ -45,8 +45,14 @@ size_t Indeks(const std::vector<std::string>& linie, const std::string& szukana)
 TEST_F(Oblicz, ObiektBezElementow)
 {
     tObiektMostowy o = Dzwigarowy();
+    // Stary ślad znika, a okno śladu zamyka się przed obliczeniem.
+    SladDodaj("stary wiersz");
+    int zamkniecia = 0;
+    SladUstawZamykanieOkna([&zamkniecia] { ++zamkniecia; });
     std::string Err;
     ASSERT_TRUE(o.Oblicz(Err));
+    SladUstawZamykanieOkna(nullptr);
+    EXPECT_EQ(zamkniecia, 1);
     const std::vector<std::string> oczekiwane = {
         "<<Wielodźwigarowe - jezdnia z krawężnikami>>",
         "SCHEMAT : Belka swobodnie podparta",
