@@ -183,7 +183,8 @@ def model(o, s, L, Dl):
 
 def oblicz(o):
     """o: slownik danych; o['elementy'] = [(rodzaj, dlugosc), ...]. Zwraca wyniki
-    elementu najgorszego (M1N, TN, MP, TP, masa, numer) i liste mas elementow."""
+    elementu najgorszego (M1N, TN, MP, TP, masa, numer) i wyniki (M1N, TN, MP, TP,
+    masa) kazdego elementu."""
     o = dict(o)
     if o['typ'] == 2:
         o['n'] = 2
@@ -213,11 +214,12 @@ def oblicz(o):
         M1N, TN, MP, TP = (min(x[j] for x in strony) for j in range(4))
         wyniki.append((M1N, TN, MP, TP, masa_pojazdu(LM, LT, MP, TP)))
     i = min(range(len(wyniki)), key=lambda j: (wyniki[j][4], j))
-    return wyniki[i] + (i + 1,), [w[4] for w in wyniki]
+    return wyniki[i] + (i + 1,), wyniki
 
 
 def drukuj(nazwa, o):
-    (M1N, TN, MP, TP, m, i), masy = oblicz(o)
-    print('%-40s M1N=%.10g TN=%.10g MP=%.10g TP=%.10g masa=%.10g element=%d' % (nazwa, M1N, TN, MP, TP, m, i))
-    print('    masy elementow:', ', '.join('%.6g' % x for x in masy))
+    (M1N, TN, MP, TP, m, i), elementy = oblicz(o)
+    print('%-6s najgorszy %d: M1N=%.12g TN=%.12g MP=%.12g TP=%.12g masa=%.12g' % (nazwa, i, M1N, TN, MP, TP, m))
+    for j, w in enumerate(elementy, 1):
+        print('       element %d:  M1N=%.12g TN=%.12g MP=%.12g TP=%.12g masa=%.12g' % ((j,) + w))
     return M1N, TN, MP, TP, m, i

@@ -33,6 +33,13 @@ OBIEKTY = {
     # plyta z barierami, belka ciagla dwuprzeslowa 10 + 10 (schemat 1), klasa D
     'typ6': obiekt(klasa=3, typ=6, a1=0.5, a2=0.5, b=7.0, c1=1.0, c2=0.3, e1=0.3, e2=0.3, g1=0.4,
                    g2=0.4, k1=0.2, k2=0.2, P=11.0, elementy=[(1, 10), (1, 10)]),
+    # przegubowa bez przegubu w 1. przesle (schemat 6, N = 3): wsporniki 2 m, przesla 20, 18, 20,
+    # ramiona 4,5 m (prawe przy przesle 18 m, potem lewe), klasa A
+    'typ0A': obiekt(klasa=0, typ=0, a1=0.5, a2=0.5, b=7.5, B=10, c1=1.5, c2=1.0, e1=0.5, e2=0.5, n=6,
+                    elementy=[(7, 2.0), (0, 20), (9, 4.5), (0, 18), (8, 4.5), (0, 20), (7, 2.0)]),
+    # plyta bez kraweznikow, rama wieloprzeslowa 10 + 12 + 10 (schemat 4, N = 3), klasa B
+    'typ4B': obiekt(klasa=1, typ=4, a1=1.0, a2=1.0, b=7.0, P=9.0,
+                    elementy=[(5, 10), (6, 12), (5, 10)]),
 }
 
 if __name__ == '__main__':
