@@ -1,5 +1,6 @@
 #include "ui/qt/WidokQt.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,30 +86,41 @@ void TWidokQt::UstawWyniki(const tTekstyWynikow& w)
     for (int i = 0; i < 5; ++i) k_.Wyniki[i]->setText(Tekst(*teksty[i]));
 }
 
-void TWidokQt::UkryjKomunikaty()
+// Każde przeliczenie ukrywa obszar i zaraz pokazuje go z nowymi wierszami, zwykle takimi
+// samymi. Ukryty obszar nie jest widoczny, więc jego wiersze zastępuje dopiero następne
+// pokazanie, a ten sam tekst nie jest składany na nowo (to połowa kosztu odświeżenia).
+void TWidokQt::UkryjKomunikaty() { k_.Komunikaty->hide(); }
+
+void TWidokQt::UstawTekstKomunikatow(const QString& tekst)
 {
-    k_.Komunikaty->clear();
-    k_.Komunikaty->hide();
+    if (tekst == tekstKomunikatow_ && k_.Komunikaty->document()->characterCount() > 1) return;
+    tekstKomunikatow_ = tekst;
+    k_.Komunikaty->setPlainText(tekst);
 }
 
 void TWidokQt::PokazKomunikaty(const std::vector<std::string>& linie, bool blad)
 {
     QTextEdit* m = k_.Komunikaty;
-    QPalette paleta = m->style()->standardPalette();
-    QFont czcionka = m->font();
-    czcionka.setBold(blad);
-    if (blad) {
-        paleta.setColor(QPalette::Base, Qt::red);
-        paleta.setColor(QPalette::Text, Qt::white);
+    // Barwy zmieniamy tylko przy zmianie rodzaju komunikatu: każde przeliczenie pokazuje
+    // obszar na nowo, a zmiana palety i czcionki to pełne odświeżenie stylu kontrolki.
+    if (barwyBledu_ != (blad ? 1 : 0)) {
+        barwyBledu_ = blad ? 1 : 0;
+        QPalette paleta = QApplication::palette(m);
+        QFont czcionka = QApplication::font(m);
+        czcionka.setBold(blad);
+        if (blad) {
+            paleta.setColor(QPalette::Base, Qt::red);
+            paleta.setColor(QPalette::Text, Qt::white);
+        }
+        m->setPalette(paleta);
+        m->setFont(czcionka);
     }
-    m->setPalette(paleta);
-    m->setFont(czcionka);
     QString tekst;
     for (size_t i = 0; i < linie.size(); ++i) {
         if (i) tekst += QLatin1Char('\n');
         tekst += Tekst(linie[i]);
     }
-    m->setPlainText(tekst);
+    UstawTekstKomunikatow(tekst);
     m->show();
 }
 

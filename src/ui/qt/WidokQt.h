@@ -58,8 +58,11 @@ public:
 
 private:
     struct tUstawianie;
+    void UstawTekstKomunikatow(const QString& tekst);
 
     tKontrolkiOkna k_;
     int wierszeWidoczne_ = -1;
     int ustawia_ = 0;
+    int barwyBledu_ = -1;
+    QString tekstKomunikatow_;  // barwy obszaru komunikatów: -1 jeszcze nieustawione
 };
