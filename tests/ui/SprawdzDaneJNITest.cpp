@@ -18,6 +18,8 @@ struct tPrzypadek {
     std::string plik;
 };
 
+void PrintTo(const tPrzypadek& p, std::ostream* os) { *os << p.opis; }
+
 tInfoObiektu Info(std::string jni, std::string nrp, std::string przeszkoda = "potok")
 {
     return {std::move(jni), std::move(nrp), "DK 7", "12+300", "Kraków", std::move(przeszkoda)};

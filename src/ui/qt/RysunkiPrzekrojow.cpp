@@ -160,16 +160,35 @@ void GoraZKraweznikami(tRysunek& r, const std::vector<double>& x)
             {"c1", "a1", "b", "a2", "c2"});
 }
 
+// Dźwigary pod płytą o krawędziach xL, xP, skrajne w odległości wysieg od krawędzi,
+// i łańcuch wysięg | B | wysięg pod nimi.
+void DzwigaryZWymiarami(tRysunek& r, double xL, double xP, double wysieg, bool numery, double yLancucha,
+                        const QStringList& etykiety)
+{
+    const double x1 = xL + wysieg, xN = xP - wysieg;
+    PomostZDzwigarami(r, xL, xP, OsieDzwigarow(x1, xN, numery));
+    if (numery) NumeryDzwigarow(r, x1, xN);
+    const double yK = YPlyta + GruboscKonca;
+    Lancuch(r, yLancucha, {{xL, yK}, {x1, YWymiarDolny}, {xN, YWymiarDolny}, {xP, yK}}, etykiety);
+}
+
+// Płyta P między wspornikami o wysięgu wysieg i łańcuch wysięg | P | wysięg pod nią.
+void PlytaZWymiarami(tRysunek& r, double xL, double xP, double wysieg, const QStringList& pasma,
+                     const QStringList& etykiety)
+{
+    const double xPL = xL + wysieg, xPP = xP - wysieg;
+    PlytaZPasmami(r, xL, xP, xPL, xPP, pasma);
+    const double yK = YPlyta + GruboscKonca;
+    const double yD = YPlyta + 48;
+    Lancuch(r, YWymiarPlyty, {{xL, yK}, {xPL, yD}, {xPP, yD}, {xP, yK}}, etykiety);
+}
+
 tRysunek Przekroj0()
 {
     tRysunek r;
     const auto x = UkladZKraweznikami();
-    const double x1 = x[0] + 38, xN = x[5] - 38;
     GoraZKraweznikami(r, x);
-    PomostZDzwigarami(r, x[0], x[5], OsieDzwigarow(x1, xN, true));
-    NumeryDzwigarow(r, x1, xN);
-    const double yK = YPlyta + GruboscKonca;
-    Lancuch(r, YWymiarDolny, {{x[0], yK}, {x1, YWymiarDolny}, {xN, YWymiarDolny}, {x[5], yK}}, {"e1", "B", "e2"});
+    DzwigaryZWymiarami(r, x[0], x[5], 38, true, YWymiarDolny, {"e1", "B", "e2"});
     return r;
 }
 
@@ -177,17 +196,13 @@ tRysunek Przekroj1()
 {
     tRysunek r;
     const auto x = Podzial(54, {24, 270, 24});
-    const double x1 = x[0] + 36, xN = x[3] - 36;
     Jezdnia(r, x[0], x[3], YPlyta, {x[1], x[2]});
     Balustrada(r, x[0] + 5, YPlyta - GruboscNaw);
     Balustrada(r, x[3] - 5, YPlyta - GruboscNaw);
-    PomostZDzwigarami(r, x[0], x[3], OsieDzwigarow(x1, xN, true));
-    NumeryDzwigarow(r, x1, xN);
     const double yJ = YPlyta - GruboscNaw;
     Lancuch(r, YWymiarGorny, {{x[0], yJ - WysokoscBalustrady - 2}, {x[1], yJ}, {x[2], yJ}, {x[3], yJ - WysokoscBalustrady - 2}},
             {"a1", "b", "a2"});
-    const double yK = YPlyta + GruboscKonca;
-    Lancuch(r, YWymiarDolny, {{x[0], yK}, {x1, YWymiarDolny}, {xN, YWymiarDolny}, {x[3], yK}}, {"e1", "B", "e2"});
+    DzwigaryZWymiarami(r, x[0], x[3], 36, true, YWymiarDolny, {"e1", "B", "e2"});
     return r;
 }
 
@@ -242,12 +257,8 @@ tRysunek Przekroj3()
 {
     tRysunek r;
     const auto x = UkladZKraweznikami();
-    const double xPL = x[0] + 40, xPP = x[5] - 40;
     GoraZKraweznikami(r, x);
-    PlytaZPasmami(r, x[0], x[5], xPL, xPP, {"1", "2", Wielokropek, "n-1", "n"});
-    const double yK = YPlyta + GruboscKonca;
-    const double yD = YPlyta + 48;
-    Lancuch(r, YWymiarPlyty, {{x[0], yK}, {xPL, yD}, {xPP, yD}, {x[5], yK}}, {"e1", "P", "e2"});
+    PlytaZWymiarami(r, x[0], x[5], 40, {"1", "2", Wielokropek, "n-1", "n"}, {"e1", "P", "e2"});
     return r;
 }
 
@@ -300,11 +311,8 @@ tRysunek Przekroj5()
 {
     tRysunek r;
     const auto x = UkladZBarierami();
-    const double x1 = x[0] + 44, xN = x[11] - 44;
     GoraZBarierami(r, x);
-    PomostZDzwigarami(r, x[0], x[11], OsieDzwigarow(x1, xN, false));
-    const double yK = YPlyta + GruboscKonca;
-    Lancuch(r, YWymiarDolny - 12, {{x[0], yK}, {x1, YWymiarDolny}, {xN, YWymiarDolny}, {x[11], yK}}, {"z1", "B", "z2"});
+    DzwigaryZWymiarami(r, x[0], x[11], 44, false, YWymiarDolny - 12, {"z1", "B", "z2"});
     r.Napisy.push_back({QPointF(SzerokoscRysunku / 2, YWymiarDolny + 14), UwagaE});
     return r;
 }
@@ -313,12 +321,8 @@ tRysunek Przekroj6()
 {
     tRysunek r;
     const auto x = UkladZBarierami();
-    const double xPL = x[0] + 48, xPP = x[11] - 48;
     GoraZBarierami(r, x);
-    PlytaZPasmami(r, x[0], x[11], xPL, xPP, {"1", "2", Wielokropek, "n-1", "n"});
-    const double yK = YPlyta + GruboscKonca;
-    const double yD = YPlyta + 48;
-    Lancuch(r, YWymiarPlyty, {{x[0], yK}, {xPL, yD}, {xPP, yD}, {x[11], yK}}, {"Z1", "P", "Z2"});
+    PlytaZWymiarami(r, x[0], x[11], 48, {"1", "2", Wielokropek, "n-1", "n"}, {"Z1", "P", "Z2"});
     r.Napisy.push_back({QPointF(SzerokoscRysunku / 2, YWymiarPlyty + 30), UwagaE});
     return r;
 }
