@@ -87,8 +87,6 @@ TOknoHelp::TOknoHelp(QWidget* rodzic) : QMainWindow(rodzic)
                               QString::fromUtf8(o.napis), this);
         a->setToolTip(QString::fromUtf8(o.podpowiedz));
         a->setShortcut(QKeySequence(QString::fromLatin1(o.skrot)));
-        // Skróty okna mają pierwszeństwo przed skrótami pola tekstu (Ctrl+C to czcionka).
-        a->setShortcutContext(Qt::WindowShortcut);
         return a;
     };
     acZapisz = akcja(OpisZapisz);
@@ -140,13 +138,6 @@ TOknoHelp::~TOknoHelp()
 bool TOknoHelp::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
     if (obiekt != Memo) return QMainWindow::eventFilter(obiekt, zdarzenie);
-    if (zdarzenie->type() == QEvent::ShortcutOverride) {
-        // Pole tekstu nie przejmuje skrótów akcji okna.
-        auto* k = static_cast<QKeyEvent*>(zdarzenie);
-        const QKeySequence klawisz(k->keyCombination());
-        for (QAction* a : {acZapisz, acDrukuj, acCzcionka, acKoniec})
-            if (a->shortcut() == klawisz) return true;
-    }
     if (zdarzenie->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(zdarzenie);
         const bool zeSkrotem = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);

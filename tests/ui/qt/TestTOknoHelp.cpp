@@ -1,7 +1,12 @@
 // Przeglądarka tekstu: tylko do odczytu, pliki Windows-1250, ślad obliczeń, zapis,
 // wydruk z tytułem okna, polecenia i ich skróty.
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QPrintDialog>
+#include <QTimer>
 #include <QFontInfo>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -127,16 +132,54 @@ private slots:
         QCOMPARE(tytuly.size(), 1);
     }
 
-    void SkrotyOknaWygrywajaZPolem()
+    // Skrót wciśnięty w polu tekstu otwiera okno swojej akcji; okno modalne jest
+    // oglądane i zamykane z kolejki zdarzeń.
+    void SkrotyOtwierajaOkna()
     {
         TOknoHelp okno;
-        for (QAction* a : {okno.acZapisz, okno.acDrukuj, okno.acCzcionka, okno.acKoniec}) {
-            const QKeyCombination k = a->shortcut()[0];
-            QKeyEvent z(QEvent::ShortcutOverride, k.key(), k.keyboardModifiers());
-            z.ignore();
-            QCoreApplication::sendEvent(okno.Memo, &z);
-            QVERIFY2(!z.isAccepted(), qPrintable(a->text()));
+        SladWyczysc();
+        SladDodaj("Przęsło nr 1");
+        okno.PokazSlad();
+        QApplication::setActiveWindow(&okno);
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        // z zaznaczeniem pole tekstu chciałoby skopiować je przez Ctrl+C
+        okno.Memo->selectAll();
+        QString otwarte;
+        QStringList filtry;
+        QString rozszerzenie;
+        bool pytaONadpisanie = false;
+        auto zamknij = [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w) return;
+            otwarte = QString::fromLatin1(w->metaObject()->className());
+            if (auto* d = qobject_cast<QFileDialog*>(w)) {
+                filtry = d->nameFilters();
+                rozszerzenie = d->defaultSuffix();
+                pytaONadpisanie = !d->testOption(QFileDialog::DontConfirmOverwrite);
+            }
+            qobject_cast<QDialog*>(w)->reject();
+        };
+        const struct {
+            Qt::Key klawisz;
+            const char* klasa;
+        } skroty[] = {{Qt::Key_C, "QFontDialog"}, {Qt::Key_Z, "QFileDialog"}, {Qt::Key_D, "QPrintDialog"}};
+        for (const auto& s : skroty) {
+            // po zamknięciu okna modalnego aktywność wraca do przeglądarki
+            QApplication::setActiveWindow(&okno);
+            okno.Memo->setFocus();
+            otwarte.clear();
+            QTimer::singleShot(50, zamknij);
+            QTest::keyClick(okno.Memo, s.klawisz, Qt::ControlModifier);
+            QCOMPARE(otwarte, QString::fromLatin1(s.klasa));
         }
+        QCOMPARE(filtry, QStringList{"Zbiory tekstowe (*.TXT)"});
+        QCOMPARE(rozszerzenie, QString("txt"));
+        QVERIFY(pytaONadpisanie);
+        QCOMPARE(okno.Tekst(), QString::fromUtf8("Przęsło nr 1"));
+        QApplication::setActiveWindow(&okno);
+        okno.Memo->setFocus();
+        QTest::keyClick(okno.Memo, Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(!okno.isVisible());
     }
 
     void PokazPlikWindows1250()
