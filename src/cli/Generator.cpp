@@ -150,15 +150,20 @@ int KomendaGeneruj(const std::vector<std::string>& argumenty)
     tGlownyPrzebieg p(*widok);
     tLosowe r{20261206};
     for (int i = 0; i < ile; ++i) {
-        const int normatyw = static_cast<int>(r.Z(0, 6, 1));
-        const int klasa = static_cast<int>(r.Z(0, normatyw == 5 ? 4 : 2, 1));
-        const int przekroj = static_cast<int>(r.Z(0, 6, 1));
-        const int schemat = static_cast<int>(r.Z(0, 6, 1));
-        const int przesla = static_cast<int>(r.Z(1, 6, 1));
+        // Jak w rejestrze zarządcy: obiekty, które program ocenia. Losujemy ponownie, gdy
+        // dane odpadają na sprawdzeniu albo normatyw nie ma modelu dla przekroju.
+        for (int proba = 0; proba < 50; ++proba) {
+            const int normatyw = static_cast<int>(r.Z(0, 6, 1));
+            const int klasa = static_cast<int>(r.Z(0, normatyw == 5 ? 4 : 2, 1));
+            const int przekroj = static_cast<int>(r.Z(0, 6, 1));
+            const int schemat = static_cast<int>(r.Z(0, 6, 1));
+            const int przesla = static_cast<int>(r.Z(1, 6, 1));
+            Ustaw(p, normatyw, klasa, przekroj, schemat, przesla, LosowyPrzekroj(przekroj, r),
+                  LosoweDlugosci(schemat, przesla, r));
+            if (p.Przelicz().Poprawne()) break;
+        }
         const std::string jni = Format("%08d", {30000000 + i});
         p.UstawInfo({jni, "1", "", "", "", ""});
-        Ustaw(p, normatyw, klasa, przekroj, schemat, przesla, LosowyPrzekroj(przekroj, r),
-              LosoweDlugosci(schemat, przesla, r));
         // Bez zapisu atomowego z fsync: tysiące plików pomiarowych powstają w sekundy.
         tPlikIni ini;
         p.ZapiszIni(ini);
