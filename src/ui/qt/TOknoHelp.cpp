@@ -141,7 +141,9 @@ bool TOknoHelp::eventFilter(QObject* obiekt, QEvent* zdarzenie)
     if (zdarzenie->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(zdarzenie);
         const bool zeSkrotem = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        if (!k->text().isEmpty() && !zeSkrotem) {
+        // Delete nie jest znakiem (na X11 niesie tekst 0x7F), tylko klawiszem.
+        const bool znak = !k->text().isEmpty() && k->key() != Qt::Key_Delete;
+        if (znak && !zeSkrotem) {
             if (PokazUwage) PokazUwage(QString::fromUtf8(TytulUwagi), QString::fromUtf8(TrescUwagi));
             return true;
         }
