@@ -46,7 +46,7 @@ bool RegulaListyKlas(Widok& widok);
 void UstawWidocznosc(Widok& widok);
 // Wiersze edytora rozpiętości i widoczność pola "Liczba przęseł" dla schematu.
 void BudujPrzesla(Widok& widok);
-// Długości wierszy 1..k w użyciu (k z LiczbaWierszy dla schematu i liczby przęseł).
+// Liczba wierszy edytora w użyciu (k) dla wybranego schematu i liczby przęseł.
 int WierszeWUzyciu(const Widok& widok);
 
 class tGlownyPrzebieg {
