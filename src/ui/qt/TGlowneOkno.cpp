@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -99,6 +101,7 @@ void ZachowajMiejsce(QWidget* w)
 TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
 {
     k_.Okno = this;
+    OtworzRaport = [](const QString& plik) { return QDesktopServices::openUrl(QUrl::fromLocalFile(plik)); };
     QPalette dymki = QToolTip::palette();
     dymki.setColor(QPalette::ToolTipBase, Qt::yellow);
     dymki.setColor(QPalette::ToolTipText, Qt::black);

@@ -3,6 +3,7 @@
 // z edytorem rozpiętości i szkicem, panel wyników. Okno niczego nie liczy: każda zmiana
 // pola idzie do przebiegu przeliczenia, który odpowiada przez widok TWidokQt.
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "ui/Przebieg.h"
@@ -30,6 +31,10 @@ public:
     OknoPomocy& Pomoc() { return *oknoPomocy_; }
     const tKontrolkiOkna& Kontrolki() const { return k_; }
     QStatusBar* LiniaStatusu() const { return status_; }
+
+    // Pokazanie zapisanego raportu w przeglądarce systemu; false, gdy się nie udało.
+    // Testy podstawiają własne, by nie uruchamiać edytora.
+    std::function<bool(const QString& plik)> OtworzRaport;
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;

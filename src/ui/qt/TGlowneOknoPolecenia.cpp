@@ -1,11 +1,8 @@
 // Polecenia okna głównego: akcje paska narzędzi i menu.
 #include <QComboBox>
 #include <QDate>
-#include <QDesktopServices>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
 #include <memory>
 
 #include "common/Regionalne.h"
@@ -79,7 +76,7 @@ void TGlowneOkno::Raport()
         return;
     }
     // Bez przeglądarki RTF w systemie pokazujemy przynajmniej, gdzie jest raport.
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(Tekst(wynik.Plik))))
+    if (!OtworzRaport(Tekst(wynik.Plik)))
         Komunikat(TytulRaportu, RaportBezPodgladu + wynik.Plik, false);
 }
 
@@ -107,8 +104,6 @@ void TGlowneOkno::SladObliczen()
 void TGlowneOkno::PomocNaTemat()
 {
     oknoPomocy_->PokazSpis();
-    oknoPomocy_->show();
-    oknoPomocy_->raise();
 }
 
 // F1: temat 2 dla prawego panelu (schemat, przęsła, normatyw), temat 1 dla reszty okna.
@@ -117,8 +112,6 @@ void TGlowneOkno::PomocKontekstowa()
     QWidget* fokus = focusWidget();
     const bool prawy = fokus && (fokus == panelSchematu_ || panelSchematu_->isAncestorOf(fokus));
     oknoPomocy_->PokazTemat(prawy ? 2 : 1);
-    oknoPomocy_->show();
-    oknoPomocy_->raise();
 }
 
 void TGlowneOkno::OProgramie()
