@@ -10,9 +10,12 @@
 #include <QStyleOptionSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 #include <memory>
 
 #include "OknoTestowe.h"
+#include "ui/qt/RegionalneQt.h"
+#include "ui/qt/Szkic.h"
 #include "ui/qt/TZapiszJNI.h"
 
 namespace {
@@ -314,6 +317,55 @@ private slots:
         b->setFocus();
         QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(wywolane);
+    }
+
+    // Dymki: żółte tło, 10 s, teksty list z podziałem wierszy.
+    void dymki()
+    {
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(Qt::yellow));
+        QComboBox* normatyw = Lista(Okno(), tLista::CBNormatyw);
+        QCOMPARE(normatyw->toolTipDuration(), 10000);
+        QCOMPARE(normatyw->toolTip().split('\n').size(), 3);
+        QCOMPARE(Lista(Okno(), tLista::CBSchemat)->toolTip(),
+                 QString::fromUtf8("Wybierz schemat statyczny obiektu\nz rozwijalnej listy."));
+        QCOMPARE(Okno().findChild<QWidget*>("PanelPrzekroju")->toolTip(),
+                 QString::fromUtf8("Wszystkie wymiary podawaj w metrach"));
+        QCOMPARE(Okno().findChild<QWidget*>("PanelWynikow")->toolTip(), QStringLiteral("OKNO WYNIKOWE"));
+        QVERIFY(Okno().Kontrolki().Szkic->toolTip().startsWith(QString::fromUtf8("Szkic przekroju podłużnego.\n1. ")));
+
+        QToolTip::showText(normatyw->mapToGlobal(QPoint(5, 5)), normatyw->toolTip(), normatyw, {},
+                           normatyw->toolTipDuration());
+        QWidget* dymek = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->inherits("QTipLabel") && w->isVisible()) dymek = w;
+        QVERIFY(dymek);
+        const QImage obraz = dymek->grab().toImage();
+        QCOMPARE(obraz.pixelColor(obraz.width() / 2, 2), QColor(Qt::yellow));
+        ZapiszZrzut(*dymek, QStringLiteral("dymek_normatywu"));
+        QToolTip::hideText();
+    }
+
+    // Separator dziesiętny i krótka data z ustawień regionalnych użytkownika.
+    void regionalne()
+    {
+        UstawRegionalne(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(Regionalne().SeparatorDziesietny, '.');
+        QCOMPARE(Regionalne().FormatDatyKrotkiej, std::string("M/d/yy"));
+        Pole(Okno(), RxSE_B)->UstawWartosc(7.25);
+        QCOMPARE(Pole(Okno(), RxSE_B)->Tekst(), QStringLiteral("7.25"));
+        UstawRegionalne(QLocale(QLocale::Polish, QLocale::Poland));
+        QCOMPARE(Regionalne().SeparatorDziesietny, ',');
+        QCOMPARE(Regionalne().FormatDatyKrotkiej, std::string("d.MM.yyyy"));
+        Pole(Okno(), RxSE_B)->UstawWartosc(7.5);
+        QCOMPARE(Pole(Okno(), RxSE_B)->Tekst(), QStringLiteral("7,50"));
+    }
+
+    // "Koniec" zamyka okno i zapisuje plik stanu.
+    void koniec()
+    {
+        Okno().findChild<QAction*>("acKoniec")->trigger();
+        QVERIFY(!Okno().isVisible());
+        QVERIFY(QFile::exists(dane_->path() + "/PT.INI"));
     }
 
     void zrzuty()
