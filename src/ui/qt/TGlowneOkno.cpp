@@ -89,6 +89,15 @@ QLabel* Podpis(const char* tekst, const char* dymek, QWidget* rodzic)
     return l;
 }
 
+QFrame* Panel(const char* nazwa, const char* dymek)
+{
+    auto* panel = new QFrame;
+    panel->setObjectName(QString::fromLatin1(nazwa));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setToolTip(Tekst(dymek));
+    return panel;
+}
+
 // Ukryte pole zostawia swoje miejsce: pozostałe pola nie przeskakują przy zmianie przekroju.
 void ZachowajMiejsce(QWidget* w)
 {
@@ -194,10 +203,7 @@ void TGlowneOkno::BudujAkcje()
 
 QWidget* TGlowneOkno::BudujPanelPrzekroju()
 {
-    auto* panel = new QFrame;
-    panel->setObjectName(QStringLiteral("PanelPrzekroju"));
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setToolTip(Tekst(DymekPaneli));
+    QFrame* panel = Panel("PanelPrzekroju", DymekPaneli);
     auto* uklad = new QVBoxLayout(panel);
 
     auto* gora = new QHBoxLayout;
@@ -251,11 +257,8 @@ QWidget* TGlowneOkno::BudujPanelPrzekroju()
 
 QWidget* TGlowneOkno::BudujPanelSchematu()
 {
-    auto* panel = new QFrame;
+    QFrame* panel = Panel("PanelSchematu", DymekPaneli);
     panelSchematu_ = panel;
-    panel->setObjectName(QStringLiteral("PanelSchematu"));
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setToolTip(Tekst(DymekPaneli));
     auto* uklad = new QVBoxLayout(panel);
 
     auto* gora = new QGridLayout;
@@ -332,10 +335,7 @@ QWidget* TGlowneOkno::BudujEdytorPrzesel()
 
 QWidget* TGlowneOkno::BudujPanelWynikow()
 {
-    auto* panel = new QFrame;
-    panel->setObjectName(QStringLiteral("PanelWynikow"));
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setToolTip(Tekst(DymekWynikow));
+    QFrame* panel = Panel("PanelWynikow", DymekWynikow);
     auto* uklad = new QGridLayout(panel);
     for (int i = 0; i < 5; ++i) {
         auto* podpis = Podpis(PodpisyWynikow[i], nullptr, panel);

@@ -1,12 +1,15 @@
 #pragma once
 // Wspólne dla testów okna głównego: dostęp do kontrolek, typowy most i wynik wzorcowy
 // policzony wprost na obiekcie mostowym (bez okna i bez przebiegu).
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "ZrzutyOkien.h"
@@ -23,6 +26,33 @@ inline void PrzygotujTesty()
     SprawdzCzcionki();
     Regionalne().SeparatorDziesietny = ',';
 }
+
+// Okno główne pokazane offscreen, z katalogiem danych (PT.INI, JNI, Raporty) w katalogu
+// tymczasowym, który znika razem z obiektem.
+class tOknoTestowe {
+public:
+    tOknoTestowe() { UstawKatalogDanych(dane_.path().toStdString()); }
+    ~tOknoTestowe()
+    {
+        okno_.reset();
+        UstawKatalogDanych("");
+    }
+    // Nowe okno (poprzednie zamknięte i zniszczone); false, gdy się nie pokazało.
+    bool Otworz()
+    {
+        okno_.reset();
+        okno_ = std::make_unique<TGlowneOkno>();
+        okno_->show();
+        QApplication::setActiveWindow(okno_.get());
+        return QTest::qWaitForWindowExposed(okno_.get());
+    }
+    TGlowneOkno& Okno() { return *okno_; }
+    QString Katalog() const { return dane_.path(); }
+
+private:
+    QTemporaryDir dane_;
+    std::unique_ptr<TGlowneOkno> okno_;
+};
 
 inline TPoleLiczbowe* Pole(TGlowneOkno& okno, tPole pole) { return okno.Kontrolki().Pola[pole]; }
 inline QComboBox* Lista(TGlowneOkno& okno, tLista lista) { return okno.Kontrolki().Listy[static_cast<int>(lista)]; }

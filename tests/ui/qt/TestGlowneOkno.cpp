@@ -25,39 +25,24 @@ const QString BladSum = QString::fromUtf8("BŁĄD WYMIARÓW PRZEKROJU POPRZECZNE
 class TestGlowneOkno : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dane_;
-    std::unique_ptr<TGlowneOkno> okno_;
-
-    TGlowneOkno& Okno() { return *okno_; }
-
-    void Otworz()
-    {
-        okno_ = std::make_unique<TGlowneOkno>();
-        okno_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(okno_.get()));
-        QApplication::setActiveWindow(okno_.get());
-    }
+    std::unique_ptr<tOknoTestowe> t_;
+    TGlowneOkno& Okno() { return t_->Okno(); }
 
 private slots:
     void initTestCase() { PrzygotujTesty(); }
 
     void init()
     {
-        dane_ = std::make_unique<QTemporaryDir>();
-        UstawKatalogDanych(dane_->path().toStdString());
-        Otworz();
+        t_ = std::make_unique<tOknoTestowe>();
+        QVERIFY(t_->Otworz());
     }
 
-    void cleanup()
-    {
-        okno_.reset();
-        UstawKatalogDanych("");
-    }
+    void cleanup() { t_.reset(); }
 
     // Pierwsze uruchomienie w pustym katalogu: pierwsze pozycje list, jedno przęsło, zera.
     void pierwszeUruchomienie()
     {
-        QVERIFY(QDir(dane_->path() + "/JNI").exists());
+        QVERIFY(QDir(t_->Katalog() + "/JNI").exists());
         for (int l = 0; l < 4; ++l) QCOMPARE(Lista(Okno(), static_cast<tLista>(l))->currentIndex(), 0);
         QCOMPARE(Lista(Okno(), tLista::CBKlasa)->count(), 3);
         QCOMPARE(Pole(Okno(), IlePrzesel)->Tekst(), QStringLiteral("1"));
@@ -243,9 +228,8 @@ private slots:
         m.Klasa = 2;
         UstawMost(Okno(), m);
         Okno().close();
-        QVERIFY(QFile::exists(dane_->path() + "/PT.INI"));
-        okno_.reset();
-        Otworz();
+        QVERIFY(QFile::exists(t_->Katalog() + "/PT.INI"));
+        QVERIFY(t_->Otworz());
         QCOMPARE(Lista(Okno(), tLista::CBNormatyw)->currentIndex(), 5);
         QCOMPARE(Lista(Okno(), tLista::CBKlasa)->currentIndex(), 2);
         QCOMPARE(Pole(Okno(), RxSE_BB)->Tekst(), QStringLiteral("9,00"));
@@ -365,7 +349,7 @@ private slots:
     {
         Okno().findChild<QAction*>("acKoniec")->trigger();
         QVERIFY(!Okno().isVisible());
-        QVERIFY(QFile::exists(dane_->path() + "/PT.INI"));
+        QVERIFY(QFile::exists(t_->Katalog() + "/PT.INI"));
     }
 
     void zrzuty()

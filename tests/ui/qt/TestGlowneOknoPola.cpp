@@ -22,28 +22,19 @@ bool WierszWidoczny(TGlowneOkno& okno, int wiersz)
 class TestGlowneOknoPola : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dane_;
-    std::unique_ptr<TGlowneOkno> okno_;
-    TGlowneOkno& Okno() { return *okno_; }
+    std::unique_ptr<tOknoTestowe> t_;
+    TGlowneOkno& Okno() { return t_->Okno(); }
 
 private slots:
     void initTestCase() { PrzygotujTesty(); }
 
     void init()
     {
-        dane_ = std::make_unique<QTemporaryDir>();
-        UstawKatalogDanych(dane_->path().toStdString());
-        okno_ = std::make_unique<TGlowneOkno>();
-        okno_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(okno_.get()));
-        QApplication::setActiveWindow(okno_.get());
+        t_ = std::make_unique<tOknoTestowe>();
+        QVERIFY(t_->Otworz());
     }
 
-    void cleanup()
-    {
-        okno_.reset();
-        UstawKatalogDanych("");
-    }
+    void cleanup() { t_.reset(); }
 
     void widocznosc_data()
     {

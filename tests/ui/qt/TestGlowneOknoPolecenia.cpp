@@ -41,9 +41,8 @@ const tInfoObiektu Identyfikacja = {"12345678", "2", "DK7", "12+300", "Kraków",
 class TestGlowneOknoPolecenia : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dane_;
-    std::unique_ptr<TGlowneOkno> okno_;
-    TGlowneOkno& Okno() { return *okno_; }
+    std::unique_ptr<tOknoTestowe> t_;
+    TGlowneOkno& Okno() { return t_->Okno(); }
     void Wywolaj(const char* akcja) { Okno().findChild<QAction*>(akcja)->trigger(); }
 
 private slots:
@@ -51,20 +50,12 @@ private slots:
 
     void init()
     {
-        dane_ = std::make_unique<QTemporaryDir>();
-        UstawKatalogDanych(dane_->path().toStdString());
-        okno_ = std::make_unique<TGlowneOkno>();
-        okno_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(okno_.get()));
-        QApplication::setActiveWindow(okno_.get());
+        t_ = std::make_unique<tOknoTestowe>();
+        QVERIFY(t_->Otworz());
         UstawMost(Okno(), MostWielodzwigarowy());
     }
 
-    void cleanup()
-    {
-        okno_.reset();
-        UstawKatalogDanych("");
-    }
+    void cleanup() { t_.reset(); }
 
     // "..." otwiera rysunek wybranego przekroju, zmiana przekroju go przełącza, drugie
     // "..." zamyka.
@@ -129,7 +120,7 @@ private slots:
     {
         Okno().Przebieg().UstawInfo(Identyfikacja);
         Wywolaj("acNormy");
-        QVERIFY(QFile::exists(dane_->path() + "/PTU.TXT"));
+        QVERIFY(QFile::exists(t_->Katalog() + "/PTU.TXT"));
         TOknoHelp& t = Okno().OknoTekstu();
         QVERIFY(t.isVisible());
         QCOMPARE(t.windowTitle(), QString::fromUtf8("Przeliczenie dla różnych norm"));
@@ -161,7 +152,7 @@ private slots:
         tOknoKomunikatu k;
         PrzechwycKomunikat(this, k);
         Wywolaj("acRaport");
-        const QString plik = dane_->path() + "/Raporty/12345678@2.RTF";
+        const QString plik = t_->Katalog() + "/Raporty/12345678@2.RTF";
         QCOMPARE(otwarty, plik);
         QVERIFY(QFile::exists(plik));
         QVERIFY(k.Tekst.endsWith(plik));
@@ -184,7 +175,7 @@ private slots:
         Wywolaj("acZapisz");
         QCOMPARE(k.Tytul, QStringLiteral("INFO"));
         QCOMPARE(k.Tekst, QString::fromUtf8("Dane o obiekcie zostały zapisane\ndo podkatalogu o nazwie JNI"));
-        QVERIFY(QFile::exists(dane_->path() + "/JNI/99999999_1.PTV"));
+        QVERIFY(QFile::exists(t_->Katalog() + "/JNI/99999999_1.PTV"));
         QVERIFY(Okno().windowTitle().contains(QStringLiteral("[JNI: 99999999 NrP: 1]")));
     }
 };

@@ -117,11 +117,9 @@ private slots:
     // Szkic w oknie idzie za obiektem przebiegu po każdej zmianie długości.
     void szkicOknaPoZmianie()
     {
-        QTemporaryDir dane;
-        UstawKatalogDanych(dane.path().toStdString());
-        TGlowneOkno okno;
-        okno.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        tOknoTestowe t;
+        QVERIFY(t.Otworz());
+        TGlowneOkno& okno = t.Okno();
         tMost m = MostWielodzwigarowy();
         m.Dlugosci = {{1, 2}, {2, 16}, {3, 2}};
         UstawMost(okno, m);
@@ -131,8 +129,6 @@ private slots:
         Pole(okno, PoleDlugosci(1))->UstawWartosc(0);
         s = okno.Kontrolki().Szkic->grab().toImage();
         QCOMPARE(s.pixelColor(5, YPodpory), Czarny);  // bez lewego wspornika podpora na początku
-        okno.close();
-        UstawKatalogDanych("");
     }
 };
 
