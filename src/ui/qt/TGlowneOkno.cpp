@@ -377,6 +377,8 @@ void TGlowneOkno::UstawDymki()
     for (QWidget* w : findChildren<QWidget*>()) w->setToolTipDuration(CzasDymka);
 }
 
+// Zmiany wprowadzone przez przebieg (wczytanie, lista klas) nie wracają do niego jako
+// zdarzenia: przebieg sam wykonuje potrzebne kroki, tak jak przy widoku w pamięci.
 void TGlowneOkno::Polacz()
 {
     auto lista = [this](tLista l, void (tGlownyPrzebieg::*zdarzenie)()) {

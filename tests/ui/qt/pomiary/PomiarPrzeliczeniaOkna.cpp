@@ -42,6 +42,19 @@ private slots:
         QVERIFY(t_->Okno().Przebieg().OstatniWynik().Poprawne());
     }
 
+    // To samo dla pola długości przęsła: zmiana długości przebudowuje też edytor (91 wierszy).
+    void zmianaDlugosci()
+    {
+        TPoleLiczbowe* przeslo = Pole(t_->Okno(), PoleDlugosci(46));
+        int kierunek = 1;
+        QBENCHMARK {
+            przeslo->stepBy(kierunek);
+            kierunek = -kierunek;
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(t_->Okno().Przebieg().OstatniWynik().Poprawne());
+    }
+
     // Dla porównania: samo przeliczenie przebiegu na tym samym widoku, bez odmalowania.
     void samoPrzeliczenie()
     {
