@@ -10,7 +10,13 @@
 double Fi(double L)
 {
     double fi = L <= 70.0 ? 1.35 - 0.005 * L : 1.0;
-    SladDodaj(Format("  Fi(%0.2f)=%0.5f", {L, fi}));
+    // "  Fi(%0.2f)=%0.5f" – liczby formatowane przy odczycie śladu.
+    std::string& w = Slad().NowyWiersz();
+    w += "  Fi(";
+    Slad().DopiszLiczbe(L, 2);
+    w += ")=";
+    Slad().DopiszLiczbe(fi, 5);
+    Slad().ZakonczWiersz();
     return fi;
 }
 

@@ -1,6 +1,9 @@
 #include "common/Slad.h"
 
+#include <charconv>
+
 #include "common/Formatowanie.h"
+#include "common/Regionalne.h"
 
 namespace {
 std::function<void()>& ZamykanieOkna()
@@ -21,7 +24,46 @@ void tSlad::Wyczysc()
 {
     bufor_.clear();
     konce_.clear();
+    odroczone_.clear();
     otwarty_ = false;
+}
+
+void tSlad::DopiszLiczbe(double wartosc, int miejsca)
+{
+    if (!otwarty_) NowyWiersz();
+    odroczone_.push_back({static_cast<std::uint32_t>(bufor_.size()), static_cast<std::uint32_t>(konce_.size()),
+                          wartosc, static_cast<std::uint8_t>(miejsca), Regionalne().SeparatorDziesietny});
+}
+
+void tSlad::Rozwin() const
+{
+    if (odroczone_.empty()) return;
+    std::string nowy;
+    nowy.reserve(bufor_.size() + odroczone_.size() * 14);
+    std::uint32_t skopiowane = 0;
+    size_t wiersz = 0;
+    std::uint32_t przesuniecie = 0;
+    for (const tOdroczona& o : odroczone_) {
+        // Końce wierszy zamkniętych przed tą liczbą przesuwają się o to, co już wstawiono.
+        for (; wiersz < konce_.size() && wiersz < o.wiersz; ++wiersz) konce_[wiersz] += przesuniecie;
+        nowy.append(bufor_, skopiowane, o.pozycja - skopiowane);
+        skopiowane = o.pozycja;
+        char tekst[400];
+        auto [koniec, blad] =
+            std::to_chars(tekst, tekst + sizeof tekst, o.wartosc, std::chars_format::fixed, o.miejsca);
+        if (blad != std::errc()) {
+            tekst[0] = '?';
+            koniec = tekst + 1;
+        }
+        for (char* p = tekst; p != koniec; ++p)
+            if (*p == '.') *p = o.separator;
+        nowy.append(tekst, koniec);
+        przesuniecie += static_cast<std::uint32_t>(koniec - tekst);
+    }
+    for (; wiersz < konce_.size(); ++wiersz) konce_[wiersz] += przesuniecie;
+    nowy.append(bufor_, skopiowane, std::string::npos);
+    bufor_.swap(nowy);
+    odroczone_.clear();
 }
 
 void tSlad::ZakonczWiersz()
@@ -47,12 +89,14 @@ void tSlad::Dodaj(std::string_view linia)
 
 std::string_view tSlad::Linia(size_t i) const
 {
+    Rozwin();
     std::uint32_t poczatek = i == 0 ? 0 : konce_[i - 1];
     return std::string_view(bufor_).substr(poczatek, konce_[i] - poczatek);
 }
 
 std::vector<std::string> tSlad::Linie() const
 {
+    Rozwin();
     std::vector<std::string> wynik;
     wynik.reserve(konce_.size());
     for (size_t i = 0; i < konce_.size(); ++i) wynik.emplace_back(Linia(i));
@@ -74,7 +118,7 @@ static void WierszWartosci(std::string_view etykieta, double wartosc, int miejsc
     std::string& w = Slad().NowyWiersz();
     DopiszEtykiete(w, etykieta);
     if (wartosc == NieDotyczy) w += "NIE DOTYCZY";
-    else DopiszLiczbeStala(w, wartosc, miejsca);
+    else Slad().DopiszLiczbe(wartosc, miejsca);
     Slad().ZakonczWiersz();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Ślad obliczeń: jedna lista wierszy w całym programie, czyszczona przez każde Oblicz.
-// Wiersze są trzymane w jednym buforze (przeliczenie dużego obiektu pisze ich tysiące),
-// a czytający dostaje je dokładnie w tej postaci, w jakiej zostały dopisane.
+// Wiersze są trzymane w jednym buforze (przeliczenie dużego obiektu pisze ich tysiące).
+// Liczby wierszy wartości zapamiętuje się z separatorem obowiązującym w chwili zapisu
+// i formatuje dopiero przy odczycie: czytający dostaje dokładnie te same wiersze,
+// a samo obliczenie nie płaci za formatowanie śladu, którego nikt nie ogląda.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -19,13 +21,27 @@ public:
     // ZakonczWiersz zamyka go.
     std::string& NowyWiersz();
     void ZakonczWiersz();
+    // Dopisuje do otwartego wiersza liczbę z podaną liczbą miejsc po przecinku
+    // (i separatorem bieżących ustawień), formatowaną przy odczycie.
+    void DopiszLiczbe(double wartosc, int miejsca);
     size_t Rozmiar() const { return konce_.size(); }
     std::string_view Linia(size_t i) const;
     std::vector<std::string> Linie() const;
 
 private:
-    std::string bufor_;
-    std::vector<std::uint32_t> konce_;
+    struct tOdroczona {
+        std::uint32_t pozycja;  // miejsce w buforze, w które wchodzi tekst liczby
+        std::uint32_t wiersz;   // numer wiersza, do którego liczba należy
+        double wartosc;
+        std::uint8_t miejsca;
+        char separator;
+    };
+    // Wstawia do bufora teksty odroczonych liczb i przesuwa końce wierszy.
+    void Rozwin() const;
+
+    mutable std::string bufor_;
+    mutable std::vector<std::uint32_t> konce_;
+    mutable std::vector<tOdroczona> odroczone_;
     bool otwarty_ = false;
 };
 

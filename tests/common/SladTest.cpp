@@ -82,3 +82,31 @@ TEST(SladOkno, ZamykanieWywolujeZarejestrowanaFunkcje)
 }
 
 }  // namespace
+
+namespace {
+
+// Liczby w śladzie formatuje się przy odczycie, ale z separatorem z chwili zapisu;
+// wiersze z liczbą w środku i na końcu muszą wyjść takie same jak formatowane od razu.
+TEST(SladOdroczony, SeparatorZChwiliZapisuIWieleLiczbWWierszu)
+{
+    SladWyczysc();
+    Regionalne().SeparatorDziesietny = ',';
+    SladWartosc("a", 1.5);
+    std::string& w = Slad().NowyWiersz();
+    w += "  Fi(";
+    Slad().DopiszLiczbe(20, 2);
+    w += ")=";
+    Slad().DopiszLiczbe(1.25, 5);
+    Slad().ZakonczWiersz();
+    Regionalne().SeparatorDziesietny = '.';
+    SladWartosc("b", 2.25);
+    SladDodaj("tekst");
+    EXPECT_EQ(Slad().Linia(0), "  [a] = 1,5000000");
+    SladWartosc("c", -3);  // dopisanie po odczycie
+    Regionalne().SeparatorDziesietny = ',';
+    std::vector<std::string> oczekiwane = {"  [a] = 1,5000000", "  Fi(20,00)=1,25000", "  [b] = 2.2500000", "tekst",
+                                           "  [c] = -3.0000000"};
+    EXPECT_EQ(Slad().Linie(), oczekiwane);
+}
+
+}  // namespace
