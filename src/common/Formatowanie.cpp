@@ -1,5 +1,7 @@
 #include "common/Formatowanie.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -7,18 +9,55 @@
 
 #include "common/Regionalne.h"
 
-void DopiszLiczbeStala(std::string& cel, double wartosc, int miejsca)
+void DopiszLiczbeStala(std::string& cel, double wartosc, int miejsca, char separator)
 {
-    char bufor[400];
-    auto [koniec, blad] = std::to_chars(bufor, bufor + sizeof bufor, wartosc, std::chars_format::fixed, miejsca);
-    if (blad != std::errc()) {
-        cel += "?";
+    if (!std::isfinite(wartosc)) {
+        cel += std::isnan(wartosc) ? "nan" : (wartosc < 0 ? "-inf" : "inf");
         return;
     }
-    const char sep = Regionalne().SeparatorDziesietny;
-    for (char* p = bufor; p != koniec; ++p)
-        if (*p == '.') *p = sep;
-    cel.append(bufor, koniec);
+    miejsca = std::clamp(miejsca, 0, 30);
+    // 17 cyfr znaczących odtwarza każdą liczbę double; zaokrągla się je połówkami w górę.
+    char bufor[40];
+    auto [koniec, blad] =
+        std::to_chars(bufor, bufor + sizeof bufor, std::fabs(wartosc), std::chars_format::scientific, 16);
+    if (blad != std::errc()) {
+        cel += '?';
+        return;
+    }
+    char cyfry[17];
+    int ile = 0;
+    const char* p = bufor;
+    for (; p != koniec && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9' && ile < 17) cyfry[ile++] = *p;
+    int wykladnik = 0;
+    if (p != koniec) std::from_chars(p + (p[1] == '+' ? 2 : 1), koniec, wykladnik);
+
+    const int przecinek = wykladnik + 1;  // liczba cyfr przed przecinkiem w zapisie cyfr
+    const int calkowite = std::max(przecinek, 1);
+    const int dlugosc = calkowite + miejsca;
+    auto cyfra = [&](int j) {  // j = 0 to najstarsza cyfra części całkowitej
+        int k = przecinek - calkowite + j;
+        return k >= 0 && k < ile ? cyfry[k] - '0' : 0;
+    };
+    std::array<char, 400> wynik{};  // wynik[0] na przeniesienie; 309 cyfr całkowitych + 30 miejsc
+    for (int j = 0; j < dlugosc; ++j) wynik[j + 1] = static_cast<char>(cyfra(j));
+    if (cyfra(dlugosc) >= 5) {
+        int j = dlugosc;
+        while (++wynik[j] == 10) wynik[j--] = 0;
+    }
+    if (std::signbit(wartosc)) cel += '-';
+    int start = wynik[0] ? 0 : 1;
+    while (start < calkowite && wynik[start] == 0) ++start;  // zera wiodące, poza ostatnią cyfrą
+    for (int j = start; j <= calkowite; ++j) cel += static_cast<char>('0' + wynik[j]);
+    if (miejsca > 0) {
+        cel += separator;
+        for (int j = calkowite + 1; j <= dlugosc; ++j) cel += static_cast<char>('0' + wynik[j]);
+    }
+}
+
+void DopiszLiczbeStala(std::string& cel, double wartosc, int miejsca)
+{
+    DopiszLiczbeStala(cel, wartosc, miejsca, Regionalne().SeparatorDziesietny);
 }
 
 std::string LiczbaStala(double wartosc, int miejsca)

@@ -7,9 +7,12 @@
 #include <variant>
 
 // Liczba z podaną liczbą miejsc po przecinku ("%0.Nf"), z separatorem regionalnym.
+// Zaokrąglenie połówek od zera na 17 cyfrach znaczących (0,125 → 0,13; 2,675, które
+// w zapisie dwójkowym jest nieco mniejsze, → 2,67), jak w programach inżynierskich.
 std::string LiczbaStala(double wartosc, int miejsca);
 // Dopisuje to samo do bufora, bez tworzenia pośredniego napisu.
 void DopiszLiczbeStala(std::string& cel, double wartosc, int miejsca);
+void DopiszLiczbeStala(std::string& cel, double wartosc, int miejsca, char separator);
 
 // Najkrótsza postać ogólna, do 15 cyfr znaczących, separator regionalny ("9,5", "5",
 // "1E20") – zapis liczb rzeczywistych w pliku roboczym.

@@ -48,17 +48,9 @@ void tSlad::Rozwin() const
         for (; wiersz < konce_.size() && wiersz < o.wiersz; ++wiersz) konce_[wiersz] += przesuniecie;
         nowy.append(bufor_, skopiowane, o.pozycja - skopiowane);
         skopiowane = o.pozycja;
-        char tekst[400];
-        auto [koniec, blad] =
-            std::to_chars(tekst, tekst + sizeof tekst, o.wartosc, std::chars_format::fixed, o.miejsca);
-        if (blad != std::errc()) {
-            tekst[0] = '?';
-            koniec = tekst + 1;
-        }
-        for (char* p = tekst; p != koniec; ++p)
-            if (*p == '.') *p = o.separator;
-        nowy.append(tekst, koniec);
-        przesuniecie += static_cast<std::uint32_t>(koniec - tekst);
+        const size_t przed = nowy.size();
+        DopiszLiczbeStala(nowy, o.wartosc, o.miejsca, o.separator);
+        przesuniecie += static_cast<std::uint32_t>(nowy.size() - przed);
     }
     for (; wiersz < konce_.size(); ++wiersz) konce_[wiersz] += przesuniecie;
     nowy.append(bufor_, skopiowane, std::string::npos);

@@ -1,5 +1,7 @@
 #include "ui/PolaLiczbowe.h"
 
+#include "common/Formatowanie.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -83,10 +85,10 @@ double WartoscUstawiana(tPole pole, double wartosc)
     if (std::isnan(wartosc)) return o.Min;
     wartosc = std::clamp(wartosc, o.Min, o.Max);
     // Pole pokazuje wartość z Miejsca cyframi i tyle z niej odczytuje.
-    char bufor[64];
-    auto [koniec, blad] = std::to_chars(bufor, bufor + sizeof bufor, wartosc, std::chars_format::fixed, o.Miejsca);
+    std::string tekst;
+    DopiszLiczbeStala(tekst, wartosc, o.Miejsca, '.');
     double wynik = o.Min;
-    if (blad == std::errc()) std::from_chars(bufor, koniec, wynik);
+    std::from_chars(tekst.data(), tekst.data() + tekst.size(), wynik);
     return wynik == 0 ? 0.0 : wynik;  // bez "-0"
 }
 

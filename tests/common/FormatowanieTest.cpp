@@ -30,8 +30,25 @@ TEST(Format, SeparatorKropka)
 {
     Separator kropka('.');
     EXPECT_EQ(Format("  Fi(%0.2f)=%0.5f", {20.0, 1.25}), "  Fi(20.00)=1.25000");
-    EXPECT_EQ(LiczbaStala(0.125, 2), "0.12");  // 0,125 w dwójkowym jest dokładne: remis do parzystej
+    EXPECT_EQ(LiczbaStala(0.125, 2), "0.13");  // dokładna połówka: od zera
     EXPECT_EQ(LiczbaStala(2.675, 2), "2.67");  // 2,675 jest w dwójkowym nieco mniejsze
+}
+
+TEST(LiczbaStala, ZaokraglenieIZakresy)
+{
+    Separator przecinek(',');
+    struct Przypadek {
+        double wartosc;
+        int miejsca;
+        const char* tekst;
+    } przypadki[] = {
+        {32.5, 0, "33"},          {-0.125, 2, "-0,13"},         {0.005, 2, "0,01"},
+        {1.005, 2, "1,00"},       {9.995, 2, "9,99"},           {9.9951, 2, "10,00"},
+        {99.999999996, 7, "100,0000000"}, {0, 7, "0,0000000"}, {-4e-8, 7, "-0,0000000"},
+        {1e19, 7, "10000000000000000000,0000000"}, {0.00390625, 7, "0,0039063"}, {123456.789, 0, "123457"},
+        {1.0 / 3, 5, "0,33333"},  {2.5e-320, 2, "0,00"},        {1e20, 0, "100000000000000000000"},
+    };
+    for (auto p : przypadki) EXPECT_EQ(LiczbaStala(p.wartosc, p.miejsca), p.tekst) << p.wartosc;
 }
 
 TEST(LiczbaOgolna, ZapisWPlikuRoboczym)
