@@ -87,7 +87,7 @@ std::string LiczbaOgolna(double wartosc)
 
 namespace {
 
-struct Specyfikacja {
+struct tWzorzecPola {
     bool doLewej = false;
     bool zera = false;
     int szerokosc = 0;
@@ -95,7 +95,7 @@ struct Specyfikacja {
     char rodzaj = 0;
 };
 
-void Wyrownaj(std::string& cel, std::string_view tekst, const Specyfikacja& s)
+void Wyrownaj(std::string& cel, std::string_view tekst, const tWzorzecPola& s)
 {
     int brak = s.szerokosc - static_cast<int>(tekst.size());
     if (brak <= 0) {
@@ -116,7 +116,7 @@ void Wyrownaj(std::string& cel, std::string_view tekst, const Specyfikacja& s)
     }
 }
 
-std::string JakoTekst(const ArgFormatu& a, const Specyfikacja& s)
+std::string JakoTekst(const ArgFormatu& a, const tWzorzecPola& s)
 {
     const auto& v = a.Wartosc();
     if (auto* c = std::get_if<char>(&v)) return std::string(1, *c);
@@ -158,7 +158,7 @@ std::string Format(std::string_view wzor, std::initializer_list<ArgFormatu> argu
             ++i;
             continue;
         }
-        Specyfikacja s;
+        tWzorzecPola s;
         size_t j = i + 1;
         for (; j < wzor.size() && (wzor[j] == '-' || wzor[j] == '0'); ++j) {
             if (wzor[j] == '-') s.doLewej = true;
