@@ -24,8 +24,10 @@ const std::string_view PoczatekKodu = "MAC [";
 
 const std::string_view KoniecAkapitu = "\\par }";
 const std::string_view KoniecKomorki = "\\cell}";
+// Wiersze tabel z jawnym \ql i bez niego (raporty zapisane wcześniej).
 const std::string_view WnetrzeTabeli = "\\widctlpar\\intbl";
-const std::string_view KoniecWiersza = "\\pard\\widctlpar\\intbl\\row\\pard\\widctlpar";
+const std::string_view WnetrzeTabeliLewe = "\\ql\\widctlpar\\intbl";
+const std::string_view KoniecWiersza = "\\pard\\widctlpar\\intbl\\row\\pard";
 
 bool KonczySie(std::string_view t, std::string_view k)
 {
@@ -95,9 +97,9 @@ tWynikSprawdzeniaRaportu SprawdzRaport(const std::string& BajtyRtf)
         return wynik;
     }
     for (size_t i = 0; i < linie.size(); ++i) {
-        if (linie[i] == WnetrzeTabeli) {
+        if (linie[i] == WnetrzeTabeli || linie[i] == WnetrzeTabeliLewe) {
             std::string wiersz;
-            for (++i; i < linie.size() && linie[i] != KoniecWiersza; ++i)
+            for (++i; i < linie.size() && linie[i].rfind(KoniecWiersza, 0) != 0; ++i)
                 if (auto k = TekstPrzebiegu(linie[i], KoniecKomorki)) wiersz += *k + ";";
             if (wiersz.rfind(PozycjaRozpietosci, 0) == 0) elementy = LiczbaDlugosci(wiersz);
             komorki.push_back(wiersz);

@@ -61,11 +61,13 @@ const char* const PoziomyList[] = {
     "{\\*\\pnseclvl9\\pnlcrm\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}",
 };
 
-const char* const PierwszyAkapit = " \\pard\\plain \\widctlpar \\f4\\fs20\\lang1045 ";
+// Jawne \ql: edytory, które po \pard wracają do stylu Normal (wyśrodkowanego),
+// też wyrównują treść do lewej; w pozostałych \ql to i tak ustawienie domyślne.
+const char* const PierwszyAkapit = " \\pard\\plain \\ql\\widctlpar \\f4\\fs20\\lang1045 ";
 
 const char* const PoczatekWiersza = "\\trowd \\trgaph70\\trleft-70";
-const char* const WnetrzeTabeli = "\\widctlpar\\intbl";
-const char* const KoniecWiersza = "\\pard\\widctlpar\\intbl\\row\\pard\\widctlpar";
+const char* const WnetrzeTabeli = "\\ql\\widctlpar\\intbl";
+const char* const KoniecWiersza = "\\pard\\widctlpar\\intbl\\row\\pard\\ql\\widctlpar";
 
 // Twipów na centymetr.
 constexpr double TwipyNaCm = 567;
@@ -236,7 +238,7 @@ void TRtfDoc::WriteCell(std::string_view Tekst)
 
 void TRtfDoc::WriteRaw(std::string_view Tekst) { Wiersz(Tekst); }
 void TRtfDoc::WriteParBreak() { Wiersz("\\par"); }
-void TRtfDoc::AlignLeft() { Wiersz("\\pard \\widctlpar"); }
+void TRtfDoc::AlignLeft() { Wiersz("\\pard \\ql\\widctlpar"); }
 void TRtfDoc::AlignRight() { Wiersz("\\pard \\qr\\widctlpar"); }
 void TRtfDoc::AlignCenter() { Wiersz("\\pard \\qc\\widctlpar"); }
 

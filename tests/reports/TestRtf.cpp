@@ -36,7 +36,7 @@ const std::vector<std::string> PelnaRamka = {
     "{\\*\\pnseclvl7\\pnlcrm\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}",
     "{\\*\\pnseclvl8\\pnlcltr\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}",
     "{\\*\\pnseclvl9\\pnlcrm\\pnstart1\\pnindent720\\pnhang{\\pntxtb (}{\\pntxta )}}",
-    " \\pard\\plain \\widctlpar \\f4\\fs20\\lang1045 ",
+    " \\pard\\plain \\ql\\widctlpar \\f4\\fs20\\lang1045 ",
 };
 
 class RtfTest : public ::testing::Test {
@@ -142,7 +142,7 @@ TEST_F(RtfTest, AkapityPrzebiegiIStanFormatowania)
         "{\\f11\\fs20\\cf1 k\\cell}",
         "\\sect",
         "\\par",
-        "\\pard \\widctlpar",
+        "\\pard \\ql\\widctlpar",
         "\\pard \\qr\\widctlpar",
         "\\pard \\qc\\widctlpar",
     };
@@ -210,24 +210,24 @@ TEST_F(RtfTest, WierszTabeli)
         "\\cellx567 \\pard",
         "\\cellx5386 \\pard",
         "\\cellx5414 \\pard",
-        "\\widctlpar\\intbl",
+        "\\ql\\widctlpar\\intbl",
         "{\\f11\\fs20\\cf1 \\cell}",
         "{\\f11\\fs20\\cf1 a -\\cell}",
         "{\\f11\\fs20\\cf1 :\\cell}",
-        "\\pard\\widctlpar\\intbl\\row\\pard\\widctlpar",
+        "\\pard\\widctlpar\\intbl\\row\\pard\\ql\\widctlpar",
         "\\trowd \\trgaph70\\trleft-70",
         "\\cellx1134 \\pard",
         "\\cellx2268 \\pard",
-        "\\widctlpar\\intbl",
+        "\\ql\\widctlpar\\intbl",
         "{\\f11\\fs20\\cf1 jedna\\cell}",
         "{\\f11\\fs20\\cf1 \\cell}",
-        "\\pard\\widctlpar\\intbl\\row\\pard\\widctlpar",
+        "\\pard\\widctlpar\\intbl\\row\\pard\\ql\\widctlpar",
         "\\trowd \\trgaph70\\trleft-70",
         "\\clbrdrt\\brdrs\\brdrw10 \\clbrdrl\\brdrs\\brdrw10 \\clbrdrb\\brdrs\\brdrw10 \\clbrdrr\\brdrs\\brdrw10"
         "\\cellx567 \\pard",
-        "\\widctlpar\\intbl",
+        "\\ql\\widctlpar\\intbl",
         "{\\f11\\fs20\\cf1 x\\cell}",
-        "\\pard\\widctlpar\\intbl\\row\\pard\\widctlpar",
+        "\\pard\\widctlpar\\intbl\\row\\pard\\ql\\widctlpar",
     };
     EXPECT_EQ(w, oczekiwane);
 }
