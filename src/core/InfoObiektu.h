@@ -1,6 +1,8 @@
 #pragma once
-// Dane identyfikacyjne obiektu wprowadzane w oknie "Informacje o moście".
+// Dane identyfikacyjne obiektu wprowadzane w oknie "Informacje o moście" i reguły,
+// którym podlegają (okno identyfikacji i polecenie raportu stosują te same).
 #include <string>
+#include <string_view>
 
 struct tInfoObiektu {
     std::string JNI;         // numer inwentarzowy, 8 cyfr
@@ -10,3 +12,13 @@ struct tInfoObiektu {
     std::string Najblizsza;  // najbliższa miejscowość
     std::string Przeszkoda;  // przeszkoda
 };
+
+constexpr size_t DlugoscJNI = 8;
+
+// Liczba znaków tekstu UTF-8 (nie bajtów).
+size_t LiczbaZnakow(std::string_view tekst);
+// Liczba całkowita jak w polu liczbowym: odstępy z przodu, znak "+", cyfry i nic więcej.
+// false dla pustego tekstu, innych znaków i przepełnienia.
+bool CzytajCalkowita(std::string_view tekst, long long& wynik);
+// JNI, które przyjmuje okno identyfikacji: 8 znaków czytanych jako liczba większa od 0.
+bool PoprawnyJNI(std::string_view JNI);

@@ -1,6 +1,7 @@
 #include "reports/Raport.h"
 
 #include <charconv>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 
@@ -94,15 +95,6 @@ void Tabela(TRtfDoc& doc, const std::vector<tWierszTabeli>& wiersze, std::vector
 
 // Liczba całkowita jak przy konwersji z wartością domyślną: odstępy z przodu, znak,
 // cyfry, zakres 32 bitów; inaczej wartość domyślna.
-int NaCalkowita(std::string_view t, int domyslna)
-{
-    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-    int wynik = 0;
-    const char* koniec = t.data() + t.size();
-    auto [p, ec] = std::from_chars(t.data(), koniec, wynik);
-    return !t.empty() && ec == std::errc() && p == koniec ? wynik : domyslna;
-}
 
 }  // namespace
 
@@ -256,20 +248,6 @@ bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const st
     return doc.Close();
 }
 
-bool JNIDoNazwyPliku(std::string_view JNI)
-{
-    size_t znaki = 0;
-    for (char z : JNI)
-        if ((static_cast<unsigned char>(z) & 0xC0) != 0x80) ++znaki;
-    if (znaki != 8) return false;
-    while (!JNI.empty() && JNI.front() == ' ') JNI.remove_prefix(1);
-    if (!JNI.empty() && JNI.front() == '+') JNI.remove_prefix(1);
-    long long liczba = 0;
-    const char* koniec = JNI.data() + JNI.size();
-    auto [p, ec] = std::from_chars(JNI.data(), koniec, liczba);
-    return !JNI.empty() && ec == std::errc() && p == koniec && liczba > 0;
-}
-
 bool SprawdzIObliczObiekt(tObiektMostowy& Obiekt, std::string& Msg)
 {
     return Obiekt.SprawdzParametry(Msg) && Obiekt.SprawdzSumy(Msg) && Obiekt.SprawdzDlugosci(Msg) && Obiekt.Oblicz(Msg);
@@ -287,11 +265,13 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
         return wynik;
     }
     // JNI trafia do nazwy pliku: tylko taki, jaki przyjmuje okno identyfikacji.
-    if (!JNIDoNazwyPliku(Info.JNI)) {
+    if (!PoprawnyJNI(Info.JNI)) {
         wynik.Komunikat = KomZlyJNI;
         return wynik;
     }
-    if (NaCalkowita(Info.NrP, -1) == -1) Info.NrP = "1";
+    // Numer przęsła czytany jako 32-bitowa liczba z domyślną -1; nieliczba to przęsło 1.
+    if (long long nrP = 0; !CzytajCalkowita(Info.NrP, nrP) || nrP == -1 || nrP < INT32_MIN || nrP > INT32_MAX)
+        Info.NrP = "1";
     const std::string plik = Plik();
 
     auto obiekt = std::make_unique<tObiektMostowy>();

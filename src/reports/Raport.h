@@ -46,9 +46,6 @@ struct tWynikRaportu {
     std::string Komunikat;
 };
 
-// true, gdy JNI przeszedłby przez okno identyfikacji: 8 znaków czytanych jako liczba
-// całkowita większa od zera. Tylko taki JNI trafia do nazwy pliku raportu.
-bool JNIDoNazwyPliku(std::string_view JNI);
 
 // Polecenie "Raport", kroki 1–7: sprawdzenie JNI, numer przęsła ("1", gdy nie jest
 // liczbą; zmiana zostaje w Info), katalog raportów, nazwa pliku, własny obiekt wypełniony

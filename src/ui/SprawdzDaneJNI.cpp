@@ -11,26 +11,11 @@ const char* const KomNrPZaDuzy = "Za duży numer przęsła (>45).";
 const char* const KomRzeka = "Rzeka pisze się przez \"rz\".";
 const char* const KomRow = "Rów pisze się przez \"ó\".";
 
-constexpr size_t DlugoscJNI = 8;
 constexpr long long NajwiekszyNrP = 45;
 
 // Pary małej i wielkiej litery polskiej w UTF-8.
 constexpr std::string_view PolskieMale[] = {"ą", "ć", "ę", "ł", "ń", "ó", "ś", "ź", "ż"};
 constexpr std::string_view PolskieWielkie[] = {"Ą", "Ć", "Ę", "Ł", "Ń", "Ó", "Ś", "Ź", "Ż"};
-
-// Liczba całkowita jak przy odczycie pola liczbowego: odstępy z przodu, znak, cyfry;
-// nic więcej. false dla pustego tekstu, innych znaków i przepełnienia.
-bool CzytajCalkowita(std::string_view t, long long& wynik)
-{
-    size_t i = 0;
-    while (i < t.size() && t[i] == ' ') ++i;
-    t.remove_prefix(i);
-    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-    if (t.empty()) return false;
-    const char* koniec = t.data() + t.size();
-    auto [p, ec] = std::from_chars(t.data(), koniec, wynik);
-    return ec == std::errc() && p == koniec;
-}
 
 bool ZaczynaSieOd(std::string_view t, std::string_view poczatek)
 {
@@ -77,10 +62,7 @@ tWynikSprawdzeniaJNI SprawdzDaneJNI(const tInfoObiektu& dane)
 {
     tWynikSprawdzeniaJNI w;
     // Długość liczona w znakach, nie bajtach: JNI z polską literą też ma 8 znaków.
-    size_t znakiJNI = 0;
-    for (char z : dane.JNI)
-        if ((static_cast<unsigned char>(z) & 0xC0) != 0x80) ++znakiJNI;
-    if (znakiJNI != DlugoscJNI) {
+    if (LiczbaZnakow(dane.JNI) != DlugoscJNI) {
         w.Komunikat = KomJNIDlugosc;
         return w;
     }

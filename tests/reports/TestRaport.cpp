@@ -6,6 +6,7 @@
 
 #include "MostTestowy.h"
 #include "common/Slad.h"
+#include "core/InfoObiektu.h"
 #include "core/Nazwy.h"
 #include "reports/Raport.h"
 #include "reports/SprawdzRaport.h"
@@ -292,14 +293,15 @@ TEST_F(RaportTest, PolecenieRaportBledyZapisu)
     EXPECT_EQ(Wczytaj(w.Plik), pierwszy);
 }
 
-TEST(JNIDoNazwyPliku, TakJakOknoIdentyfikacji)
+// Tylko JNI przyjmowany przez okno identyfikacji trafia do nazwy pliku raportu.
+TEST(PoprawnyJNI, TakJakOknoIdentyfikacji)
 {
     const std::pair<const char*, bool> przypadki[] = {
         {"12345678", true}, {"00000001", true}, {"  123456", true}, {"+1234567", true}, {"00000000", false},
         {"-1234567", false}, {"1234567", false}, {"123456789", false}, {"1234567a", false}, {"../12345", false},
         {"", false},        {"1234 678", false},
     };
-    for (const auto& [jni, dobry] : przypadki) EXPECT_EQ(JNIDoNazwyPliku(jni), dobry) << '"' << jni << '"';
+    for (const auto& [jni, dobry] : przypadki) EXPECT_EQ(PoprawnyJNI(jni), dobry) << '"' << jni << '"';
 }
 
 }  // namespace
