@@ -159,6 +159,47 @@ private slots:
         QCOMPARE(k.Ikona, QMessageBox::Information);
     }
 
+    // Dane, które nie przechodzą sprawdzeń, nie dają raportu; pliku nie ma.
+    void raportBledneDane()
+    {
+        Okno().Przebieg().UstawInfo(Identyfikacja);
+        Wyczysc(Pole(Okno(), RxSE_BB));
+        Wpisz(Pole(Okno(), RxSE_BB), QStringLiteral("0"));
+        QVERIFY(Komunikaty(Okno()).startsWith(QString::fromUtf8("BŁĄD")));
+        QString otwarty;
+        Okno().OtworzRaport = [&](const QString& plik) { return otwarty = plik, true; };
+        tOknoKomunikatu k;
+        PrzechwycKomunikat(this, k);
+        Wywolaj("acRaport");
+        QCOMPARE(k.Tytul, QString::fromUtf8("BŁĄD"));
+        QCOMPARE(k.Tekst, QString::fromUtf8("Błędne dane\nUsuń przyczynę błędu i ponownie wywołaj to polecenie."));
+        QVERIFY(otwarty.isEmpty());
+        QVERIFY(!QFile::exists(t_->Katalog() + "/Raporty/12345678@2.RTF"));
+    }
+
+    // Zapisz i wczytanie zapisanego pliku przywracają zmienione pole i identyfikację.
+    void zapiszIWczytaj()
+    {
+        Okno().Przebieg().UstawInfo(Identyfikacja);
+        const QString przed = Wynik(Okno(), 4);
+        tOknoKomunikatu k;
+        QTimer::singleShot(0, this, [&] {
+            PrzechwycKomunikat(this, k);  // komunikat pierwszego zapisu
+            Okno().OknoJNI().bbOK->click();
+        });
+        Wywolaj("acZapisz");
+        const QString plik = t_->Katalog() + "/JNI/12345678_2.PTV";
+        QVERIFY(QFile::exists(plik));
+        Wyczysc(Pole(Okno(), RxSE_BB));
+        Wpisz(Pole(Okno(), RxSE_BB), QStringLiteral("0"));
+        Okno().Przebieg().UstawInfo({});
+        QVERIFY(Wynik(Okno(), 4).isEmpty());
+        Okno().Przebieg().WczytajDane(plik.toStdString());
+        QCOMPARE(Wynik(Okno(), 4), przed);
+        QCOMPARE(QString::fromStdString(Okno().Przebieg().Info().Przeszkoda), QString::fromUtf8("rzeka Wisła"));
+        QVERIFY(Okno().windowTitle().contains(QStringLiteral("[JNI: 12345678 NrP: 2]")));
+    }
+
     // Zapisz: okno identyfikacji z przyciskiem "Zapisz", plik w katalogu JNI, komunikat
     // pierwszego zapisu.
     void zapisz()
