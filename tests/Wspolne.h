@@ -1,0 +1,110 @@
+#pragma once
+// Wspólne narzędzia wszystkich testów: separator dziesiętny na czas jednego testu,
+// pliki, katalog tymczasowy, uruchomienie pontiva-cli. Separator całego programu testów
+// ustawia GlownyTestow.cpp.
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/Regionalne.h"
+
+namespace testy {
+
+namespace fs = std::filesystem;
+
+// Inny separator dziesiętny do końca zakresu, potem poprzedni.
+class tSeparator {
+public:
+    explicit tSeparator(char s) : poprzedni_(Regionalne().SeparatorDziesietny) { Regionalne().SeparatorDziesietny = s; }
+    ~tSeparator() { Regionalne().SeparatorDziesietny = poprzedni_; }
+    tSeparator(const tSeparator&) = delete;
+    tSeparator& operator=(const tSeparator&) = delete;
+
+private:
+    char poprzedni_;
+};
+
+inline std::string DaneTestowe(const std::string& wzgledna) { return std::string(PONTIVA_DANE_TESTOWE) + "/" + wzgledna; }
+
+inline std::string CzytajPlik(const fs::path& sciezka)
+{
+    std::ifstream f(sciezka, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+inline void ZapiszPlik(const fs::path& sciezka, const std::string& bajty)
+{
+    std::ofstream(sciezka, std::ios::binary | std::ios::trunc) << bajty;
+}
+
+// Wiersze tekstu rozdzielone LF albo CR LF; nic po ostatnim końcu wiersza nie ginie.
+inline std::vector<std::string> Wiersze(const std::string& tekst)
+{
+    std::vector<std::string> w;
+    std::istringstream we(tekst);
+    for (std::string l; std::getline(we, l);) {
+        if (!l.empty() && l.back() == '\r') l.pop_back();
+        w.push_back(l);
+    }
+    return w;
+}
+
+// Katalog tymczasowy usuwany razem z obiektem.
+class tKatalogTymczasowy {
+public:
+    tKatalogTymczasowy()
+    {
+        std::string wzor = (fs::temp_directory_path() / "pontiva-test-XXXXXX").string();
+        sciezka_ = mkdtemp(wzor.data()) ? wzor : std::string();
+    }
+    ~tKatalogTymczasowy()
+    {
+        std::error_code blad;
+        if (!sciezka_.empty()) fs::remove_all(sciezka_, blad);
+    }
+    tKatalogTymczasowy(const tKatalogTymczasowy&) = delete;
+    tKatalogTymczasowy& operator=(const tKatalogTymczasowy&) = delete;
+    const std::string& Sciezka() const { return sciezka_; }
+    std::string operator/(const std::string& nazwa) const { return sciezka_ + "/" + nazwa; }
+
+private:
+    std::string sciezka_;
+};
+
+struct tWynikCli {
+    int Kod = -1;
+    std::string Wyjscie, Bledy;
+};
+
+inline std::string WCudzyslowie(const std::string& s)
+{
+    std::string w = "'";
+    for (char c : s) w += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return w + "'";
+}
+
+// Uruchamia pontiva-cli z argumentami (w katalogu roboczym, gdy podany), z pustym
+// wejściem; zwraca kod wyjścia, wyjście i wyjście błędów.
+inline tWynikCli UruchomCli(const std::vector<std::string>& argumenty, const std::string& katalog = "")
+{
+    tKatalogTymczasowy tmp;
+    std::string polecenie = katalog.empty() ? "" : "cd " + WCudzyslowie(katalog) + " && ";
+    polecenie += WCudzyslowie(PONTIVA_CLI);
+    for (const auto& a : argumenty) polecenie += " " + WCudzyslowie(a);
+    polecenie += " </dev/null >" + WCudzyslowie(tmp / "wy") + " 2>" + WCudzyslowie(tmp / "bl");
+    const int stan = std::system(polecenie.c_str());
+    tWynikCli w;
+    w.Kod = WIFEXITED(stan) ? WEXITSTATUS(stan) : -1;
+    w.Wyjscie = CzytajPlik(tmp / "wy");
+    w.Bledy = CzytajPlik(tmp / "bl");
+    return w;
+}
+
+}  // namespace testy
