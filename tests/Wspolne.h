@@ -1,10 +1,12 @@
 #pragma once
 // Wspólne narzędzia wszystkich testów: separator dziesiętny na czas jednego testu,
-// pliki, katalog tymczasowy, uruchomienie pontiva-cli. Separator całego programu testów
+// pliki, wiersze plików danych, katalog tymczasowy, uruchomienie pontiva-cli. Separator całego programu testów
 // ustawia GlownyTestow.cpp.
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -54,6 +56,30 @@ inline std::vector<std::string> Wiersze(const std::string& tekst)
         w.push_back(l);
     }
     return w;
+}
+
+// Wiersze pliku danych (ścieżka względem tests/dane) zaczynające się słowem `rodzaj`,
+// podzielone na słowa, bez tego pierwszego słowa.
+inline std::vector<std::vector<std::string>> WierszeDanych(const std::string& plik, const std::string& rodzaj)
+{
+    std::vector<std::vector<std::string>> w;
+    for (const auto& l : Wiersze(CzytajPlik(DaneTestowe(plik)))) {
+        std::istringstream we(l);
+        std::vector<std::string> slowa;
+        for (std::string s; we >> s;) slowa.push_back(s);
+        if (!slowa.empty() && slowa[0] == rodzaj) w.emplace_back(slowa.begin() + 1, slowa.end());
+    }
+    return w;
+}
+
+// Liczba z pliku danych (zawsze z kropką); "ND" to wartość "nie dotyczy" (1e20).
+inline double Liczba(const std::string& s) { return s == "ND" ? 1e20 : std::stod(s); }
+
+// Wynik obliczenia zgodny z niezależnym: względnie do 1e-9, "nie dotyczy" dokładnie.
+inline bool Zgodna(double x, double oczekiwana)
+{
+    if (oczekiwana >= 1e20 || x >= 1e20) return x == oczekiwana;
+    return std::fabs(x - oczekiwana) <= 1e-9 * std::max(1.0, std::fabs(oczekiwana));
 }
 
 // Katalog tymczasowy usuwany razem z obiektem.

@@ -2,7 +2,7 @@
 rozpietosci zastepczych, wspolczynnikow przeciazenia i pojazdow umownych.
 
 Napisane wprost ze wzorow normowych, bez zagladania do kodu C++: sluzy do
-sprawdzania wartosci oczekiwanych w testach (pn85.py, pn66.py)."""
+sprawdzania wartosci oczekiwanych w testach (jednostkowe.py, przypadki.py)."""
 import math
 
 

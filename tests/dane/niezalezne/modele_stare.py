@@ -2,8 +2,7 @@
 
 Arytmetyka dokładna (ułamki), stałe wpisane wprost z tablic normatywów, bez zaglądania
 do kodu C++. Każda funkcja zwraca (M1N, TN); None w miejscu TN = nie dotyczy (płyty).
-Uruchomienie bez argumentów drukuje wartości użyte w testach tests/loads/N19*Test.cpp
-i tests/loads/DINTest.cpp.
+Wartości dla testów zapisuje jednostkowe.py.
 """
 from fractions import Fraction as F
 
@@ -302,61 +301,3 @@ def din_p3(k, L):
     q, h, s, A1, A2 = DIN[k][:5]
     return plyta(f(q), f(A1), A2[0], A2[1], L), None
 
-
-def pokaz(nazwa, wynik):
-    M, T = wynik
-    print(f"{nazwa:45s} M1N = {float(M):.12g}  TN = {'NIE DOTYCZY' if T is None else format(float(T), '.12g')}")
-
-
-if __name__ == "__main__":
-    P = pokaz
-    P("1956 p0 kl2 n5 B8 c1.5 e1 L20", n1956_p0(2, 8, 1.5, 1, 20, 5, 20))
-    P("1956 p0 kl1", n1956_p0(1, 8, 1.5, 1, 20, 5, 20))
-    P("1956 p0 kl3", n1956_p0(3, 8, 1.5, 1, 20, 5, 20))
-    P("1956 p1 kl2 n5 B4 e-1.5 L20 (jeden pas)", n1956_p1(2, 4, -1.5, 20, 5, 20))
-    P("1956 p1 kl3 n5 B8 e1 L20", n1956_p1(3, 8, 1, 20, 5, 20))
-    P("1956 p1 kl2 n5 B8 e1 L270", n1956_p1(2, 8, 1, 270, 5, 270))
-    P("1956 p2 kl1 B6 c1 g.5 k.25 k1k2 .5 L20", n1956_p2(1, 6, 1, 0.5, 0.25, 0.5, 20, 20))
-    P("1956 p2 kl3 B6 c1 g.5 k.25 k1k2 .5 L20", n1956_p2(3, 6, 1, 0.5, 0.25, 0.5, 20, 20))
-    P("1956 p3 kl2 a1a2 1 b7 c1c2 3 L12 P10", n1956_p3(2, 1, 7, 3, 12, 10, 12))
-    P("1956 p3 kl1 ... L270 Dl 30", n1956_p3(1, 1, 7, 3, 270, 10, 30))
-    P("1956 p4 kl2 a1a2 1 b7 L12 P9", n1956_p4(2, 1, 7, 12, 9, 12))
-    P("1956 p4 kl3 a1a2 1 b7 L12 P9", n1956_p4(3, 1, 7, 12, 9, 12))
-    P("1956 p4 kl2 L270 P9", n1956_p4(2, 1, 7, 270, 9, 30))
-    P("1952 p0 kl2", n1952_p0(2, 8, 1.5, 1, 20, 5, 20))
-    P("1952 p0 kl3", n1952_p0(3, 8, 1.5, 1, 20, 5, 20))
-    P("1952 p2 kl1 B6 c1 g.5 k1k2 .5 L20", n1952_p2(1, 6, 1, 0.5, 0.25, 0.5, 20, 20))
-    P("1952 p3 kl1 b7 a1a2 1 c1c2 3 L12 P10", n1952_p3(1, 7, 1, 3, 12, 10, 12))
-    P("1952 p3 kl2 L270 Dl30 P10", n1952_p3(2, 7, 1, 3, 270, 10, 30))
-    P("1945 p0 kl2 n5 B8 c1c2 3 L20", n1945_p0(2, 5, 8, 3, 20, 20))
-    P("1945 p0 kl1 L6 (granica)", n1945_p0(1, 5, 8, 3, 6, 6))
-    P("1945 p0 kl1 L4.5 (granica T)", n1945_p0(1, 5, 8, 3, 4.5, 4.5))
-    P("1945 p0 kl1 L3", n1945_p0(1, 5, 8, 3, 3, 3))
-    P("1945 p0 kl3 L120 Dl 40", n1945_p0(3, 5, 8, 3, 120, 40))
-    P("1945 p0n2 kl1 a1a2 1 b7 c1.5 L20", n1945_p0n2(1, 1, 7, 1.5, 20, 20))
-    P("1945 p0n2 kl2 L110 Dl 110", n1945_p0n2(2, 1, 7, 1.5, 110, 110))
-    P("1945 p2 kl2 B8 c1 g.5 k1k2 .5 L110", n1945_p2(2, 8, 1, 0.5, 0.5, 110, 110))
-    P("1945 p2 kl1 B8 c1 g.5 k1k2 .5 L20", n1945_p2(1, 8, 1, 0.5, 0.5, 20, 20))
-    P("1945 p3 kl1 L20", n1945_p3(1, 20))
-    P("1945 p3 kl2 L20", n1945_p3(2, 20))
-    P("1945 p3 kl1 L3", n1945_p3(1, 3))
-    P("1945 p3 kl1 L100", n1945_p3(1, 100))
-    P("1945 p3 kl3 L7", n1945_p3(3, 7))
-    P("1926 p0 kl2", n1926_p0(2, 5, 8, 3, 20))
-    P("1926 p0 kl1 L60", n1926_p0(1, 5, 8, 3, 60))
-    P("1926 p0n2 kl1", n1926_p0n2(1, 1, 7, 1.5, 20))
-    P("1926 p0n2 kl3", n1926_p0n2(3, 1, 7, 1.5, 20))
-    P("1926 p2 kl2 B8 c1 g.5 k1k2 .5 L20", n1926_p2(2, 8, 1, 0.5, 0.5, 20))
-    P("1926 p2 kl1 ... L120", n1926_p2(1, 8, 1, 0.5, 0.5, 120))
-    P("1926 p3 kl1 L20", n1926_p3(1, 20))
-    P("1926 p3 kl3 L20", n1926_p3(3, 20))
-    P("1926 p3 kl2 L5", n1926_p3(2, 5))
-    P("DIN p0 kl1 L20", din_p0(1, 5, 8, 1.5, 1, 20, 20))
-    P("DIN p0 kl1 L30", din_p0(1, 5, 8, 1.5, 1, 30, 30))
-    P("DIN p0 kl2 L5 Dl5", din_p0(2, 5, 8, 1.5, 1, 5, 5))
-    P("DIN p0 kl3 L91.5 Dl 91.5", din_p0(3, 5, 8, 1.5, 1, 91.5, 91.5))
-    P("DIN p2 kl1 B6 c1 g.5 k.25 k1k2 .5 L20", din_p2(1, 6, 1, 0.5, 0.25, 0.5, 20, 20))
-    P("DIN p3 kl1 L20", din_p3(1, 20))
-    P("DIN p3 kl3 L20", din_p3(3, 20))
-    P("DIN p3 kl2 L7", din_p3(2, 7))
-    P("DIN p3 kl2 L100", din_p3(2, 100))

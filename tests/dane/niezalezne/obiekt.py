@@ -1,7 +1,7 @@
-"""Niezalezne przeliczenie calego obiektu: rozpietosci zastepcze, modele obciazen
-obu stron (modele.py), wspolczynniki przeciazenia, pojazdy umowne i element
-najgorszy. Tylko to, czego potrzebuja obiekty z pn85.py i pn66.py: elementy
-rodzajow 0..7 oraz ramiona 8 i 9 wedlug wzorow PN-85/S-10030."""
+"""Niezalezne przeliczenie elementu obiektu PN-85/S-10030 i PN-66/B-02015: rozpietosci
+zastepcze, modele obciazen obu stron (modele.py), wspolczynniki przeciazenia i pojazdy
+umowne. Elementy rodzajow 0..7 oraz ramiona 8 i 9 wedlug wzorow PN-85/S-10030.
+Uzywaja go przypadki.py i jednostkowe.py."""
 import math
 from modele import *
 
@@ -180,46 +180,3 @@ def model(o, s, L, Dl):
             5: lambda: pn66_5(kl, B, c, g, k, e, L, n, Dl),
             6: lambda: pn66_6(kl, a12, b, c, cin, P, L, Dl)}[typ]()
 
-
-def oblicz(o):
-    """o: slownik danych; o['elementy'] = [(rodzaj, dlugosc), ...]. Zwraca wyniki
-    elementu najgorszego (M1N, TN, MP, TP, masa, numer) i wyniki (M1N, TN, MP, TP,
-    masa) kazdego elementu."""
-    o = dict(o)
-    if o['typ'] == 2:
-        o['n'] = 2
-    if o['typ'] in (3, 4, 6):
-        o['n'] = round(o['P'] + 0.00001)
-    el = o['elementy']
-    wyniki = []
-    for i, (rodzaj, Dl) in enumerate(el):
-        L, W = Dl, 0.0
-        if rodzaj == 7:
-            L, W = 0.0, Dl
-        elif rodzaj == 8:
-            L, W = el[i - 1][1], Dl
-        elif rodzaj == 9:
-            L, W = (el[i + 1][1] if i + 1 < len(el) else 0.0), Dl
-        LM, LT = rozpietosci(o['norma'], o['klasa'], rodzaj, L, W)
-        strony = []
-        for s in (1, 2):
-            M1N = model(o, s, LM, Dl)[0]
-            TN = model(o, s, LT, Dl)[1]
-            a, c, e, k = ((o['a1'], o['c1'], o['e1'], o['k1']) if s == 1 else
-                          (o['a2'], o['c2'], o['e2'], o['k2']))
-            g = o['g2'] if s == 2 and o['typ'] in (5, 6) else o['g1']
-            G = gamma(o['typ'], o['n'], a, o['b'], o['B'], c, e, g, k, o['P'], LT)
-            TP = 1e20 if TN >= 1e20 else TN / G
-            strony.append((M1N, TN, M1N / G, TP))
-        M1N, TN, MP, TP = (min(x[j] for x in strony) for j in range(4))
-        wyniki.append((M1N, TN, MP, TP, masa_pojazdu(LM, LT, MP, TP)))
-    i = min(range(len(wyniki)), key=lambda j: (wyniki[j][4], j))
-    return wyniki[i] + (i + 1,), wyniki
-
-
-def drukuj(nazwa, o):
-    (M1N, TN, MP, TP, m, i), elementy = oblicz(o)
-    print('%-6s najgorszy %d: M1N=%.12g TN=%.12g MP=%.12g TP=%.12g masa=%.12g' % (nazwa, i, M1N, TN, MP, TP, m))
-    for j, w in enumerate(elementy, 1):
-        print('       element %d:  M1N=%.12g TN=%.12g MP=%.12g TP=%.12g masa=%.12g' % ((j,) + w))
-    return M1N, TN, MP, TP, m, i

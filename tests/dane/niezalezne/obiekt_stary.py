@@ -1,10 +1,8 @@
-"""Niezależne przeliczenie całych obiektów normatywów 1926, 1945, 1952, 1956 i DIN 1072.
+"""Niezależne przeliczenie elementów obiektów normatywów 1926, 1945, 1952, 1956 i DIN 1072.
 
 Odtwarza wprost z opisu obliczeń: rozpiętości zastępcze przęseł (mnożniki rodzajów 0–6),
-modele obciążeń (modele_stare.py), współczynniki przeciążenia obu stron, MP i TP,
-przeliczenie na pojazd umowny i wybór najgorszego elementu. Arytmetyka dokładna.
-Uruchomienie drukuje wiersze tablicy oczekiwanych wyników testu
-tests/loads/N19ObiektTest.cpp (M1N, TN, MP, TP, nośność, najgorszy element).
+modele obciążeń (modele_stare.py), współczynniki przeciążenia obu stron i przeliczenie
+na pojazd umowny. Arytmetyka dokładna. Używają go przypadki.py i jednostkowe.py.
 """
 from fractions import Fraction as F
 
@@ -144,28 +142,6 @@ def masa(wartosc, efekty):
     return F(0)
 
 
-def oblicz(o, elementy):
-    """elementy: lista (rodzaj, długość). Zwraca wyniki rządzące i numer elementu."""
-    wyniki = []
-    for rodzaj, Dl in elementy:
-        LM, LT = rozpietosci(o["Normatyw"], o["Klasa"], rodzaj, Dl)
-        strony = []
-        for s in (1, 2):
-            M1N = model(o, s, LM, f(Dl))[0]
-            TN = model(o, s, LT, f(Dl))[1]
-            G = gamma(o, s, LT)
-            strony.append((M1N, TN, M1N / G, None if TN is None else TN / G))
-        M1N = min(x[0] for x in strony)
-        TN = None if strony[0][1] is None else min(x[1] for x in strony)
-        MP = min(x[2] for x in strony)
-        TP = None if TN is None else min(x[3] for x in strony)
-        Me = [pojazd(k, LM)[0] for k in range(1, 7)]
-        Te = [pojazd(k, LT)[1] for k in range(1, 7)]
-        wyniki.append((M1N, TN, MP, TP, min(masa(MP, Me), masa(TP, Te))))
-    i = min(range(len(wyniki)), key=lambda j: (wyniki[j][4], j))
-    return wyniki[i], i + 1
-
-
 def obiekt(**kw):
     o = dict(Normatyw=0, Klasa=0, Przekroj=0, a1=0, a2=0, b=0, B=0, c1=0, c2=0, e1=0, e2=0,
              k1=0, k2=0, P=0, g1=0, g2=0, n=0)
@@ -174,65 +150,3 @@ def obiekt(**kw):
     if o["Przekroj"] in (3, 4, 6): o["n"] = liczba_pasm(F(str(o["P"])) + f("0.00001") - f("0.000001"))
     return o
 
-
-# Mosty testowe: (opis, dane przekroju, schemat, długości pól edytora).
-MOSTY = [
-    ("1956 p0 kl. I, belka ciągła 2 x 24", dict(Normatyw=3, Klasa=0, Przekroj=0, a1=0.5, a2=0.5, b=7.0, B=8.4,
-        c1=1.5, c2=1.0, e1=1.2, e2=0.9, n=5), 1, [(1, 24), (1, 24)]),
-    ("1956 p1 kl. II, belka 15", dict(Normatyw=3, Klasa=1, Przekroj=1, a1=0.5, a2=0.5, b=7.0, B=7.5,
-        e1=0.25, e2=0.25, n=4), 0, [(0, 15)]),
-    ("1956 p2 kl. III, belka 30", dict(Normatyw=3, Klasa=2, Przekroj=2, a1=0.5, a2=0.5, b=6.8, B=9.0,
-        c1=1.2, c2=1.0, g1=0.6, k1=0.3, k2=0.3), 0, [(0, 30)]),
-    ("1956 p3 kl. III, płyta 12", dict(Normatyw=3, Klasa=2, Przekroj=3, a1=0.3, a2=0.3, b=7.0, c1=1.0, c2=1.0,
-        P=9.6), 0, [(0, 12)]),
-    ("1956 p4 kl. II, płyta 9", dict(Normatyw=3, Klasa=1, Przekroj=4, a1=0.5, a2=0.5, b=7.0, P=8.0),
-        0, [(0, 9)]),
-    ("1952 p0 kl. II, belka ciągła 15 + 30 + 15", dict(Normatyw=2, Klasa=1, Przekroj=0, a1=0.5, a2=0.5, b=6.0,
-        B=7.2, c1=1.25, c2=1.25, e1=1.15, e2=1.15, n=4), 2, [(2, 15), (3, 30), (2, 15)]),
-    ("1952 p2 kl. I, belka 25", dict(Normatyw=2, Klasa=0, Przekroj=2, a1=0.5, a2=0.5, b=6.8, B=9.0,
-        c1=1.5, c2=1.5, g1=0.6, k1=0.3, k2=0.3), 0, [(0, 25)]),
-    ("1952 p3 kl. III, płyta 10", dict(Normatyw=2, Klasa=2, Przekroj=3, a1=0.25, a2=0.25, b=6.0, c1=0.75,
-        c2=0.75, P=8.0), 0, [(0, 10)]),
-    ("1945 p0 n = 5 kl. III, rama 2 x 20", dict(Normatyw=1, Klasa=2, Przekroj=0, a1=0.5, a2=0.5, b=7.0, B=8.0,
-        c1=1.5, c2=1.5, e1=1.5, e2=1.5, n=5), 3, [(4, 20), (4, 20)]),
-    ("1945 p0 n = 2 kl. I, belka 16", dict(Normatyw=1, Klasa=0, Przekroj=0, a1=0.5, a2=0.5, b=6.0, B=6.0,
-        c1=1.0, c2=1.5, e1=1.75, e2=1.75, n=2), 0, [(0, 16)]),
-    ("1945 p2 kl. III, belka 40", dict(Normatyw=1, Klasa=2, Przekroj=2, a1=0.5, a2=0.5, b=7.0, B=9.2,
-        c1=1.5, c2=1.5, g1=0.6, k1=0.3, k2=0.3), 0, [(0, 40)]),
-    ("1945 p3 kl. III, płyta 8", dict(Normatyw=1, Klasa=2, Przekroj=3, a1=0.5, a2=0.5, b=6.0, c1=1.0, c2=1.0,
-        P=9.0), 0, [(0, 8)]),
-    ("1926 p0 n = 6 kl. III, belka 22", dict(Normatyw=0, Klasa=2, Przekroj=0, a1=0.25, a2=0.25, b=6.5, B=8.5,
-        c1=1.25, c2=1.25, e1=0.5, e2=0.5, n=6), 0, [(0, 22)]),
-    ("1926 p0 n = 2 kl. II, belka 12", dict(Normatyw=0, Klasa=1, Przekroj=0, a1=0.25, a2=0.25, b=5.5, B=6.0,
-        c1=0.8, c2=1.2, e1=1.0, e2=1.0, n=2), 0, [(0, 12)]),
-    ("1926 p2 kl. II, belka 35", dict(Normatyw=0, Klasa=1, Przekroj=2, a1=0.5, a2=0.5, b=6.4, B=8.6,
-        c1=1.25, c2=1.25, g1=0.6, k1=0.3, k2=0.3), 0, [(0, 35)]),
-    ("1926 p3 kl. III, płyta 7", dict(Normatyw=0, Klasa=2, Przekroj=3, a1=0.5, a2=0.5, b=5.0, c1=0.75,
-        c2=0.75, P=7.5), 0, [(0, 7)]),
-    ("DIN p0 kl. III, rama 20 + 24 + 20", dict(Normatyw=6, Klasa=2, Przekroj=0, a1=0.5, a2=0.5, b=7.0, B=8.0,
-        c1=1.5, c2=1.5, e1=1.5, e2=1.5, n=5), 4, [(5, 20), (6, 24), (5, 20)]),
-    ("DIN p2 kl. II, belka 28", dict(Normatyw=6, Klasa=1, Przekroj=2, a1=0.5, a2=0.5, b=6.4, B=8.6,
-        c1=1.0, c2=1.25, g1=0.6, k1=0.3, k2=0.3), 0, [(0, 28)]),
-    ("DIN p3 kl. III, płyta 11", dict(Normatyw=6, Klasa=2, Przekroj=3, a1=0.5, a2=0.5, b=7.0, c1=1.0, c2=1.0,
-        P=10.0), 0, [(0, 11)]),
-]
-
-
-def sprawdz_sumy(o):
-    t = o["Przekroj"]; g = lambda *xs: sum(f(o[x]) for x in xs)
-    gora = {0: g("c1", "a1", "b", "a2", "c2"), 1: g("a1", "b", "a2"), 2: g("a1", "b", "a2"),
-            3: g("c1", "a1", "b", "a2", "c2"), 4: g("a1", "b", "a2")}[t]
-    dol = {0: g("e1", "B", "e2"), 1: g("e1", "B", "e2"), 2: g("B") - g("g1", "k1", "k2"),
-           3: g("e1", "P", "e2"), 4: g("P")}[t]
-    assert abs(gora - dol) <= f("0.01"), o
-
-
-if __name__ == "__main__":
-    for opis, dane, schemat, elementy in MOSTY:
-        o = obiekt(**dane)
-        sprawdz_sumy(o)
-        (M1N, TN, MP, TP, mas), i = oblicz(o, elementy)
-        nd = lambda x: "NieDotyczy" if x is None else repr(float(x))
-        print(f"// {opis}: M1N {float(M1N):.6f}, TN {nd(TN)}, MP {float(MP):.6f}, TP {nd(TP)}, "
-              f"{float(mas):.4f} t, element {i}")
-        print(f"    {{{repr(float(M1N))}, {nd(TN)}, {repr(float(MP))}, {nd(TP)}, {repr(float(mas))}, {i}}},")
