@@ -1,44 +1,39 @@
+// Operacje wspólne modeli: współczynnik dynamiczny, obcięcie z marginesem, kontrola klasy
+// i rozpiętości 270, interpolacja, liczba z tekstu.
 #include <gtest/gtest.h>
 
+#include "Wspolne.h"
 #include "common/Asercja.h"
 #include "common/Pomocnicze.h"
-#include "common/Regionalne.h"
 #include "common/Slad.h"
 
 namespace {
 
-TEST(Fi, ProgSiedemdziesiatIWierszSladu)
+using namespace testy;
+
+TEST(Fi, ProgSiedemdziesiatIWierszSladuZObuSeparatorami)
 {
     for (char sep : {',', '.'}) {
-        Regionalne().SeparatorDziesietny = sep;
+        tSeparator s(sep);
         SladWyczysc();
         EXPECT_DOUBLE_EQ(Fi(70), 1.0);
         EXPECT_DOUBLE_EQ(Fi(20), 1.25);
-        EXPECT_DOUBLE_EQ(Fi(71), 1.0);
+        EXPECT_DOUBLE_EQ(Fi(70.5), 1.0);
         EXPECT_DOUBLE_EQ(Fi(1.5), 1.3425);
-        auto linie = Slad().Linie();
-        ASSERT_EQ(linie.size(), 4u);
-        std::string s(1, sep);
-        EXPECT_EQ(linie[0], "  Fi(70" + s + "00)=1" + s + "00000");
-        EXPECT_EQ(linie[1], "  Fi(20" + s + "00)=1" + s + "25000");
-        EXPECT_EQ(linie[3], "  Fi(1" + s + "50)=1" + s + "34250");
+        const std::string x(1, sep);
+        EXPECT_EQ(Slad().Linie(), (std::vector<std::string>{"  Fi(70" + x + "00)=1" + x + "00000", "  Fi(20" + x + "00)=1" + x + "25000",
+                                                            "  Fi(70" + x + "50)=1" + x + "00000", "  Fi(1" + x + "50)=1" + x + "34250"}));
     }
-    Regionalne().SeparatorDziesietny = ',';
 }
 
 TEST(Obetnij, MarginesJednejDziesieciomiliardowej)
 {
-    struct Przypadek {
-        double x;
-        int wynik;
-    } przypadki[] = {
-        {2.9999999999999996, 3}, {2.99999999995, 3}, {2.9999999999, 2}, {-0.5, 0},
-        {2.5, 2},                {6.5 / 1.5, 4},     {0.0, 0},          {8.9 / 1.5, 5},
-    };
-    for (auto p : przypadki) EXPECT_EQ(Obetnij(p.x), p.wynik) << p.x;
+    const std::pair<double, int> przypadki[] = {{2.9999999999999996, 3}, {2.99999999995, 3}, {2.9999999999, 2},
+                                                {-0.5, 0}, {2.5, 2}, {6.5 / 1.5, 4}, {0.0, 0}, {10.5 / 1.5, 7}};
+    for (auto [x, wynik] : przypadki) EXPECT_EQ(Obetnij(x), wynik) << x;
 }
 
-TEST(SprawdzKlase, ZbiorDozwolonychKlas)
+TEST(SprawdzKlase, ZbiorKlasIRozpietosc270)
 {
     std::string msg = "stary";
     EXPECT_FALSE(SprawdzKlase(4, {1, 2, 3}, msg));
@@ -47,39 +42,31 @@ TEST(SprawdzKlase, ZbiorDozwolonychKlas)
     EXPECT_EQ(msg, "");
     EXPECT_FALSE(SprawdzKlase(0, {1, 2, 3}, msg));
     EXPECT_EQ(msg, "Zła klasa : 0");
-}
-
-TEST(SprawdzL270, PrawdaOznaczaOdmowe)
-{
-    std::string msg = "x";
+    // Prawda oznacza odmowę.
     EXPECT_TRUE(SprawdzL270(msg, 270.0));
     EXPECT_EQ(msg, "Parametr L nie może być równy 270");
     EXPECT_FALSE(SprawdzL270(msg, 269.9999));
     EXPECT_EQ(msg, "");
 }
 
-TEST(Interpoluj, ProstaIWarunekWstepny)
+TEST(Interpoluj, ProstaTakzePozaPrzedzialemIWarunekWstepny)
 {
     EXPECT_DOUBLE_EQ(Interpoluj(2.0, 7.0, 2.5, 8.0, 2.25), 7.5);
-    EXPECT_DOUBLE_EQ(Interpoluj(0, 0, 1, 10, 2), 20);  // poza przedziałem też
+    EXPECT_DOUBLE_EQ(Interpoluj(0, 0, 1, 10, 2), 20);
+    EXPECT_DOUBLE_EQ(Interpoluj(1, 5, 3, 1, 0), 7);
     EXPECT_THROW(Interpoluj(1.0, 0, 1.0 + 1e-11, 5, 1), BladAsercji);
 }
 
-TEST(NaLiczbe, TekstTolerancyjny)
+TEST(NaLiczbe, TekstTolerancyjnyPrzyObuSeparatorach)
 {
     for (char sep : {',', '.'}) {
-        Regionalne().SeparatorDziesietny = sep;
-        struct Przypadek {
-            const char* tekst;
-            double wartosc;
-        } przypadki[] = {
-            {"1,5", 1.5}, {"1.5", 1.5}, {"", 0}, {"abc", 0},   {"nan", 0},     {"inf", 0},
-            {"1e999", 0}, {"-2,25", -2.25}, {" 7 ", 7}, {"+3", 3}, {"1,5x", 0}, {"1E20", 1e20},
-            {"1.000,5", 0},
+        tSeparator s(sep);
+        const std::pair<const char*, double> przypadki[] = {
+            {"1,5", 1.5}, {"1.5", 1.5}, {"", 0},       {"abc", 0},  {"nan", 0},   {"inf", 0},      {"1e999", 0},
+            {"-2,25", -2.25}, {" 7 ", 7}, {"+3", 3}, {"1,5x", 0}, {"1E20", 1e20}, {"1.000,5", 0},
         };
-        for (auto p : przypadki) EXPECT_EQ(NaLiczbe(p.tekst), p.wartosc) << p.tekst;
+        for (auto [tekst, wartosc] : przypadki) EXPECT_EQ(NaLiczbe(tekst), wartosc) << tekst << " " << sep;
     }
-    Regionalne().SeparatorDziesietny = ',';
 }
 
 }  // namespace
