@@ -1,3 +1,5 @@
+// Wiersze edytora rozpiętości i elementy według schematu: rodzaje, wiersze, podpisy i nazwy
+// (także 45 przęseł belki przegubowej), dodawanie elementów z długości wierszy.
 #include <gtest/gtest.h>
 
 #include "core/ObiektMostowy.h"
@@ -5,94 +7,81 @@
 
 namespace {
 
-std::vector<int> Rodzaje(int schemat, int N)
+// Rodzaje i numery wierszy kolejnych elementów jako tekst: "7:1 0:2 7:3".
+std::string Uklad(int schemat, int N)
 {
-    std::vector<int> r;
-    for (auto p : UkladElementow(schemat, N)) r.push_back(p.Rodzaj);
-    return r;
+    std::string s;
+    for (auto p : UkladElementow(schemat, N)) s += (s.empty() ? "" : " ") + std::to_string(p.Rodzaj) + ":" + std::to_string(p.Wiersz);
+    return s;
 }
 
-std::vector<int> Wiersze(int schemat, int N)
+TEST(UkladElementow, RodzajeIWierszeWedlugSchematu)
 {
-    std::vector<int> r;
-    for (auto p : UkladElementow(schemat, N)) r.push_back(p.Wiersz);
-    return r;
-}
+    const struct {
+        int schemat, N;
+        const char* uklad;
+    } przypadki[] = {
+        {0, 7, "7:1 0:2 7:3"},
+        {1, 7, "7:1 1:2 1:3 7:4"},
+        {3, 7, "7:1 4:2 4:3 7:4"},
+        {2, 4, "7:1 2:2 3:3 3:4 2:5 7:6"},
+        {4, 3, "7:1 5:2 6:3 5:4 7:5"},
+        {2, 2, "7:1 2:2 2:3 7:4"},
+        {2, 1, "7:1 2:2 2:2 7:3"},  // jedno przęsło: wiersz przęsła skrajnego dwa razy
+        {4, 0, "7:1 5:2 5:2 7:3"},  // liczba przęseł obcięta do 1
+        {5, 3, "7:1 0:2 8:3 0:4 9:5 0:6 7:7"},
+        {6, 3, "7:1 0:2 9:3 0:4 8:5 0:6 7:7"},
+        {5, 1, "7:1 0:2 7:3"},
+    };
+    for (const auto& p : przypadki) EXPECT_EQ(Uklad(p.schemat, p.N), p.uklad) << p.schemat << " " << p.N;
 
-TEST(UkladElementow, RodzajeWedlugSchematu)
-{
-    using V = std::vector<int>;
-    EXPECT_EQ(Rodzaje(0, 7), (V{7, 0, 7}));
-    EXPECT_EQ(Rodzaje(1, 7), (V{7, 1, 1, 7}));
-    EXPECT_EQ(Rodzaje(3, 7), (V{7, 4, 4, 7}));
-    EXPECT_EQ(Rodzaje(2, 4), (V{7, 2, 3, 3, 2, 7}));
-    EXPECT_EQ(Rodzaje(4, 3), (V{7, 5, 6, 5, 7}));
-    EXPECT_EQ(Rodzaje(2, 1), (V{7, 2, 2, 7}));
-    EXPECT_EQ(Wiersze(2, 1), (V{1, 2, 2, 3}));
-    EXPECT_EQ(Rodzaje(4, 1), (V{7, 5, 5, 7}));
-    EXPECT_EQ(Rodzaje(2, 2), (V{7, 2, 2, 7}));
-    EXPECT_EQ(Wiersze(2, 2), (V{1, 2, 3, 4}));
-    EXPECT_EQ(Rodzaje(5, 3), (V{7, 0, 8, 0, 9, 0, 7}));
-    EXPECT_EQ(Rodzaje(6, 3), (V{7, 0, 9, 0, 8, 0, 7}));
-    EXPECT_EQ(Rodzaje(5, 1), (V{7, 0, 7}));
-}
-
-TEST(UkladElementow, BelkaPrzegubowaCzterdziesciPieciuPrzesel)
-{
-    auto u = UkladElementow(5, 45);
+    const auto u = UkladElementow(5, 45);
     ASSERT_EQ(u.size(), 91u);
-    EXPECT_EQ(LiczbaWierszy(5, 45), MaksWierszy);
-    EXPECT_EQ(u[89].Wiersz, 90);
+    EXPECT_EQ(u[88].Rodzaj, rWspornikPrawy);  // wspornik nr 44: 8, 9, 8, ... daje 9
     EXPECT_EQ(u[89].Rodzaj, rBelkaSwobodnie);
-    EXPECT_EQ(u[88].Rodzaj, rWspornikPrawy);  // wspornik nr 44: kolejność 8, 9, 8, ... daje 9
-    EXPECT_EQ(u[86].Rodzaj, rWspornikLewy);   // wspornik nr 43
-    EXPECT_EQ(u[90].Rodzaj, rWspornikSwobodny);
-    EXPECT_EQ(UkladElementow(6, 45)[2].Rodzaj, rWspornikPrawy);
-    EXPECT_EQ(LiczbaWierszy(6, 99), MaksWierszy);  // liczba przęseł obcięta do 45
-    EXPECT_EQ(LiczbaWierszy(2, 0), 3);
+    EXPECT_EQ(u[90].Wiersz, 91);
+    EXPECT_EQ(UkladElementow(6, 45)[88].Rodzaj, rWspornikLewy);
+    for (auto [schemat, N, wiersze] : {std::tuple{5, 45, 91}, {6, 99, 91}, {2, 0, 3}, {4, 45, 47}, {1, 9, 4}, {0, 9, 3}})
+        EXPECT_EQ(LiczbaWierszy(schemat, N), wiersze) << schemat << " " << N;
 }
 
 TEST(WierszePrzesel, PodpisyINazwy)
 {
-    auto s0 = WierszePrzesel(0, 5);
-    ASSERT_EQ(s0.size(), 3u);
-    EXPECT_EQ(s0[0].Podpis, "Długość lewego skrajnego wspornika");
-    EXPECT_EQ(s0[0].Nazwa, "Lewy skrajny wspornik");
-    EXPECT_EQ(s0[1].Podpis, "Rozpiętość przęsła");
-    EXPECT_EQ(s0[1].Nazwa, "Przęsło");
-    EXPECT_EQ(s0[2].Podpis, "Długość prawego skrajnego wspornika");
-    EXPECT_EQ(s0[2].Nazwa, "Prawy skrajny wspornik");
-
-    auto s3 = WierszePrzesel(3, 5);
-    ASSERT_EQ(s3.size(), 4u);
-    EXPECT_EQ(s3[1].Nazwa, "Lewe przęsło");
-    EXPECT_EQ(s3[2].Podpis, "Rozpiętość prawego przęsła");
-
-    auto s2 = WierszePrzesel(2, 3);
-    ASSERT_EQ(s2.size(), 5u);
-    EXPECT_EQ(s2[3].Podpis, "Rozpiętość przęsła nr 3");
-    EXPECT_EQ(s2[3].Nazwa, "Przęsło nr 3");
-    EXPECT_EQ(s2[4].Nazwa, "Prawy skrajny wspornik");
-
-    auto s6 = WierszePrzesel(6, 3);
-    ASSERT_EQ(s6.size(), 7u);
-    EXPECT_EQ(s6[1].Nazwa, "Przęsło nr 1");
-    EXPECT_EQ(s6[2].Podpis, "Długość wspornika nr 1");
-    EXPECT_EQ(s6[4].Nazwa, "Wspornik nr 2");
-    EXPECT_EQ(s6[5].Nazwa, "Przęsło nr 3");
-    EXPECT_FALSE(PokazLiczbePrzesel(0));
-    EXPECT_FALSE(PokazLiczbePrzesel(3));
-    EXPECT_TRUE(PokazLiczbePrzesel(4));
-    EXPECT_TRUE(PokazLiczbePrzesel(6));
+    const struct {
+        int schemat, N, wiersz;
+        const char *podpis, *nazwa;
+    } przypadki[] = {
+        {0, 5, 1, "Długość lewego skrajnego wspornika", "Lewy skrajny wspornik"},
+        {0, 5, 2, "Rozpiętość przęsła", "Przęsło"},
+        {0, 5, 3, "Długość prawego skrajnego wspornika", "Prawy skrajny wspornik"},
+        {1, 5, 2, "Rozpiętość lewego przęsła", "Lewe przęsło"},
+        {3, 5, 3, "Rozpiętość prawego przęsła", "Prawe przęsło"},
+        {2, 3, 2, "Rozpiętość przęsła nr 1", "Przęsło nr 1"},
+        {4, 3, 4, "Rozpiętość przęsła nr 3", "Przęsło nr 3"},
+        {4, 3, 5, "Długość prawego skrajnego wspornika", "Prawy skrajny wspornik"},
+        {6, 3, 2, "Rozpiętość przęsła nr 1", "Przęsło nr 1"},
+        {6, 3, 3, "Długość wspornika nr 1", "Wspornik nr 1"},
+        {6, 3, 5, "Długość wspornika nr 2", "Wspornik nr 2"},
+        {5, 45, 89, "Długość wspornika nr 44", "Wspornik nr 44"},
+        {5, 45, 90, "Rozpiętość przęsła nr 45", "Przęsło nr 45"},
+        {5, 45, 91, "Długość prawego skrajnego wspornika", "Prawy skrajny wspornik"},
+    };
+    for (const auto& p : przypadki) {
+        const auto w = WierszePrzesel(p.schemat, p.N);
+        ASSERT_EQ(static_cast<int>(w.size()), LiczbaWierszy(p.schemat, p.N));
+        EXPECT_EQ(w[p.wiersz - 1].Podpis, p.podpis) << p.schemat << " " << p.wiersz;
+        EXPECT_EQ(w[p.wiersz - 1].Nazwa, p.nazwa) << p.schemat << " " << p.wiersz;
+    }
+    for (int s = 0; s < LiczbaSchematow; ++s) EXPECT_EQ(PokazLiczbePrzesel(s), s == 2 || s >= 4) << s;
 }
 
+// Długość i nazwa z wiersza, rodzaj ze schematu; wiersze do 0,1 m nie tworzą elementów.
 TEST(DodajElementy, ZWierszyEdytora)
 {
     std::array<double, MaksWierszy> dl{};
     dl[0] = 2;
     dl[1] = 16;
-    dl[2] = 0;  // prawy wspornik pominięty
-    dl[3] = 99; // wiersz ukryty w schemacie 0 zachowuje wartość, ale nie wchodzi do obiektu
+    dl[3] = 99;  // wiersz spoza schematu 0 nie wchodzi do obiektu
     tObiektMostowy o;
     DodajElementy(o, 0, 1, dl);
     ASSERT_EQ(o.LiczbaElementow, 2);
@@ -104,9 +93,8 @@ TEST(DodajElementy, ZWierszyEdytora)
     tObiektMostowy d;
     dl = {};
     dl[1] = 25;
-    DodajElementy(d, 2, 1, dl);  // jedno przęsło schematu wieloprzęsłowego: dwa elementy z wiersza 2
+    DodajElementy(d, 2, 1, dl);
     ASSERT_EQ(d.LiczbaElementow, 2);
-    EXPECT_EQ(d.Elementy[1].Rodzaj, rCiaglaSkrajne);
     EXPECT_EQ(d.Elementy[2].Rodzaj, rCiaglaSkrajne);
     EXPECT_EQ(d.Elementy[2].Nazwa, "Przęsło nr 1");
 }
