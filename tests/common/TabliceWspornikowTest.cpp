@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "Wspolne.h"
+#include "common/Asercja.h"
 #include "common/TabliceJednokierunkowe.h"
 #include "common/TabliceWspornikow.h"
 
@@ -66,6 +67,9 @@ TEST(TabliceJednokierunkowe, SiatkaINiemalejace)
             for (int k = 1; k <= 2 && i > 0; ++k) EXPECT_GE(T[i][k], T[i - 1][k]) << g << " " << i << " " << k;
         }
     }
+    // Grupa spoza tablic to błąd programu, nie odczyt poza tablicą.
+    for (int g : {-1, static_cast<int>(LiczbaGrupJednokierunkowych)}) EXPECT_THROW(TablicaWspornikaSwobodnego(g), BladAsercji);
+    EXPECT_THROW(TablicaWspornika(LiczbaGrupWspornikow, false), BladAsercji);
 }
 
 }  // namespace

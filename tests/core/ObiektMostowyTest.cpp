@@ -72,16 +72,9 @@ TEST(DodajElement, PomijaDoDziesieciuCentymetrowIPonad99)
 
 TEST(Nazwy, WartosciSpozaTablicDajaPustyTekst)
 {
-    EXPECT_EQ(NazwaPrzekroju(7), "");
-    EXPECT_EQ(NazwaSchematu(-1), "");
-    EXPECT_EQ(NazwaRodzaju(10), "");
-    EXPECT_EQ(NazwaNormatywu(7), "");
-    EXPECT_EQ(NazwaKlasy(nPN85, 4), "E");
-    EXPECT_EQ(NazwaKlasy(nPN66, 4), "V");
-    EXPECT_EQ(NazwaKlasy(nPN66, 5), "");
-    EXPECT_EQ(NazwaKlasy(nPN85, -1), "");
-    EXPECT_EQ(KlasyNormatywu(nPN85).size(), 5u);
-    EXPECT_EQ(KlasyNormatywu(nDIN1072).size(), 3u);
+    EXPECT_EQ(NazwaPrzekroju(7) + NazwaSchematu(-1) + NazwaRodzaju(10) + NazwaNormatywu(7), "");
+    EXPECT_EQ(NazwaKlasy(nPN85, 4) + NazwaKlasy(nPN66, 4) + NazwaKlasy(nPN66, 5) + NazwaKlasy(nPN85, -1), "EV");
+    EXPECT_EQ(KlasyNormatywu(nPN85).size() + KlasyNormatywu(nDIN1072).size(), 8u);
 }
 
 // JNI okna identyfikacji: osiem znaków czytanych jako liczba większa od zera; liczba jak
