@@ -1,11 +1,10 @@
 // Modele obciążeń wszystkich normatywów wywoływane z danych: wyniki każdej procedury
-// i klasy z niezależnego przeliczenia (tests/dane/niezalezne/jednostkowe.txt), odmowy
-// i ślady zależne od klasy (tests/dane/modele.txt).
+// i klasy z niezależnego przeliczenia (tests/dane/niezalezne/jednostkowe.txt), przykłady
+// sprawdzone ręcznie, odmowy i ślady zależne od klasy (tests/dane/modele.txt).
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
-#include <numeric>
 #include <tuple>
 #include <type_traits>
 
@@ -26,6 +25,7 @@ struct tWywolanie {
     std::string Err = "stary komunikat";
     size_t uzyte = 0;
     int pozycja = 0, wyjscia = 0;
+    bool ok = false;
 };
 
 // Argument według typu parametru: pierwszy to klasa, double& kolejno M1N i TN, string& komunikat.
@@ -59,31 +59,29 @@ const std::map<std::string, std::function<bool(tWywolanie&)>> Modele = {
 };
 #undef MODEL
 
-// Słowa "Nazwa klasa x1 x2 ..." do wywołania od czystego śladu; dane muszą podać dokładnie
-// tyle liczb, ile procedura ma argumentów.
-tWywolanie Licz(const std::vector<std::string>& slowa, bool& wynik)
+// Wywołanie "Nazwa klasa x1 x2 ..." od czystego śladu; dane muszą podać dokładnie tyle
+// liczb, ile procedura ma argumentów.
+tWywolanie Licz(const std::string& wywolanie)
 {
     tWywolanie w;
-    w.nazwa = slowa.at(0);
-    w.klasa = slowa.at(1);
-    for (size_t i = 2; i < slowa.size(); ++i) w.x.push_back(std::stod(slowa[i]));
+    std::istringstream we(wywolanie);
+    we >> w.nazwa >> w.klasa;
+    for (double x; we >> x;) w.x.push_back(x);
     SladWyczysc();
-    wynik = Modele.at(w.nazwa)(w);
-    EXPECT_EQ(w.uzyte, w.x.size()) << w.nazwa;
+    w.ok = Modele.at(w.nazwa)(w);
+    EXPECT_EQ(w.uzyte, w.x.size()) << wywolanie;
     return w;
 }
 
-// Wiersze tests/dane/modele.txt rozcięte znacznikiem (" ! " odmowa, " : " ślad).
-std::vector<std::pair<std::vector<std::string>, std::string>> Przypadki(const std::string& znacznik)
+// Wiersze tests/dane/modele.txt ze znacznikiem (" = " wynik, " ! " odmowa, " : " ślad):
+// wywołanie i to, co po znaczniku.
+std::vector<std::pair<std::string, std::string>> Przypadki(const std::string& znacznik)
 {
-    std::vector<std::pair<std::vector<std::string>, std::string>> p;
+    std::vector<std::pair<std::string, std::string>> p;
     for (const auto& l : Wiersze(CzytajPlik(DaneTestowe("modele.txt")))) {
-        const auto z = std::min(l.find(" ! "), l.find(" : "));
-        if (l.empty() || l[0] == '#' || z == std::string::npos || l.compare(z, 3, znacznik) != 0) continue;
-        std::istringstream we(l.substr(0, z));
-        std::vector<std::string> slowa;
-        for (std::string s; we >> s;) slowa.push_back(s);
-        p.emplace_back(slowa, l.substr(z + znacznik.size()));
+        const auto z = std::min({l.find(" = "), l.find(" ! "), l.find(" : ")});
+        if (!l.empty() && l[0] != '#' && z != std::string::npos && l.compare(z, 3, znacznik) == 0)
+            p.emplace_back(l.substr(0, z), l.substr(z + 3));
     }
     return p;
 }
@@ -99,42 +97,40 @@ std::string Etykieta(const std::string& w)
     return w.substr(3, k - 3) + "/" + (v == "NIE DOTYCZY" ? "ND" : std::to_string(v.size() - sep - 1));
 }
 
-TEST(Modele, WynikiJakNiezalezne)
+// Wyniki niezależnego przeliczenia i przykłady sprawdzone ręcznie (tests/dane/modele.txt).
+TEST(Modele, Wyniki)
 {
-    const auto wiersze = WierszeDanych("niezalezne/jednostkowe.txt", "Model");
-    ASSERT_GT(wiersze.size(), 200u);
-    for (const auto& w : wiersze) {
-        const auto rowna = std::find(w.begin(), w.end(), "=");
-        const std::string opis = std::accumulate(w.begin(), rowna, std::string(), [](auto a, auto b) { return a + b + " "; });
-        bool ok = false;
-        const tWywolanie c = Licz({w.begin(), rowna}, ok);
-        ASSERT_TRUE(ok) << opis << c.Err;
-        EXPECT_EQ(c.Err, "") << opis;
-        EXPECT_TRUE(Zgodna(c.M1N, Liczba(rowna[1]))) << opis << "M1N = " << c.M1N;
-        EXPECT_TRUE(Zgodna(c.TN, Liczba(rowna[2]))) << opis << "TN = " << c.TN;
+    auto przypadki = Przypadki(" = ");
+    for (const auto& l : Wiersze(CzytajPlik(DaneTestowe("niezalezne/jednostkowe.txt"))))
+        if (l.rfind("Model ", 0) == 0) przypadki.emplace_back(l.substr(6, l.find(" = ") - 6), l.substr(l.find(" = ") + 3));
+    ASSERT_GT(przypadki.size(), 250u);
+    for (const auto& [wywolanie, wyniki] : przypadki) {
+        const tWywolanie c = Licz(wywolanie);
+        std::istringstream we(wyniki);
+        std::string M1N, TN;
+        we >> M1N >> TN;
+        EXPECT_TRUE(c.ok && c.Err.empty()) << wywolanie << ": " << c.Err;
+        EXPECT_TRUE(Zgodna(c.M1N, Liczba(M1N)) && Zgodna(c.TN, Liczba(TN))) << wywolanie << " = " << c.M1N << " " << c.TN;
     }
 }
 
 TEST(Modele, OdmowyZKomunikatemIWyjsciaNietkniete)
 {
-    for (const auto& [slowa, komunikat] : Przypadki(" ! ")) {
-        bool ok = true;
-        const tWywolanie c = Licz(slowa, ok);
-        EXPECT_FALSE(ok) << c.nazwa << " " << komunikat;
-        EXPECT_EQ(c.Err, komunikat) << c.nazwa;
-        EXPECT_EQ(c.M1N, -7) << c.nazwa;
-        EXPECT_EQ(c.TN, -8) << c.nazwa;
+    for (const auto& [wywolanie, komunikat] : Przypadki(" ! ")) {
+        const tWywolanie c = Licz(wywolanie);
+        EXPECT_FALSE(c.ok) << wywolanie;
+        EXPECT_EQ(c.Err, komunikat) << wywolanie;
+        EXPECT_TRUE(c.M1N == -7 && c.TN == -8) << wywolanie;
     }
 }
 
 TEST(Modele, WierszeSladu)
 {
-    for (const auto& [slowa, oczekiwany] : Przypadki(" : ")) {
-        bool ok;
-        const tWywolanie c = Licz(slowa, ok);
+    for (const auto& [wywolanie, oczekiwany] : Przypadki(" : ")) {
+        Licz(wywolanie);
         std::string slad;
         for (const auto& w : Slad().Linie()) slad += (slad.empty() ? "" : "; ") + Etykieta(w);
-        EXPECT_EQ(slad.empty() ? "-" : slad, oczekiwany) << c.nazwa << " " << c.klasa;
+        EXPECT_EQ(slad.empty() ? "-" : slad, oczekiwany) << wywolanie;
     }
 }
 

@@ -55,16 +55,15 @@ TEST(Rozklad, ZbytKrotkaRozpietoscToBladProgramu)
     EXPECT_NO_THROW(ObliczRzedne(10, 0.0000105, Eta1, EtaN));
 }
 
-TEST(Rozklad, ParabolaIProstaDzwigara)
+TEST(Rozklad, ParabolaPlytyIProstaDzwigara)
 {
     const double Eta1 = 0.2276645756, EtaN = 0.0374333824, B = 9.0;
     EXPECT_EQ(RzednaParaboliczna(Eta1, EtaN, B, 0), Eta1);
     EXPECT_EQ(RzednaParaboliczna(Eta1, EtaN, B, B), EtaN);
     EXPECT_DOUBLE_EQ(RzednaParaboliczna(Eta1, EtaN, B, B - 2), RzednaParaboliczna(Eta1, EtaN, B, B + 2));
     EXPECT_NEAR(RzednaParaboliczna(Eta1, EtaN, B, 4.5), Eta1 - 0.75 * (Eta1 - EtaN), 1e-15);
-    EXPECT_DOUBLE_EQ(RzednaDzwigara(2, 8, 2), 0.75);                 // n = 2: 1 − x/B
-    EXPECT_DOUBLE_EQ(RzednaDzwigara(5, 8, 2.5), 0.35);               // 2/30·(9 − 12·2,5/8)
-    EXPECT_DOUBLE_EQ(RzednaDzwigara(5, 8, 8), 2.0 / 30 * (9 - 12));  // skrajny przeciwległy
+    EXPECT_DOUBLE_EQ(RzednaDzwigara(2, 8, 2), 0.75);    // n = 2: 1 − x/B
+    EXPECT_DOUBLE_EQ(RzednaDzwigara(5, 8, 2.5), 0.35);  // 2/30·(9 − 12·2,5/8)
 }
 
 }  // namespace
