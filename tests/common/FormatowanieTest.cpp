@@ -19,7 +19,7 @@ TEST(Format, WzorceKomunikatowIWierszy)
     EXPECT_EQ(Format(" %2d. Szer : %7.4f", {3, 1.5}), "  3. Szer :  1,5000");
     EXPECT_EQ(Format(" %8.4f  %5.2f t", {-12.5, 7.0}), " -12,5000   7,00 t");
     EXPECT_EQ(Format("%3s|%-4s|%d%%|%.2s", {"A", "II", 7, "abc"}), "  A|II  |7%|ab");
-    EXPECT_EQ(Format("Zła klasa %s", {'F'}), "Zła klasa F");
+    EXPECT_EQ(Format("Zła klasa %s|%0.9f|%0.12f", {'F', 1.0 / 3, 1.0 / 3}), "Zła klasa F|0,333333333|0,333333333333");
     EXPECT_EQ(Format("brak argumentu %d.", {}), "brak argumentu .");
     tSeparator kropka('.');
     EXPECT_EQ(Format("  Fi(%0.2f)=%0.5f %f", {20.0, 1.25, -0.005}), "  Fi(20.00)=1.25000 -0.01");

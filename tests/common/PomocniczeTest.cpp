@@ -42,6 +42,7 @@ TEST(SprawdzKlase, ZbiorKlasIRozpietosc270)
     EXPECT_EQ(msg, "");
     EXPECT_FALSE(SprawdzKlase(0, {1, 2, 3}, msg));
     EXPECT_EQ(msg, "Zła klasa : 0");
+    EXPECT_TRUE(SprawdzKlase(0, {0}, msg) && !SprawdzKlase(256, {256}, msg));  // zbiór klas 0..255
     // Prawda oznacza odmowę.
     EXPECT_TRUE(SprawdzL270(msg, 270.0));
     EXPECT_EQ(msg, "Parametr L nie może być równy 270");

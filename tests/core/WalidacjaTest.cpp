@@ -100,10 +100,10 @@ TEST(Walidacja, DlugosciElementow)
         std::vector<std::pair<tRodzajElementu, double>> elementy;  // nazwy E1, E2, ...
         std::string komunikat;
     } przypadki[] = {
-        {{}, "OK"},
+        {{}, "OK"},  // bez elementów
         {{{rWspornikSwobodny, 1.5}, {rBelkaSwobodnie, 3.0}, {rRamaSkrajne, 120.0}, {rWspornikSwobodny, 15.0}}, "OK"},
-        {{{rWspornikSwobodny, 1.49}}, "E1: długość mniejsza od 1.5 m"},
-        {{{rWspornikSwobodny, 15.01}}, "E1: długość większa od 15.0 m"},
+        {{{rWspornikSwobodny, 1.49}, {rBelkaSwobodnie, 20}}, "E1: długość mniejsza od 1.5 m"},
+        {{{rBelkaSwobodnie, 20}, {rWspornikSwobodny, 15.01}}, "E2: długość większa od 15.0 m"},
         {{{rCiaglaSrodkowe, 2.99}}, "E1: rozpiętość mniejsza niż 3 m"},
         {{{rBelkaSwobodnie, 20}, {rRamaSkrajne, 120.01}, {rBelkaSwobodnie, 2}}, "E2: rozpiętość większa od 120 m"},
         {{{rBelkaSwobodnie, 20}, {rWspornikLewy, 4}, {rBelkaSwobodnie, 30}, {rWspornikPrawy, 4}, {rBelkaSwobodnie, 20}},
@@ -112,7 +112,7 @@ TEST(Walidacja, DlugosciElementow)
         {{{rWspornikLewy, 4}, {rBelkaSwobodnie, 20}}, "E1: brak przęsła zawieszonego przy wsporniku"},
         {{{rBelkaSwobodnie, 20}, {rWspornikPrawy, 4}}, "E2: brak przęsła zawieszonego przy wsporniku"},
         {{{rBelkaSwobodnie, 20}, {rWspornikPrawy, 4}, {rWspornikSwobodny, 2}}, "E2: brak przęsła zawieszonego przy wsporniku"},
-        {{{rWspornikLewy, 16}}, "E1: długość większa od 15.0 m"},
+        {{{rWspornikLewy, 16}, {rBelkaSwobodnie, 20}}, "E1: długość większa od 15.0 m"},
     };
     for (const auto& p : przypadki) {
         tObiektMostowy o;
