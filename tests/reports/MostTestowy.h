@@ -1,12 +1,8 @@
 #pragma once
 // Most testowy raportów, ten sam co tests/dane/raporty/most.ptv: belka ciągła trójprzęsłowa
 // 12 + 15 + 12 m, przekrój wielodźwigarowy z krawężnikami, Normatyw 1956 klasy I. Obiekt
-// wypełniany wprost (bez okna), jak robi to PobierzDane.
-#include <array>
-
+// wypełniany wprost, jak robi to PobierzDane z pól okna.
 #include "Wspolne.h"
-#include "core/InfoObiektu.h"
-#include "core/ObiektMostowy.h"
 #include "core/UkladElementow.h"
 #include "reports/Raport.h"
 
@@ -30,8 +26,8 @@ struct tMost {
     tObiektMostowy Policzony() const
     {
         tObiektMostowy o;
-        Wypelnij(o);
         std::string komunikat;
+        Wypelnij(o);
         EXPECT_TRUE(SprawdzIObliczObiekt(o, komunikat)) << komunikat;
         return o;
     }
