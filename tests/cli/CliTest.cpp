@@ -44,7 +44,8 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
         {{"oblicz", "--szybko", Most}, 2, "nieznana opcja \"--szybko\"", ""},
         {{"oblicz", "--format"}, 2, "opcja --format wymaga wartości", ""},
         {{"oblicz"}, 2, "podaj plik roboczy", ""},
-        {{"oblicz", sumy, brak}, 2, "nie można odczytać pliku ani katalogu: " + brak, "BŁĄD WYMIARÓW"},
+        {{"oblicz", brak, sumy}, 2, "nie można odczytać pliku ani katalogu: " + brak, "BŁĄD WYMIARÓW"},
+        {{"oblicz", "-"}, 2, "katalogu: -\n", ""},
         {{"oblicz", "--", "--format"}, 2, "katalogu: --format\n", ""},
         {{"slad", Most, Most}, 2, "dokładnie jeden plik", ""},
         {{"slad", kat.Sciezka()}, 2, "katalogu: " + kat.Sciezka(), ""},
@@ -52,12 +53,14 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
         {{"slad", Odrzucone + "/alg.PTV"}, 1, "BŁĄD OBLICZEŃ :\nElement Przęsło: Brak algorytmu\n", "<<Płytowe"},
         {{"raport", Most}, 2, "Użycie: pontiva-cli raport", ""},
         {{"raport", Most, "-o", rtf, "--cos"}, 2, "Użycie: pontiva-cli raport", ""},
+        {{"raport", Most, "-o"}, 2, "Użycie: pontiva-cli raport", ""},
         {{"raport", brak, "-o", rtf}, 2, "Nie można odczytać pliku: " + brak, ""},
         {{"raport", sumy, "-o", rtf}, 1, "BŁĄD: Nieprawidłowy JNI\nJNI musi mieć", ""},
         {{"raport", Most, "-o", kat / "brak/x.rtf"}, 1,
          "Błąd [moduł VanRTF]: Nieprawidłowa nazwa zbioru. \nBrak kartoteki " + kat / "brak/\nBŁĄD: Błąd zapisu", ""},
         {{"normy", Most, "-o", kat / "brak/PTU.TXT"}, 1, "Błąd zapisu pliku.\n" + kat / "brak/PTU.TXT", ""},
         {{"normy", Most, "--data", "1"}, 2, "Użycie: pontiva-cli normy", ""},
+        {{"normy", kat.Sciezka()}, 2, "Nie można odczytać pliku: " + kat.Sciezka(), ""},
         {{"sprawdz"}, 2, "Użycie: pontiva-cli sprawdz", ""},
         {{"sprawdz", brak}, 2, "Nie można odczytać pliku: " + brak, ""},
         {{"sprawdz", sumy}, 2, "To nie jest czytelny raport urzędowy: to nie jest dokument RTF", ""},
@@ -99,13 +102,13 @@ TEST(Cli, KatalogIBrakujacyPlik)
 {
     tKatalogTymczasowy kat;
     fs::create_directories(kat / "d.PTV");
-    for (const char* nazwa : {"b.PTV", "a.ptv", "B2.PTV", "c.txt", "d.PTV/e.PTV", "f.PtV"}) ZapiszPlik(kat / nazwa, "");
+    for (const char* nazwa : {"b.PTV", "a.ptv", "B2.PTV", "c.txt", "d.PTV/e.PTV", "f.PtV", ".PTV", "PTV"}) ZapiszPlik(kat / nazwa, "");
     const auto w = Uruchom({"oblicz", "--format", "csv", kat / "", kat / "nie-ma.PTV", Most});
     EXPECT_EQ(w.Kod, 2);
     EXPECT_EQ(w.Bledy, "pontiva-cli: nie można odczytać pliku ani katalogu: " + kat / "nie-ma.PTV\n");
     std::vector<std::string> pliki;
     for (const auto& l : Wiersze(w.Wyjscie)) pliki.push_back(l.substr(0, l.find(';')));
-    EXPECT_EQ(pliki, (std::vector<std::string>{"plik", kat / "B2.PTV", kat / "a.ptv", kat / "b.PTV", kat / "f.PtV", Most}));
+    EXPECT_EQ(pliki, (std::vector<std::string>{"plik", kat / ".PTV", kat / "B2.PTV", kat / "a.ptv", kat / "b.PTV", kat / "f.PtV", Most}));
 }
 
 // Nazwa pliku przechodzi do JSON i CSV bez zmian, także znaki czterobajtowe; znaki sterujące

@@ -81,9 +81,15 @@ TEST(PlikIni, ZapisAtomowyIBrakPliku)
     ini.Zapisz("OBIEKT", "SCHEM", "2");
     ASSERT_TRUE(ini.ZapiszPlik(sciezka));
     EXPECT_FALSE(ini.ZapiszPlik(kat / "brak/A.PTV"));
+    fs::create_directories(kat / "k/k");
+    EXPECT_FALSE(ini.ZapiszPlik(kat / "k")) << "katalog w miejscu pliku";
+    const mode_t maska = umask(0);
+    umask(maska);
+    ASSERT_TRUE(ini.ZapiszPlik(kat / "nowy.PTV"));
+    EXPECT_EQ(fs::status(kat / "nowy.PTV").permissions(), fs::perms(0666 & ~maska)) << "jak zwykły nowy plik";
     EXPECT_EQ(CzytajPlik(sciezka), "[INFO]\r\nJNI=1\r\n[OBIEKT]\r\nSCHEM=2\r\n");
     EXPECT_EQ(fs::status(sciezka).permissions(), fs::perms(0640)) << "uprawnienia starego pliku zostają";
-    EXPECT_EQ(std::distance(fs::directory_iterator(kat.Sciezka()), fs::directory_iterator()), 1) << "bez plików tymczasowych";
+    EXPECT_EQ(std::distance(fs::directory_iterator(kat.Sciezka()), fs::directory_iterator()), 3) << "bez plików tymczasowych";
 
     // Brak pliku to plik pusty; katalog w miejscu pliku nie (nie wolno go nadpisać).
     EXPECT_TRUE(ini.Wczytaj(kat / "nie-ma.PTV"));

@@ -36,15 +36,25 @@ TEST(PlikRoboczy, PlikiPrzypadkowPrzechodzaOdczytIZapisPrzyObuSeparatorach)
     }
 }
 
-// Wyniki w sekcji CALC: cztery klucze, także wartość "nie dotyczy".
-TEST(PlikRoboczy, SekcjaWynikow)
+// Zapis w miejscu starego pliku: pusty JNI zostawia starą sekcję INFO, obce klucze OBIEKT
+// zostają, PP, PD i CALC są pisane od nowa (bez starych kluczy i wyników).
+TEST(PlikRoboczy, ZapisWMiejscuStaregoPliku)
 {
     tPlikIni ini;
-    ini.UstawZawartosc("[CALC]\r\nMP=1\r\n[PD]\r\nL1=5\r\n");
+    ini.UstawZawartosc("[CALC]\r\nMP=1\r\n[INFO]\r\nJNI=11112222\r\nWlasny=x\r\n[OBIEKT]\r\nSCHEM=1\r\nObcy=1\r\n"
+                       "[PP]\r\nX=1\r\n[PD]\r\nL1=1\r\nL2=2\r\nL3=3\r\n");
+    tDanePliku d;
+    d.Dlugosci[0] = 12.5, d.LiczbaDlugosci = 2;
     const tWynikiPliku wyniki{33.0674, 1e20, 1e20, 42};
-    ZapiszDanePliku(ini, tDanePliku{}, &wyniki);
-    EXPECT_TRUE(ini.Zawartosc().ends_with("\r\nN=0\r\n[CALC]\r\nM1N=33,0674\r\nTN=1E20\r\nTP=1E20\r\nPTV=42\r\n"))
-        << ini.Zawartosc();
+    ZapiszDanePliku(ini, d, &wyniki);
+    const std::string bajty = ini.Zawartosc();
+    EXPECT_TRUE(bajty.starts_with("[INFO]\r\nJNI=11112222\r\nWlasny=x\r\n[OBIEKT]\r\nSCHEM=0\r\nObcy=1\r\nPRZES=1\r\n"
+                                  "NORMA=0\r\nKLASA=0\r\nRODZA=0\r\n[PP]\r\nA1=0\r\n")) << bajty;
+    EXPECT_TRUE(bajty.ends_with("\r\nN=0\r\n[PD]\r\nL1=12,5\r\nL2=0\r\n[CALC]\r\nM1N=33,0674\r\nTN=1E20\r\nTP=1E20\r\n"
+                                "PTV=42\r\n")) << bajty;
+    EXPECT_EQ(bajty.find("X=1"), std::string::npos);
+    ZapiszDanePliku(ini, d, nullptr);
+    EXPECT_EQ(ini.Zawartosc().find("CALC"), std::string::npos) << "bez wyników nie ma starych wyników";
 }
 
 }  // namespace

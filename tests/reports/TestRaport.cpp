@@ -163,7 +163,7 @@ TEST_F(RaportTest, PolecenieRaportOdmowyINazwaPliku)
         {"12345678", "-1", 9, "", "1"},         {"12345678", "2147483647", 9, "", "2147483647"},
         {"12345678", "2147483648", 9, "", "1"}, {"", "2", 9, brakJNI, "2"},
         {"../12345", "2", 9, zlyJNI, "2"},      {"1234567", "2", 9, zlyJNI, "2"},
-        {"12345678", "abc", 8, bledne, "1"},
+        {"12345678", "-2147483649", 9, "", "1"}, {"12345678", "abc", 8, bledne, "1"},
     };
     int numer = 0;
     for (const auto& [jni, nrp, B, komunikat, nrpPo] : przypadki) {

@@ -74,6 +74,7 @@ TEST_F(RtfTest, SzerokosciKolumnObcinaneDoTwipow)
         {"1;x;2;", {567}},  // szerokość nieliczbowa kończy listę
         {"1; 2 ;+3;", {567, 1701, 3402}},
         {"1;1e7;2;", {567}},
+        {"1;inf;2;", {567}},
         {"", {}},
     };
     for (char sep : {',', '.'}) {
