@@ -20,9 +20,11 @@ const std::string Odrzucone = DaneTestowe("cli");  // sumy.PTV i alg.PTV z oczek
 // Wywołanie z ustawieniami regionalnymi środowiska LC_ALL.
 tWynikCli Uruchom(const std::vector<std::string>& argumenty, const char* lcAll = "C", const std::string& katalog = "")
 {
+    const char* poprzednie = std::getenv("LC_ALL");
+    const std::string kopia = poprzednie ? poprzednie : "";
     setenv("LC_ALL", lcAll, 1);
     auto w = UruchomCli(argumenty, katalog);
-    unsetenv("LC_ALL");
+    poprzednie ? setenv("LC_ALL", kopia.c_str(), 1) : unsetenv("LC_ALL");
     return w;
 }
 

@@ -2,6 +2,12 @@
 // Most testowy raportów, ten sam co tests/dane/raporty/most.ptv: belka ciągła trójprzęsłowa
 // 12 + 15 + 12 m, przekrój wielodźwigarowy z krawężnikami, Normatyw 1956 klasy I. Obiekt
 // wypełniany wprost, jak robi to PobierzDane z pól okna.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <string>
+
 #include "Wspolne.h"
 #include "core/UkladElementow.h"
 #include "reports/Raport.h"
