@@ -102,6 +102,8 @@ TEST_F(RaportTest, SprawdzenieOdrzucaZmienionaTresc)
         {"Obliczona Pontiva", "Obliczona masa", tStanRaportu::Nieczytelny},
         {"MAC [", "MAK [", tStanRaportu::Nieczytelny},
         {"{\\rtf1", "{\\rtf2", tStanRaportu::Nieczytelny},
+        // Wiersz, który nie jest przebiegiem "{\...", nie jest częścią treści.
+        {"{\\rtf1", "{\\rtf1\r\nx\\ 1.1. Numer JNI                : 99999999\\par }\r\n", tStanRaportu::Zgodny},
     };
     for (const auto& [z, na, stan] : podmiany) {
         std::string zmieniony = raport;
