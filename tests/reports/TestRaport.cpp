@@ -17,11 +17,6 @@ const std::string Dzis = "06.12.2026";
 
 class RaportTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        UstawKomunikatyRtf([this](const std::string& t, const std::string& k) { komunikatyRtf.push_back(t + "|" + k); });
-    }
-    void TearDown() override { UstawKomunikatyRtf(nullptr); }
     std::string Raport(const tObiektMostowy& o, const tInfoObiektu& i, const std::string& dzis = Dzis)
     {
         EXPECT_TRUE(UtworzRaport(o, i.JNI, i.NrP, i.Droga, i.Km, i.Najblizsza, i.Przeszkoda, kat / "r.rtf", dzis));
@@ -30,7 +25,7 @@ protected:
 
     tKatalogTymczasowy kat;
     tMost most;
-    std::vector<std::string> komunikatyRtf;
+    tKomunikatyRtf komunikatyRtf;
 };
 
 TEST_F(RaportTest, WzorcowyRaportBajtPoBajcie)
@@ -189,8 +184,8 @@ TEST_F(RaportTest, PolecenieRaportBledyZapisu)
     tInfoObiektu info = most.Info;
     auto w = PolecenieRaport(info, most.Wypelnianie(), kat / "plik/Raporty", Dzis);
     EXPECT_EQ(w.Komunikat, bladZapisu);
-    EXPECT_EQ(komunikatyRtf, std::vector<std::string>{"Błąd [moduł VanRTF]|Nieprawidłowa nazwa zbioru. \rBrak kartoteki " +
-                                                      kat / "plik/Raporty/"});
+    EXPECT_EQ(komunikatyRtf, (std::vector<std::string>{"Błąd [moduł VanRTF]|Nieprawidłowa nazwa zbioru. \rBrak kartoteki " +
+                                                       kat / "plik/Raporty/"}));
     EXPECT_EQ(RaportDoPliku(info, most.Wypelnianie(), "/dev/full", Dzis).Komunikat, bladZapisu);
     // Drugi raport tego samego mostu zastępuje pierwszy.
     ZapiszPlik(kat / "12345678@2.RTF", std::string(100000, 'x'));

@@ -2,8 +2,7 @@
 // tabel raportu przypina wzorcowy raport; tu reszta zachowania zapisu.
 #include <gtest/gtest.h>
 
-#include "Wspolne.h"
-#include "reports/VanRTF.h"
+#include "MostTestowy.h"
 
 namespace {
 
@@ -11,11 +10,6 @@ using namespace testy;
 
 class RtfTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        UstawKomunikatyRtf([this](const std::string& t, const std::string& k) { komunikaty.push_back(t + "|" + k); });
-    }
-    void TearDown() override { UstawKomunikatyRtf(nullptr); }
     // Wiersze dokumentu bez tekstu nagłówka i stopki, z ciałem zapisanym przez cialo(doc).
     std::vector<std::string> Dokument(const std::function<void(TRtfDoc&)>& cialo, bool numery = false)
     {
@@ -28,7 +22,7 @@ protected:
 
     tKatalogTymczasowy kat;
     const std::string plik = kat / "doc.rtf";
-    std::vector<std::string> komunikaty;
+    tKomunikatyRtf komunikaty;
 };
 
 TEST_F(RtfTest, RamkaBezNaglowkaIStopki)
