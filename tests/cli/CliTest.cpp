@@ -1,268 +1,175 @@
+// pontiva-cli: opcje i odmowy, kody wyjścia, kształt trzech formatów, katalogi, ścieżka
+// wyjścia UTF-8 i polecenia raportów od początku do końca. Liczby całych obiektów
+// sprawdzają przypadki (PrzypadkiTest.cpp).
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
-#include <charconv>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <memory>
+#include <ctime>
 #include <regex>
-#include <sstream>
 
-#include "common/Pomocnicze.h"
-#include "common/Regionalne.h"
-#include "persistence/PlikIni.h"
-#include "ui/Przebieg.h"
-#include "ui/WidokPamieci.h"
+#include "Wspolne.h"
+#include "common/Cp1250.h"
 
 namespace {
 
-const std::string Cli = std::string(PONTIVA_KATALOG_BUDOWY) + "/pontiva-cli";
-const std::string Przyklady = std::string(PONTIVA_KATALOG_ZRODEL) + "/przyklady";
-const char* const NazwyPrzykladow[] = {"belka.PTV",           "din1072_rama.PTV",        "n1926_wieloprzeslowa.PTV",
-                                       "n1945_plyta.PTV",     "n1952_dwudzwigarowy.PTV", "n1956_ciagla.PTV",
-                                       "pn66_plyta.PTV",      "przegubowa.PTV"};
+using namespace testy;
 
-struct tWynik {
-    int kod = -1;
-    std::string wyjscie, bledy;
-};
+const std::string Most = DaneTestowe("raporty/most.ptv");
+const std::string Plyta = DaneTestowe("przypadki/pn85_p4/obiekt.PTV");  // płyta: TN i TP nie dotyczą
+const std::string Odrzucone = DaneTestowe("cli");  // sumy.PTV i alg.PTV z oczekiwanym wyjściem
 
-std::string Czytaj(const std::string& sciezka)
+// Wywołanie z ustawieniami regionalnymi środowiska LC_ALL.
+tWynikCli Uruchom(const std::vector<std::string>& argumenty, const char* lcAll = "C", const std::string& katalog = "")
 {
-    std::ifstream f(sciezka, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-class Polecenie : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string wzor = ::testing::TempDir() + "pontiva-cli-XXXXXX";
-        kat_ = mkdtemp(wzor.data());
-    }
-    void TearDown() override { std::filesystem::remove_all(kat_); }
-
-    tWynik Uruchom(const std::string& argumenty)
-    {
-        const std::string bledy = kat_ + "/stderr";
-        const std::string polecenie = "LC_ALL=C '" + Cli + "' " + argumenty + " 2>'" + bledy + "'";
-        tWynik w;
-        FILE* p = popen(polecenie.c_str(), "r");
-        char bufor[4096];
-        for (size_t n; (n = fread(bufor, 1, sizeof bufor, p)) > 0;) w.wyjscie.append(bufor, n);
-        const int status = pclose(p);
-        w.kod = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        w.bledy = Czytaj(bledy);
-        return w;
-    }
-    std::string Plik(const std::string& nazwa, const std::string& bajty)
-    {
-        const std::string s = kat_ + "/" + nazwa;
-        std::ofstream(s, std::ios::binary) << bajty;
-        return s;
-    }
-
-    std::string kat_;
-};
-
-std::vector<std::string> Wiersze(const std::string& tekst)
-{
-    std::vector<std::string> w;
-    std::stringstream s(tekst);
-    for (std::string l; std::getline(s, l);) w.push_back(l);
+    const char* poprzednie = std::getenv("LC_ALL");
+    const std::string kopia = poprzednie ? poprzednie : "";
+    setenv("LC_ALL", lcAll, 1);
+    auto w = UruchomCli(argumenty, katalog);
+    poprzednie ? setenv("LC_ALL", kopia.c_str(), 1) : unsetenv("LC_ALL");
     return w;
 }
 
-// Pierwsza wartość liczbowa klucza w wierszu JSON (klucze obiektu stoją przed elementami).
-double WartoscJson(const std::string& wiersz, const std::string& klucz)
+TEST(Cli, OpcjeOdmowyIKodyWyjscia)
 {
-    const size_t p = wiersz.find("\"" + klucz + "\":");
-    if (p == std::string::npos) return -1;
-    const char* poczatek = wiersz.data() + p + klucz.size() + 3;
-    double v = -1;
-    std::from_chars(poczatek, wiersz.data() + wiersz.size(), v);
-    return v;
-}
-
-TEST_F(Polecenie, JsonPrzykladowOdpowiadaPrzebieguOkna)
-{
-    const tWynik w = Uruchom("oblicz --format json '" + Przyklady + "'");
-    EXPECT_EQ(w.kod, 0) << w.bledy;
-    const auto wiersze = Wiersze(w.wyjscie);
-    ASSERT_EQ(wiersze.size(), std::size(NazwyPrzykladow));
-    const std::regex klucze(
-        R"(^\{"plik":"[^"]+","JNI":"\d{8}","NrP":"\d+","normatyw":\d,"klasa":\d,"przekroj":\d,"schemat":\d,)"
-        R"("ok":true,"etap":null,"komunikat":null,"M1N":[-0-9.e+]+,"TN":([-0-9.e+]+|null),"MP":[-0-9.e+]+,)"
-        R"("TP":([-0-9.e+]+|null),"PTV":[-0-9.e+]+,"najgorszy":[1-9]\d*,"elementy":\[\{"nazwa":".*\}\]\}$)");
-    for (size_t i = 0; i < wiersze.size(); ++i) {
-        SCOPED_TRACE(NazwyPrzykladow[i]);
-        EXPECT_TRUE(std::regex_match(wiersze[i], klucze)) << wiersze[i];
-        // Te same wartości, co przebieg okna, w pełnej dokładności.
-        tWidokPamieci widok;
-        tGlownyPrzebieg p(widok);
-        p.WczytajDane(Przyklady + "/" + NazwyPrzykladow[i]);
-        ASSERT_TRUE(p.OstatniWynik().Poprawne());
-        const tObiektMostowy& o = p.Obiekt();
-        EXPECT_NE(wiersze[i].find("\"plik\":\"" + Przyklady + "/" + NazwyPrzykladow[i] + "\""), std::string::npos);
-        EXPECT_EQ(WartoscJson(wiersze[i], "M1N"), o.PodajM1N());
-        EXPECT_EQ(WartoscJson(wiersze[i], "MP"), o.PodajMP());
-        EXPECT_EQ(WartoscJson(wiersze[i], "PTV"), o.PodajMase());
-        EXPECT_NE(wiersze[i].find(",\"najgorszy\":" + std::to_string(o.NajgorszyElement()) + ","), std::string::npos);
-        // Liczba obiektów elementów.
-        size_t elementy = 0;
-        for (size_t k = 0; (k = wiersze[i].find("{\"nazwa\":", k)) != std::string::npos; ++k) ++elementy;
-        EXPECT_EQ(elementy, static_cast<size_t>(o.LiczbaElementow));
-    }
-    // Płyta bez ścinania: TN i TP null, w elementach także.
-    EXPECT_NE(wiersze[6].find("\"TN\":null,\"MP\":"), std::string::npos);
-    EXPECT_NE(wiersze[6].find("\"TP\":null,\"masa\":"), std::string::npos);
-    // Belka przegubowa: rodzaje 7, 0, 8, 0, 9, 0, 7 w kolejności elementów.
-    const std::regex rodzaje("\"rodzaj\":(\\d)");
-    std::string kolejne;
-    for (std::sregex_iterator it(wiersze[7].begin(), wiersze[7].end(), rodzaje), e; it != e; ++it)
-        kolejne += (*it)[1].str();
-    EXPECT_EQ(kolejne, "7080907");
-}
-
-TEST_F(Polecenie, PrzykladyZapisanePrzezProgram)
-{
-    // Ponowny zapis wczytanego przykładu daje ten sam plik (sekcja CALC zależy od modeli
-    // obciążeń; ma być, bo przykłady są poprawne).
-    Regionalne().SeparatorDziesietny = ',';
-    for (const char* nazwa : NazwyPrzykladow) {
-        SCOPED_TRACE(nazwa);
-        const std::string oryginal = Czytaj(Przyklady + "/" + nazwa);
-        tWidokPamieci widok;
-        tGlownyPrzebieg p(widok);
-        p.WczytajDane(Przyklady + "/" + nazwa);
-        ASSERT_TRUE(p.ZapiszDane(kat_ + "/kopia.PTV"));
-        const std::string kopia = Czytaj(kat_ + "/kopia.PTV");
-        const size_t calc = oryginal.find("[CALC]\r\n");
-        ASSERT_NE(calc, std::string::npos);
-        EXPECT_EQ(kopia.substr(0, calc), oryginal.substr(0, calc));
-        EXPECT_NE(kopia.find("[CALC]\r\n"), std::string::npos);
-    }
-}
-
-TEST_F(Polecenie, CsvNaglowekIKomorki)
-{
-    const std::string zly = Plik("sumy.PTV", "[INFO]\r\nJNI=1;2\r\n[OBIEKT]\r\nNORMA=5\r\n[PP]\r\nB=7\r\nBB=5\r\nN=4\r\n");
-    tWynik w = Uruchom("oblicz --format csv --separator , '" + Przyklady + "/n1945_plyta.PTV' '" + zly + "'");
-    EXPECT_EQ(w.kod, 1);
-    auto wiersze = Wiersze(w.wyjscie);
-    ASSERT_EQ(wiersze.size(), 3u);
-    EXPECT_EQ(wiersze[0], "plik;JNI;NrP;normatyw;klasa;przekroj;schemat;M1N;TN;MP;TP;PTV;najgorszy;blad");
-    const std::regex dobry(".*/n1945_plyta\\.PTV;12010005;1;1;2;3;0;\\d+,\\d+;;\\d+,\\d+;;\\d+(,\\d+)?;1;");
-    EXPECT_TRUE(std::regex_match(wiersze[1], dobry)) << wiersze[1];
-    EXPECT_EQ(wiersze[2], zly + ";\"1;2\";;5;0;0;0;;;;;;-1;Niezgodna suma wymiarów dolnych z górnymi c1+a1+b+a2+c2 <> e1+B+e2");
-
-    w = Uruchom("oblicz --format=csv --separator=. '" + Przyklady + "/n1945_plyta.PTV'");
-    EXPECT_EQ(w.kod, 0);
-    EXPECT_TRUE(std::regex_search(Wiersze(w.wyjscie)[1], std::regex(";1;2;3;0;\\d+\\.\\d+;;")));
-}
-
-TEST_F(Polecenie, JsonOdrzuconychDanych)
-{
-    const std::string zly = Plik("sumy.PTV", "[OBIEKT]\r\nNORMA=5\r\n[PP]\r\nB=7\r\nBB=5\r\nN=4\r\n[PD]\r\nL2=18\r\n");
-    const tWynik w = Uruchom("oblicz --format json '" + zly + "'");
-    EXPECT_EQ(w.kod, 1);
-    EXPECT_EQ(w.wyjscie,
-              "{\"plik\":\"" + zly +
-                  "\",\"JNI\":\"\",\"NrP\":\"\",\"normatyw\":5,\"klasa\":0,\"przekroj\":0,\"schemat\":0,\"ok\":false,"
-                  "\"etap\":\"sumy\",\"komunikat\":\"Niezgodna suma wymiarów dolnych z górnymi\\r         "
-                  "c1+a1+b+a2+c2 <> e1+B+e2\",\"M1N\":null,\"TN\":null,\"MP\":null,\"TP\":null,\"PTV\":null,"
-                  "\"najgorszy\":-1,\"elementy\":[{\"nazwa\":\"Przęsło\",\"rodzaj\":0,\"dlugosc\":18,\"LM\":null,"
-                  "\"LT\":null,\"M1N\":null,\"TN\":null,\"MP\":null,\"TP\":null,\"masa\":null}]}\n");
-}
-
-TEST_F(Polecenie, KodyWyjscia)
-{
-    const std::string p = "'" + Przyklady + "/belka.PTV'";
-    const std::string zly = "'" + Plik("zly.PTV", "[OBIEKT]\r\nRODZA=0\r\n") + "'";
+    tKatalogTymczasowy kat;
+    const std::string sumy = Odrzucone + "/sumy.PTV", brak = kat / "nie-ma.PTV", rtf = kat / "x.rtf";
     const struct {
-        std::string argumenty;
+        std::vector<std::string> argumenty;
         int kod;
-        const char* wStderr;
+        std::string wBledach, wWyjsciu;
     } przypadki[] = {
-        {"oblicz " + p, 0, ""},
-        {"oblicz --format json " + p + " " + zly, 1, ""},
-        {"oblicz " + p + " '" + kat_ + "/nie-ma.PTV'", 2, "nie-ma.PTV"},
-        {"oblicz " + zly + " '" + kat_ + "/nie-ma.PTV'", 2, "nie-ma.PTV"},
-        {"oblicz --format xml " + p, 2, "xml"},
-        {"oblicz --separator ';' " + p, 2, "separator"},
-        {"oblicz --szybko " + p, 2, "--szybko"},
-        {"oblicz --format", 2, "--format"},
-        {"oblicz", 2, "PTV"},
-        {"", 2, "Użycie"},
-        {"policz " + p, 2, "policz"},
-        {"slad " + p, 0, ""},
-        {"slad " + zly, 1, "BŁĄD"},
-        {"slad " + p + " " + p, 2, "jeden"},
-        {"slad '" + kat_ + "'", 2, kat_.c_str()},
+        {{"--help"}, 0, "", "Kod wyjścia"},
+        {{"oblicz", Most, "-h"}, 0, "", "pontiva-cli oblicz [--format tekst|csv|json] [--separator ,|.]"},
+        {{}, 2, "Użycie:", ""},
+        {{"policz", Most}, 2, "nieznane polecenie \"policz\"", ""},
+        {{"oblicz", "--format", "xml", Most}, 2, "nieznany format \"xml\"", ""},
+        {{"oblicz", "--separator", ";", Most}, 2, "nie \";\"", ""},
+        {{"oblicz", "--szybko", Most}, 2, "nieznana opcja \"--szybko\"", ""},
+        {{"oblicz", "--format"}, 2, "opcja --format wymaga wartości", ""},
+        {{"oblicz"}, 2, "podaj plik roboczy", ""},
+        {{"oblicz", brak, sumy}, 2, "nie można odczytać pliku ani katalogu: " + brak, "BŁĄD WYMIARÓW"},
+        {{"oblicz", "-"}, 2, "katalogu: -\n", ""},
+        {{"oblicz", "--", "--format"}, 2, "katalogu: --format\n", ""},
+        {{"slad", Most, Most}, 2, "dokładnie jeden plik", ""},
+        {{"slad", kat.Sciezka()}, 2, "katalogu: " + kat.Sciezka(), ""},
+        {{"slad", sumy}, 1, "\nNiezgodna suma wymiarów dolnych z górnymi\n", ""},
+        {{"slad", Odrzucone + "/alg.PTV"}, 1, "BŁĄD OBLICZEŃ :\nElement Przęsło: Brak algorytmu\n", "<<Płytowe"},
+        {{"raport", Most}, 2, "Użycie: pontiva-cli raport", ""},
+        {{"raport", Most, "-o", rtf, "--cos"}, 2, "Użycie: pontiva-cli raport", ""},
+        {{"raport", Most, "-o"}, 2, "Użycie: pontiva-cli raport", ""},
+        {{"raport", brak, "-o", rtf}, 2, "Nie można odczytać pliku: " + brak, ""},
+        {{"raport", sumy, "-o", rtf}, 1, "BŁĄD: Nieprawidłowy JNI\nJNI musi mieć", ""},
+        {{"raport", Most, "-o", kat / "brak/x.rtf"}, 1,
+         "Błąd [moduł VanRTF]: Nieprawidłowa nazwa zbioru. \nBrak kartoteki " + kat / "brak/\nBŁĄD: Błąd zapisu", ""},
+        {{"normy", Most, "-o", kat / "brak/PTU.TXT"}, 1, "Błąd zapisu pliku.\n" + kat / "brak/PTU.TXT", ""},
+        {{"normy", Most, "--data", "1"}, 2, "Użycie: pontiva-cli normy", ""},
+        {{"normy", kat.Sciezka()}, 2, "Nie można odczytać pliku: " + kat.Sciezka(), ""},
+        {{"sprawdz"}, 2, "Użycie: pontiva-cli sprawdz", ""},
+        {{"sprawdz", brak}, 2, "Nie można odczytać pliku: " + brak, ""},
+        {{"sprawdz", sumy}, 2, "To nie jest czytelny raport urzędowy: to nie jest dokument RTF", ""},
     };
-    for (const auto& c : przypadki) {
-        const tWynik w = Uruchom(c.argumenty);
-        EXPECT_EQ(w.kod, c.kod) << c.argumenty << "\n" << w.bledy;
-        EXPECT_NE(w.bledy.find(c.wStderr), std::string::npos) << c.argumenty << "\n" << w.bledy;
+    for (const auto& p : przypadki) {
+        std::string opis;
+        for (const auto& a : p.argumenty) opis += a + " ";
+        const auto w = Uruchom(p.argumenty);
+        EXPECT_EQ(w.Kod, p.kod) << opis << "\n" << w.Bledy;
+        EXPECT_NE(w.Bledy.find(p.wBledach), std::string::npos) << opis << "\n" << w.Bledy;
+        EXPECT_NE(w.Wyjscie.find(p.wWyjsciu), std::string::npos) << opis << "\n" << w.Wyjscie;
     }
+    EXPECT_FALSE(fs::exists(rtf));
 }
 
-TEST_F(Polecenie, KatalogWedlugNazwTylkoPlikiPTV)
+TEST(Cli, TrzyFormaty)
 {
-    const std::string przyklad = Czytaj(Przyklady + "/n1945_plyta.PTV");
-    Plik("b.PTV", przyklad);
-    Plik("a.ptv", przyklad);
-    Plik("c.txt", przyklad);
-    Plik("B2.PTV", przyklad);
-    std::filesystem::create_directory(kat_ + "/d.PTV");
-    const tWynik w = Uruchom("oblicz --format csv '" + kat_ + "'");
-    EXPECT_EQ(w.kod, 0) << w.bledy;
-    const auto wiersze = Wiersze(w.wyjscie);
-    ASSERT_EQ(wiersze.size(), 4u);
-    EXPECT_EQ(wiersze[1].substr(0, wiersze[1].find(';')), kat_ + "/B2.PTV");
-    EXPECT_EQ(wiersze[2].substr(0, wiersze[2].find(';')), kat_ + "/a.ptv");
-    EXPECT_EQ(wiersze[3].substr(0, wiersze[3].find(';')), kat_ + "/b.PTV");
+    for (const char* format : {"txt", "csv", "json"}) {
+        const auto w = Uruchom({"oblicz", "--format", format == std::string("txt") ? "tekst" : format, "sumy.PTV",
+                                "alg.PTV"}, "C", Odrzucone);
+        EXPECT_EQ(w.Kod, 1);
+        EXPECT_EQ(w.Wyjscie, CzytajPlik(Odrzucone + "/oblicz." + format)) << format;
+    }
+    auto w = Uruchom({"oblicz", "--separator", ",", Plyta});
+    EXPECT_TRUE(std::regex_match(w.Wyjscie, std::regex("Plik: " + Plyta + "\nM1N: \\d+,\\d{4}\nTN:\nMP: \\d+,\\d{4}\nTP:\n"
+                                                       "KATEGORIA: \\d+ \\[T\\]\n\nOBLICZENIA POPRAWNE\n\n")))
+        << w.Wyjscie;
+    w = Uruchom({"oblicz", "--format=csv", "--separator=,", Plyta});
+    EXPECT_TRUE(std::regex_match(Wiersze(w.Wyjscie).at(1),
+                                 std::regex(Plyta + ";99000031;1;5;4;4;4;\\d+,\\d+;;\\d+,\\d+;;\\d+,\\d+;2;")));
+    // Separator dziesiętny z ustawień regionalnych, gdy nie podano --separator.
+    for (const auto& [lcAll, liczba] : {std::pair{"pl_PL.UTF-8", ";6,4"}, std::pair{"C", ";6.4"}})
+        EXPECT_NE(Uruchom({"oblicz", "--format", "csv", Plyta}, lcAll).Wyjscie.find(liczba), std::string::npos) << lcAll;
 }
 
-TEST_F(Polecenie, TekstPokazujePanelWynikowIObszarKomunikatow)
+// Katalog: każdy *.PTV (dowolna wielkość liter) według nazw, bez podkatalogów; plik, którego
+// nie ma, nie zatrzymuje pozostałych.
+TEST(Cli, KatalogIBrakujacyPlik)
 {
-    tWynik w = Uruchom("oblicz --separator , '" + Przyklady + "/pn66_plyta.PTV'");
-    EXPECT_EQ(w.kod, 0);
-    const auto wiersze = Wiersze(w.wyjscie);
-    ASSERT_EQ(wiersze.size(), 9u);
-    EXPECT_TRUE(std::regex_match(wiersze[1], std::regex("M1N: \\d+,\\d{4}")));
-    EXPECT_EQ(wiersze[2], "TN:");
-    EXPECT_EQ(wiersze[4], "TP:");
-    EXPECT_TRUE(std::regex_match(wiersze[5], std::regex("KATEGORIA: \\d+ \\[T\\]")));
-    EXPECT_EQ(wiersze[6], "");
-    EXPECT_EQ(wiersze[7], "OBLICZENIA POPRAWNE");
-
-    const std::string zly = Plik("zly.PTV", "[OBIEKT]\r\nNORMA=1\r\nRODZA=4\r\n[PP]\r\nA1=0,5\r\nA2=0,5\r\nB=7\r\nP=8\r\n[PD]\r\nL2=9\r\n");
-    w = Uruchom("oblicz '" + zly + "'");
-    EXPECT_EQ(w.kod, 1);
-    EXPECT_NE(w.wyjscie.find("KATEGORIA:\nBŁĄD OBLICZEŃ :\nElement Przęsło: Brak algorytmu\n"), std::string::npos);
+    tKatalogTymczasowy kat;
+    fs::create_directories(kat / "d.PTV");
+    for (const char* nazwa : {"b.PTV", "a.ptv", "B2.PTV", "c.txt", "d.PTV/e.PTV", "f.PtV", ".PTV", "PTV"}) ZapiszPlik(kat / nazwa, "");
+    const auto w = Uruchom({"oblicz", "--format", "csv", kat / "", kat / "nie-ma.PTV", Most});
+    EXPECT_EQ(w.Kod, 2);
+    EXPECT_EQ(w.Bledy, "pontiva-cli: nie można odczytać pliku ani katalogu: " + kat / "nie-ma.PTV\n");
+    std::vector<std::string> pliki;
+    for (const auto& l : Wiersze(w.Wyjscie)) pliki.push_back(l.substr(0, l.find(';')));
+    EXPECT_EQ(pliki, (std::vector<std::string>{"plik", kat / ".PTV", kat / "B2.PTV", kat / "a.ptv", kat / "b.PTV", kat / "f.PtV", Most}));
 }
 
-TEST_F(Polecenie, SladObliczen)
+// Nazwa pliku przechodzi do JSON i CSV bez zmian, także znaki czterobajtowe; znaki sterujące
+// jako sekwencje ucieczki, błędne bajty UTF-8 jako U+FFFD.
+TEST(Cli, NazwyPlikowWUtf8)
 {
-    const tWynik w = Uruchom("slad --separator , '" + Przyklady + "/belka.PTV'");
-    EXPECT_EQ(w.kod, 0);
-    // Ślad zawiera każdy element obiektu.
-    EXPECT_NE(w.wyjscie.find("Przęsło"), std::string::npos);
-    EXPECT_GT(Wiersze(w.wyjscie).size(), 20u);
+    tKatalogTymczasowy kat;
+    const std::string zastepczy = "\xEF\xBF\xBD";
+    const std::string nazwa1 = "x\"\\\t\x01\x7Fż€\xC0\x80\xFF😀", nazwa2 = "y\xE2\x82.\xE2\x82";
+    for (const auto& n : {nazwa1, nazwa2}) ZapiszPlik(kat / n, "[INFO]\r\nJNI=12345678\r\n");
+    auto w = Uruchom({"oblicz", "--format", "json", kat / nazwa1, kat / nazwa2});
+    const auto wiersze = Wiersze(w.Wyjscie);
+    ASSERT_EQ(wiersze.size(), 2u);
+    EXPECT_TRUE(wiersze[0].starts_with("{\"plik\":\"" + kat / "x\\\"\\\\\\t\\u0001\x7Fż€" + zastepczy + zastepczy +
+                                       zastepczy + "😀\",\"JNI\":"))
+        << wiersze[0];
+    EXPECT_TRUE(wiersze[1].starts_with("{\"plik\":\"" + kat / "y" + zastepczy + zastepczy + "." + zastepczy + zastepczy +
+                                       "\","))
+        << wiersze[1];
+    w = Uruchom({"oblicz", "--format", "csv", kat / nazwa1});
+    EXPECT_TRUE(Wiersze(w.Wyjscie).at(1).starts_with("\"" + kat / "x\"\"\\\t\x01\x7Fż€\xC0\x80\xFF😀\";12345678;"));
 }
 
-TEST_F(Polecenie, PomocPoPolsku)
+TEST(Cli, RaportSprawdzINormy)
 {
-    const tWynik w = Uruchom("--help");
-    EXPECT_EQ(w.kod, 0);
-    for (const char* s : {"oblicz", "slad", "raport", "normy", "sprawdz", "--format tekst|csv|json", "--separator",
-                          "Kod wyjścia"})
-        EXPECT_NE(w.wyjscie.find(s), std::string::npos) << s;
+    tKatalogTymczasowy kat;
+    const std::string rtf = kat / "r.rtf";
+    auto w = Uruchom({"raport", Most, "-o", rtf, "--data", "{1.2}"});
+    EXPECT_EQ(w.Kod, 0) << w.Bledy;
+    EXPECT_EQ(w.Wyjscie, "Raport zapisany: " + rtf + "\n");
+    std::string raport = CzytajPlik(rtf);
+    EXPECT_NE(raport.find("Data \\{1.2\\}\\par }"), std::string::npos) << "data z --data";
+    EXPECT_NE(raport.find("\\b\\cf1 42.00\\par }"), std::string::npos) << "separator z ustawień regionalnych";
+
+    Uruchom({"raport", Most, "--separator", ",", "-o", rtf});
+    raport = CzytajPlik(rtf);
+    const std::time_t teraz = std::time(nullptr);
+    char dzis[16];
+    std::strftime(dzis, sizeof dzis, "%d.%m.%Y", std::localtime(&teraz));
+    EXPECT_NE(raport.find("Data " + std::string(dzis) + "\\par }"), std::string::npos) << "dzisiejsza data";
+    const size_t nosnosc = raport.find("\\b\\cf1 42,00\\par }");
+    ASSERT_NE(nosnosc, std::string::npos);
+    w = Uruchom({"sprawdz", rtf});
+    EXPECT_EQ(w.Kod, 0);
+    EXPECT_TRUE(std::regex_match(w.Wyjscie, std::regex("Kod kontrolny zgodny z treścią raportu: [0-9a-f]{32}\n")));
+    raport[nosnosc + 8] = '3';  // 42,00 -> 43,00
+    ZapiszPlik(rtf, raport);
+    w = Uruchom({"sprawdz", rtf});
+    EXPECT_EQ(w.Kod, 1);
+    EXPECT_TRUE(std::regex_match(w.Wyjscie, std::regex("Kod kontrolny NIEZGODNY z treścią raportu.\n"
+                                                       "  wydrukowany: [0-9a-f]{32}\n  z treści:    [0-9a-f]{32}\n")));
+
+    // Porównanie norm do pliku (Windows-1250, CR LF) i na wyjście (UTF-8, LF): ten sam tekst.
+    EXPECT_EQ(Uruchom({"normy", Most, "-o", kat / "PTU.TXT", "--separator", ","}).Kod, 0);
+    std::string utf8 = Cp1250DoUtf8(CzytajPlik(kat / "PTU.TXT"));
+    for (size_t p; (p = utf8.find("\r\n")) != std::string::npos;) utf8.replace(p, 2, "\n");
+    ASSERT_NE(utf8.find("Łomianki\n"), std::string::npos);
+    EXPECT_EQ(Uruchom({"normy", Most, "--separator", ","}).Wyjscie, utf8);
+    EXPECT_NE(Uruchom({"normy", Most}).Wyjscie.find("    I    33.0674  157.8960"), std::string::npos);
 }
 
 }  // namespace

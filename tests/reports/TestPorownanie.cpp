@@ -1,173 +1,103 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
+#include <regex>
 
 #include "MostTestowy.h"
-#include "common/Formatowanie.h"
 #include "reports/Porownanie.h"
 
 namespace {
 
-using testy::Wczytaj;
+using namespace testy;
 
-const std::filesystem::path Wzorce = std::filesystem::path(PONTIVA_DANE_TESTOWE) / "raporty";
-
-class PorownanieTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        katalog = testy::KatalogTymczasowy(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    }
-    // Wiersze porównania dla mostu testowego ze zmianami; okno zostaje do wglądu.
-    std::vector<std::string> Porownanie(const testy::tZmiany& zmiany = {})
-    {
-        okno = testy::Most(katalog, zmiany);
-        tObiektMostowy naglowek;
-        PobierzDane(okno->Widok, naglowek);
-        return WierszePorownania(naglowek, okno->Przebieg.Obiekt(), okno->Przebieg.Info());
-    }
-    // Wiersze od "Parametry" do pustego wiersza przed liczbą przęseł.
-    static std::vector<std::string> Parametry(const std::vector<std::string>& w)
-    {
-        auto p = std::find(w.begin(), w.end(), "Parametry         :");
-        auto k = std::find(p, w.end(), "");
-        return std::vector<std::string>(p + 1, k);
-    }
-
-    testy::Separator separator{','};
-    std::filesystem::path katalog;
-    std::unique_ptr<testy::tOknoTestowe> okno;
-};
-
-TEST_F(PorownanieTest, WzorcowyPlikBajtPoBajcie)
+// Wiersze porównania mostu testowego po zmianie.
+std::vector<std::string> Porownanie(const std::function<void(tMost&)>& zmiana)
 {
-    okno = testy::Most(katalog);
-    // Wynik okna dla własnego normatywu i klasy mostu, zanim porównanie przestawi obiekt.
-    const tObiektMostowy& o = okno->Przebieg.Obiekt();
-    const std::string wierszOkna = "    I  " + Format(" %8.4f  %8.4f  %8.4f  %8.4f  %5.2f t",
-                                                  {o.PodajM1N(), o.PodajTN(), o.PodajMP(), o.PodajTP(), o.PodajMase()});
-    tObiektMostowy naglowek;
-    PobierzDane(okno->Widok, naglowek);
-    const auto plik = (katalog / "PTU.TXT").string();
+    tMost m;
+    zmiana(m);
+    tObiektMostowy naglowek, okno;
+    m.Wypelnij(naglowek), m.Wypelnij(okno);
+    return WierszePorownania(naglowek, okno, m.Info);
+}
+
+// Wiersze od pierwszego zaczętego od "od" do pustego wiersza.
+std::vector<std::string> Blok(const std::vector<std::string>& w, const std::string& od)
+{
+    auto p = std::find_if(w.begin(), w.end(), [&](const std::string& l) { return l.starts_with(od); });
+    return std::vector<std::string>(p, std::find(p, w.end(), ""));
+}
+
+TEST(Porownanie, WzorcowyPlikBajtPoBajcie)
+{
+    const tMost most;
+    tObiektMostowy naglowek, okno;
+    most.Wypelnij(naglowek), most.Wypelnij(okno);
+    tKatalogTymczasowy kat;
     std::string komunikat;
-    ASSERT_TRUE(ZapiszPorownanie(naglowek, okno->Przebieg.Obiekt(), okno->Przebieg.Info(), plik, komunikat));
-    const auto wzorzec = Wzorce / "PTU.TXT";
-    if (std::getenv("PONTIVA_NOWE_WZORCE")) testy::Zapisz(wzorzec, Wczytaj(plik));
-    const std::string bajty = Wczytaj(plik);
-    EXPECT_EQ(bajty, Wczytaj(wzorzec));
+    ZapiszPlik(kat / "PTU.TXT", std::string(100000, 'x'));  // plik jest zastępowany
+    ASSERT_TRUE(ZapiszPorownanie(naglowek, okno, most.Info, kat / "PTU.TXT", komunikat));
+    EXPECT_EQ(CzytajPlik(kat / "PTU.TXT"), CzytajPlik(DaneTestowe("raporty/PTU.TXT")));
+    EXPECT_EQ(okno.Normatyw, nDIN1072) << "obiekt okna zostaje z ostatnią parą";
+    EXPECT_EQ(okno.Klasa, 2);
 
-    // Blok normatywu 1956, klasa I: te same liczby co w oknie.
-    const auto w = testy::Wiersze(bajty);
-    auto norma = std::find(w.begin(), w.end(), "NORMA: Normatyw-1956r.");
-    ASSERT_NE(norma, w.end());
-    EXPECT_EQ(*(norma + 1), wierszOkna);
-    EXPECT_EQ(wierszOkna, "    I    33,0674  157,8960   78,3176  373,9642  42,00 t");
-    // Przeliczenia: pięć klas PN-85 i po trzy klasy sześciu pozostałych normatywów, 23.
-    EXPECT_EQ(std::count_if(w.begin(), w.end(), [](const std::string& l) { return l.size() > 40 && l.ends_with(" t"); }),
-              23);
-    // Po porównaniu obiekt okna zostaje z ostatnią parą.
-    EXPECT_EQ(okno->Przebieg.Obiekt().Normatyw, nDIN1072);
-    EXPECT_EQ(okno->Przebieg.Obiekt().Klasa, 2);
+    most.Wypelnij(okno);
+    EXPECT_FALSE(ZapiszPorownanie(naglowek, okno, most.Info, kat / "brak/PTU.TXT", komunikat));
+    EXPECT_EQ(komunikat, "Błąd zapisu pliku.\r" + kat / "brak/PTU.TXT");
+    EXPECT_EQ(okno.Normatyw, nNormatyw1956) << "bez pliku nie ma przeliczeń";
 }
 
-TEST_F(PorownanieTest, ParametryWedlugPrzekroju)
+TEST(Porownanie, ParametryWedlugPrzekrojuIPlytaBezScinania)
 {
-    const auto typ2 = Parametry(Porownanie({{"RODZA", "2"}, {"G", "0,4"}, {"K1", "0,25"}, {"N", "2"}}));
-    const std::vector<std::string> oczekiwane = {
-        "  1. Szerokość lewego  chodnika   :  1,5000", "  2. Szerokość prawego chodnika   :  1,5000",
-        "  3. Szerokość dźwigara           :  0,4000", "  4. Szerokość lewego  krawężnika :  0,2500",
-        "  5. Szerokość prawego krawężnika :  0,0000", "  6. Szerokość lewej   opaski     :  0,5000",
-        "  7. Szerokość prawej  opaski     :  0,5000", "  8. Szerokość nawierzchni        :  7,0000",
-        "  9. Rozstaw skrajnych dźwigarów  :  9,0000", " 10. Liczba dźwigarów głównych    :  2",
-    };
-    EXPECT_EQ(typ2, oczekiwane);
-    for (const char* typ : {"5", "6"}) {
-        const auto p = Parametry(Porownanie({{"RODZA", typ}}));
-        ASSERT_EQ(p.size(), 1u) << typ;
-        EXPECT_EQ(p[0].substr(0, 37), "  1. Liczba pasm płyty            : ") << typ;
-    }
-    testy::Separator kropka('.');
-    EXPECT_EQ(Parametry(Porownanie({{"RODZA", "4"}, {"P", "8"}}))[0], "  1. Szerokość lewej   opaski     :  0.5000");
+    const auto typ2 = Porownanie([](tMost& m) {
+        m.Przekroj = 2, m.g1 = 0.4, m.k1 = 0.25, m.k2 = 0.125, m.c2 = 1.25, m.a1 = 0.6, m.a2 = 0.4;
+    });
+    EXPECT_EQ(Blok(typ2, "Parametry"),
+              (std::vector<std::string>{
+                  "Parametry         :", "  1. Szerokość lewego  chodnika   :  1,5000", "  2. Szerokość prawego chodnika   :  1,2500",
+                  "  3. Szerokość dźwigara           :  0,4000", "  4. Szerokość lewego  krawężnika :  0,2500",
+                  "  5. Szerokość prawego krawężnika :  0,1250", "  6. Szerokość lewej   opaski     :  0,6000",
+                  "  7. Szerokość prawej  opaski     :  0,4000", "  8. Szerokość nawierzchni        :  7,0000",
+                  "  9. Rozstaw skrajnych dźwigarów  :  9,0000", " 10. Liczba dźwigarów głównych    :  2"}));
+    for (const auto& [typ, wiersz] : {std::pair{5, "  1. Liczba pasm płyty            :  5"},
+                                      std::pair{6, "  1. Liczba pasm płyty            :  8"}})
+        EXPECT_EQ(Blok(Porownanie([typ](tMost& m) { m.Przekroj = typ, m.P = 7.6; }), "Parametry").at(1), wiersz);
+    // Płyta bez ścinania: osiem odstępów w miejscu TN i TP; PN-85/S-10030 ma pięć klas.
+    tSeparator kropka('.');
+    const auto plyta = Porownanie([](tMost& m) { m.Przekroj = 4, m.P = 8; });
+    EXPECT_EQ(Blok(plyta, "Parametry").at(1), "  1. Szerokość lewej   opaski     :  0.5000");
+    EXPECT_EQ(Blok(plyta, "Parametry").back(), "  5. Liczba pasm płyty            :  8");
+    const auto klasy = Blok(plyta, "NORMA: PN-85/S-10030");
+    ASSERT_EQ(klasy.size(), 6u);
+    for (size_t i = 1; i < klasy.size(); ++i)
+        EXPECT_TRUE(std::regex_match(klasy[i], std::regex(std::string("    ") + "ABCDE"[i - 1] +
+                                                          "   +\\d+\\.\\d{4} {12} *\\d+\\.\\d{4} {12}[ \\d]\\d\\.\\d\\d t")))
+            << klasy[i];
 }
 
-TEST_F(PorownanieTest, DlugosciElementowZawszeZKropka)
+TEST(Porownanie, DlugosciElementowZawszeZKropka)
 {
-    struct Przypadek {
-        testy::tZmiany zmiany;
-        std::string wiersz;
+    const std::pair<std::array<double, 3>, std::string> przypadki[] = {
+        {{0, 12.5, 0}, "DŁUGOŚĆ PRZĘSŁA    : 12.5000"},
+        {{0, 12.25, 0.15}, "DŁUGOŚĆI ELEMENTÓW : 12.25 0.15 "},
     };
-    const Przypadek przypadki[] = {
-        {{{"SCHEM", "0"}, {"L1", "0"}, {"L2", "12,5"}, {"L3", "0"}}, "DŁUGOŚĆ PRZĘSŁA    : 12.5000"},
-        {{{"SCHEM", "0"}, {"L1", "1,5"}, {"L2", "12,5"}, {"L3", "1,5"}}, "DŁUGOŚĆI ELEMENTÓW : 1.50 12.50 1.50 "},
-        {{{"SCHEM", "0"}, {"L1", "0,1"}, {"L2", "12,5"}, {"L3", "0"}}, "DŁUGOŚĆ PRZĘSŁA    : 12.5000"},
-        {{}, "DŁUGOŚĆI ELEMENTÓW : 12.00 15.00 12.00 "},
-    };
-    for (const auto& p : przypadki) {
-        const auto w = Porownanie(p.zmiany);
-        auto l = std::find_if(w.begin(), w.end(), [](const std::string& s) { return s.rfind("DŁUGOŚĆ", 0) == 0; });
-        ASSERT_NE(l, w.end());
-        EXPECT_EQ(*l, p.wiersz);
-        EXPECT_EQ(*(l - 1), Format("LICZBA PRZĘSEŁ     : %d", {okno->Przebieg.Obiekt().LiczbaPrzesel}));
-    }
+    for (const auto& [l, wiersz] : przypadki)
+        EXPECT_EQ(Blok(Porownanie([&](tMost& m) { m.Schemat = 0, m.L = {l[0], l[1], l[2]}; }), "LICZBA"),
+                  (std::vector<std::string>{"LICZBA PRZĘSEŁ     : 1", wiersz}));
 }
 
-TEST_F(PorownanieTest, PustaIdentyfikacjaIBledneDane)
+TEST(Porownanie, PustaIdentyfikacjaIBledneDane)
 {
-    const auto w = Porownanie({{"JNI", ""}, {"NRP", ""}, {"Dro", ""}, {"Km", ""}, {"Najblizsza", ""},
-                               {"Przeszkoda", ""}, {"BB", "8"}});
-    ASSERT_GE(w.size(), 5u);
-    EXPECT_EQ(w[0], "");
-    EXPECT_EQ(w[1], "RAPORT Z PROGRAMU \"PONTIVA\"");
-    EXPECT_EQ(w[3], "");
+    const auto w = Porownanie([](tMost& m) { m.Info = {}, m.B = 8; });
     EXPECT_EQ(w[4], "RODZAJ PRZĘSŁA    : Wielodźwigarowe - jezdnia z krawężnikami");
-    std::vector<std::string> wyniki;
+    std::vector<std::string> wyniki;  // 23 przeliczenia, ten sam komunikat
     for (const auto& l : w)
-        if (l.find("BŁĘDNE DANE : ") != std::string::npos) wyniki.push_back(l.substr(7));
-    ASSERT_EQ(wyniki.size(), 23u);
+        if (l.find("BŁĘDNE DANE : ") == 7) wyniki.push_back(l.substr(7));
+    EXPECT_EQ(wyniki, std::vector<std::string>(23, wyniki.at(0)));
     EXPECT_TRUE(wyniki[0].starts_with("BŁĘDNE DANE : Niezgodna suma")) << wyniki[0];
-    for (const auto& l : wyniki) EXPECT_EQ(l, wyniki[0]);
-    // Tylko pierwsze pole, którego brak, znika: kilometraż zostaje.
-    const auto z = Porownanie({{"Dro", ""}});
-    EXPECT_EQ(z[5], "Nr przęsła        : 2");
-    EXPECT_EQ(z[6], "Kilometraż        : 123+450");
-}
-
-TEST_F(PorownanieTest, PlytaBezScinaniaIKlasyPN85)
-{
-    const auto w = Porownanie({{"RODZA", "4"}, {"P", "8"}});
-    auto norma = std::find(w.begin(), w.end(), "NORMA: PN-85/S-10030");
-    ASSERT_NE(norma, w.end());
-    const char* klasy[] = {"    A  ", "    B  ", "    C  ", "    D  ", "    E  "};
-    for (int i = 0; i < 5; ++i) {
-        const std::string& l = *(norma + 1 + i);
-        EXPECT_EQ(l.substr(0, 7), klasy[i]);
-        // " %8.4f  %s  %8.4f  %s  %5.2f t" z ośmioma odstępami w miejscu TN i TP.
-        ASSERT_EQ(l.size(), 7u + 1 + 8 + 2 + 8 + 2 + 8 + 2 + 8 + 2 + 5 + 2);
-        EXPECT_EQ(l.substr(7 + 9, 12), "            ");
-        EXPECT_EQ(l.substr(l.size() - 2), " t");
-    }
-    EXPECT_EQ(*(norma + 6), "");
-    EXPECT_EQ(*(norma + 7), "NORMA: PN-66/B-02015");
-    EXPECT_EQ((norma + 10)->substr(0, 7), "  III  ");
-}
-
-TEST_F(PorownanieTest, BladZapisuPrzedPrzeliczeniami)
-{
-    okno = testy::Most(katalog);
-    tObiektMostowy naglowek;
-    PobierzDane(okno->Widok, naglowek);
-    const std::string plik = (katalog / "brak" / "PTU.TXT").string();
-    std::string komunikat;
-    EXPECT_FALSE(ZapiszPorownanie(naglowek, okno->Przebieg.Obiekt(), okno->Przebieg.Info(), plik, komunikat));
-    EXPECT_EQ(komunikat, "Błąd zapisu pliku.\r" + plik);
-    EXPECT_EQ(okno->Przebieg.Obiekt().Normatyw, nNormatyw1956) << "bez pliku nie ma przeliczeń";
-
-    // Drugie porównanie zastępuje plik, nic nie dopisuje.
-    const std::string dobry = (katalog / "PTU.TXT").string();
-    ASSERT_TRUE(ZapiszPorownanie(naglowek, okno->Przebieg.Obiekt(), okno->Przebieg.Info(), dobry, komunikat));
-    const std::string pierwszy = Wczytaj(dobry);
-    ASSERT_TRUE(ZapiszPorownanie(naglowek, okno->Przebieg.Obiekt(), okno->Przebieg.Info(), dobry, komunikat));
-    EXPECT_EQ(Wczytaj(dobry), pierwszy);
+    // Tylko pole, którego brak, znika.
+    const auto z = Porownanie([](tMost& m) { m.Info = {"", "", "DK7", "", "", "rzeka"}; });
+    EXPECT_EQ(std::vector<std::string>(z.begin() + 4, z.begin() + 6),
+              (std::vector<std::string>{"Nr drogi          : DK7", "Przeszkoda        : rzeka"}));
 }
 
 }  // namespace
