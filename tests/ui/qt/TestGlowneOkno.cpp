@@ -41,7 +41,6 @@ private slots:
         t_ = std::make_unique<tOknoTestowe>();
         QVERIFY(t_->Otworz());
         UstawMost(Okno(), tMost{});
-        SprawdzPoprawne(Okno());
     }
 
     void cleanup() { t_.reset(); }
@@ -144,7 +143,8 @@ private slots:
     }
 
     // Separator dziesiętny i krótka data z ustawień regionalnych użytkownika; kontrolki
-    // paneli nie zachodzą na siebie; każde polecenie paska jest też w menu, tak jak "Koniec".
+    // paneli nie zachodzą na siebie, panel wyników biegnie wzdłuż całego okna; każde
+    // polecenie paska jest też w menu, tak jak "Koniec"; dymki żółte i widoczne 10 s.
     void regionalneIUklad()
     {
         const tUstawieniaRegionalne stare = Regionalne();
@@ -160,10 +160,12 @@ private slots:
         Lista(Okno(), tLista::CBPrzeslo)->setCurrentIndex(6);
         for (const char* panel : {"PanelPrzekroju", "PanelSchematu", "PanelWynikow"})
             QVERIFY2(!ZachodzaNaSiebie(Okno().findChild<QWidget*>(panel)), panel);
+        QCOMPARE(Okno().findChild<QWidget*>("PanelWynikow")->width(), Okno().centralWidget()->layout()->contentsRect().width());
         QList<QAction*> wMenu, polecenia = Okno().findChild<QToolBar*>()->actions();
         for (QAction* m : Okno().menuBar()->actions()) wMenu += m->menu()->actions();
         for (QAction* a : polecenia << Okno().findChild<QAction*>("acKoniec"))
             QVERIFY2(a->isSeparator() || wMenu.contains(a), qPrintable(a->text()));
+        QVERIFY(Lista(Okno(), tLista::CBNormatyw)->toolTipDuration() == 10000 && QToolTip::palette().color(QPalette::ToolTipBase) == Qt::yellow);
     }
 
     // Informacje: przycisk "OK", zatwierdzenie ustawia tytuł, Anuluj niczego nie zmienia.
