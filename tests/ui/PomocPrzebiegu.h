@@ -1,71 +1,55 @@
 #pragma once
-// Wspólne narzędzia testów przebiegu: obiekt opisany polami okna, katalog tymczasowy,
-// separator dziesiętny na czas testu.
+// Testy przebiegu: obiekt opisany tak, jak go opisuje okno (listy, czternaście pól
+// szerokości, długości wierszy edytora), i okno w pamięci z przebiegiem.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
+#include <memory>
 #include <vector>
 
-#include "common/Regionalne.h"
+#include "Wspolne.h"
 #include "ui/Przebieg.h"
 #include "ui/WidokPamieci.h"
 
-struct tSeparator {
-    explicit tSeparator(char s) { Regionalne().SeparatorDziesietny = s; }
-    ~tSeparator() { Regionalne().SeparatorDziesietny = ','; }
-};
+using namespace testy;
 
-// Obiekt tak, jak go opisuje okno: listy, czternaście pól szerokości, długości wierszy.
 struct tOpisObiektu {
     int Normatyw = 5, Klasa = 1, Przekroj = 0, Schemat = 0, Przesla = 1;
-    // A1 A2 B BB C1 C2 E1 E2 K1 K2 P G1 G2 N
+    // A1 A2 B BB C1 C2 E1 E2 K1 K2 P G1 G2 N; c1 + a1 + b + a2 + c2 = e1 + B + e2 = 11 m
     std::vector<double> Szerokosci = {0.5, 0.5, 7.0, 8.4, 1.5, 1.5, 1.3, 1.3, 0, 0, 0, 0, 0, 5};
     std::vector<double> Dlugosci = {0, 18, 0};
 };
 
-inline void UstawOkno(tWidokPamieci& w, const tOpisObiektu& o)
-{
-    w.UstawWybor(tLista::CBSchemat, o.Schemat);
-    w.UstawWartosc(IlePrzesel, o.Przesla);
-    w.UstawWybor(tLista::CBNormatyw, o.Normatyw);
-    RegulaListyKlas(w);
-    w.UstawWybor(tLista::CBKlasa, o.Klasa);
-    w.UstawWybor(tLista::CBPrzeslo, o.Przekroj);
-    for (size_t i = 0; i < o.Szerokosci.size(); ++i) w.UstawWartosc(static_cast<tPole>(i), o.Szerokosci[i]);
-    for (int i = 1; i <= MaksWierszy; ++i)
-        w.UstawWartosc(PoleDlugosci(i), i <= static_cast<int>(o.Dlugosci.size()) ? o.Dlugosci[i - 1] : 0.0);
-    BudujPrzesla(w);
-    UstawWidocznosc(w);
-}
+// Okno w pamięci z przebiegiem; okno z pliku to tOkno po WczytajDane.
+struct tOkno {
+    std::unique_ptr<tWidokPamieci> w = std::make_unique<tWidokPamieci>();
+    std::unique_ptr<tGlownyPrzebieg> p = std::make_unique<tGlownyPrzebieg>(*w);
+    tOkno() = default;
+    explicit tOkno(const std::string& plik) { p->WczytajDane(plik); }
+    explicit tOkno(const tOpisObiektu& o) { Ustaw(o); }
 
-class tKatalogTestu {
-public:
-    tKatalogTestu()
+    // Wybory czterech list w kolejności tLista.
+    std::vector<int> Wybory() const { return {w->Listy[0].Wybor, w->Listy[1].Wybor, w->Listy[2].Wybor, w->Listy[3].Wybor}; }
+    // Pokazane okna komunikatów: tytuł|tekst|ikona (I informacja, O ostrzeżenie), po ";".
+    std::string Okienka() const
     {
-        std::string wzor = ::testing::TempDir() + "pontiva-przebieg-XXXXXX";
-        sciezka_ = mkdtemp(wzor.data());
+        std::string t;
+        for (const auto& k : w->OknaKomunikatow) t += k.Tytul + "|" + k.Tekst + (k.Ikona == tIkona::Informacja ? "|I;" : "|O;");
+        return t;
     }
-    ~tKatalogTestu() { std::filesystem::remove_all(sciezka_); }
-    const std::string& Sciezka() const { return sciezka_; }
-    std::string operator/(const std::string& nazwa) const { return sciezka_ + "/" + nazwa; }
 
-private:
-    std::string sciezka_;
+    // Listy i pola tak, jak by je ustawił użytkownik (bez przeliczenia).
+    void Ustaw(const tOpisObiektu& o)
+    {
+        w->UstawWybor(tLista::CBSchemat, o.Schemat);
+        w->UstawWartosc(IlePrzesel, o.Przesla);
+        w->UstawWybor(tLista::CBNormatyw, o.Normatyw);
+        RegulaListyKlas(*w);
+        w->UstawWybor(tLista::CBKlasa, o.Klasa);
+        w->UstawWybor(tLista::CBPrzeslo, o.Przekroj);
+        for (size_t i = 0; i < o.Szerokosci.size(); ++i) w->UstawWartosc(static_cast<tPole>(i), o.Szerokosci[i]);
+        for (int i = 1; i <= MaksWierszy; ++i)
+            w->UstawWartosc(PoleDlugosci(i), i <= static_cast<int>(o.Dlugosci.size()) ? o.Dlugosci[i - 1] : 0.0);
+        BudujPrzesla(*w);
+        UstawWidocznosc(*w);
+    }
 };
-
-inline std::string CzytajPlik(const std::string& sciezka)
-{
-    std::ifstream f(sciezka, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-inline void ZapiszPlik(const std::string& sciezka, const std::string& bajty)
-{
-    std::ofstream(sciezka, std::ios::binary) << bajty;
-}

@@ -1,42 +1,34 @@
 #pragma once
-// Wspólne dla testów okna głównego: dostęp do kontrolek, typowy most i wynik wzorcowy
-// policzony wprost na obiekcie mostowym (bez okna i bez przebiegu).
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTextEdit>
+// Wspólne dla testów okien (Qt Test, platforma offscreen), pomiaru okna i zrzutów: program
+// główny, okno główne z katalogiem danych w katalogu tymczasowym, dostęp do kontrolek,
+// most ustawiany listami i polami jak przez użytkownika, okna modalne z kolejki zdarzeń.
 #include <QtTest>
-#include <array>
-#include <map>
-#include <memory>
-#include <string>
+#include <QtWidgets>
+#include <functional>
 
-#include "ZrzutyOkien.h"
-#include "common/Formatowanie.h"
-#include "common/Regionalne.h"
-#include "core/ObiektMostowy.h"
-#include "core/UkladElementow.h"
+#include "Wspolne.h"
 #include "persistence/Katalogi.h"
 #include "ui/qt/PoleLiczbowe.h"
 #include "ui/qt/TGlowneOkno.h"
 
-inline void PrzygotujTesty()
-{
-    SprawdzCzcionki();
-    Regionalne().SeparatorDziesietny = ',';
-}
+// Program testu okien: bez czcionek każdy znak byłby pustym prostokątem, a testy i tak
+// by przechodziły; separator dziesiętny i data jak w polskim systemie, raz dla programu.
+#define TEST_OKIEN(Klasa)                                                              \
+    int main(int argc, char** argv)                                                    \
+    {                                                                                  \
+        QApplication aplikacja(argc, argv);                                            \
+        if (QFontDatabase::families().isEmpty()) return qCritical("Brak czcionek."), 1; \
+        Regionalne() = {',', "dd.MM.yyyy"};                                            \
+        Klasa test;                                                                    \
+        return QTest::qExec(&test, argc, argv);                                        \
+    }
 
 // Okno główne pokazane offscreen, z katalogiem danych (PT.INI, JNI, Raporty) w katalogu
 // tymczasowym, który znika razem z obiektem.
 class tOknoTestowe {
 public:
-    tOknoTestowe() { UstawKatalogDanych(dane_.path().toStdString()); }
-    ~tOknoTestowe()
-    {
-        okno_.reset();
-        UstawKatalogDanych("");
-    }
+    tOknoTestowe() { UstawKatalogDanych(dane_.Sciezka()); }
+    ~tOknoTestowe() { okno_.reset(), UstawKatalogDanych(""); }
     // Nowe okno (poprzednie zamknięte i zniszczone); false, gdy się nie pokazało.
     bool Otworz()
     {
@@ -47,99 +39,84 @@ public:
         return QTest::qWaitForWindowExposed(okno_.get());
     }
     TGlowneOkno& Okno() { return *okno_; }
-    QString Katalog() const { return dane_.path(); }
+    QString Plik(const std::string& nazwa) const { return QString::fromStdString(dane_ / nazwa); }
 
 private:
-    QTemporaryDir dane_;
+    testy::tKatalogTymczasowy dane_;
     std::unique_ptr<TGlowneOkno> okno_;
 };
 
+// Kontrolki okna głównego i obiekt jego przebiegu.
 inline TPoleLiczbowe* Pole(TGlowneOkno& okno, tPole pole) { return okno.Kontrolki().Pola[pole]; }
 inline QComboBox* Lista(TGlowneOkno& okno, tLista lista) { return okno.Kontrolki().Listy[static_cast<int>(lista)]; }
 inline QString Wynik(TGlowneOkno& okno, int i) { return okno.Kontrolki().Wyniki[i]->text(); }
 inline QString Komunikaty(TGlowneOkno& okno) { return okno.Kontrolki().Komunikaty->toPlainText(); }
+inline const tObiektMostowy& Obiekt(TGlowneOkno& okno) { return okno.Przebieg().Obiekt(); }
 
-// Dane mostu w postaci niezależnej od okna.
+// Most opisany listami i polami okna.
 struct tMost {
     int Normatyw = 5, Klasa = 0, Przekroj = 0, Schemat = 0, Przesla = 1;
-    std::map<tPole, double> Szerokosci;
-    std::map<int, double> Dlugosci;  // wiersz edytora -> długość
+    // A1 A2 B BB C1 C2 E1 E2 K1 K2 P G1 G2 N; c1 + a1 + b + a2 + c2 = e1 + B + e2 = 11 m
+    std::vector<double> Szerokosci = {0.5, 0.5, 7, 9, 1.5, 1.5, 1, 1, 0, 0, 0, 0, 0, 5};
+    std::vector<double> Dlugosci = {0, 16, 0};
 };
 
-// Most wielodźwigarowy z krawężnikami, belka swobodnie podparta 16 m, PN-85 klasa A;
-// c1 + a1 + b + a2 + c2 = e1 + B + e2 = 11 m.
-inline tMost MostWielodzwigarowy()
-{
-    tMost m;
-    m.Szerokosci = {{RxSE_A1, 0.5}, {RxSE_A2, 0.5}, {RxSE_B, 7}, {RxSE_BB, 9}, {RxSE_C1, 1.5},
-                    {RxSE_C2, 1.5}, {RxSE_E1, 1},   {RxSE_E2, 1}, {RxSE_N, 5}};
-    m.Dlugosci = {{2, 16}};
-    return m;
-}
-
-// Ustawia most w oknie tak, jak zrobiłby to użytkownik listami i polami.
 inline void UstawMost(TGlowneOkno& okno, const tMost& m)
 {
-    Lista(okno, tLista::CBNormatyw)->setCurrentIndex(m.Normatyw);
-    Lista(okno, tLista::CBKlasa)->setCurrentIndex(m.Klasa);
-    Lista(okno, tLista::CBPrzeslo)->setCurrentIndex(m.Przekroj);
-    Lista(okno, tLista::CBSchemat)->setCurrentIndex(m.Schemat);
+    const int listy[] = {m.Przekroj, m.Schemat, m.Normatyw, m.Klasa};  // w kolejności tLista
+    for (int l : {2, 3, 0, 1}) okno.Kontrolki().Listy[l]->setCurrentIndex(listy[l]);
     Pole(okno, IlePrzesel)->UstawWartosc(m.Przesla);
-    for (int p = 0; p < LiczbaPolSzerokosci; ++p) {
-        auto it = m.Szerokosci.find(static_cast<tPole>(p));
-        Pole(okno, static_cast<tPole>(p))->UstawWartosc(it == m.Szerokosci.end() ? 0 : it->second);
-    }
-    for (int w = 1; w <= MaksWierszy; ++w) {
-        auto it = m.Dlugosci.find(w);
-        Pole(okno, PoleDlugosci(w))->UstawWartosc(it == m.Dlugosci.end() ? 0 : it->second);
-    }
+    for (int p = 0; p < LiczbaPolSzerokosci; ++p) Pole(okno, static_cast<tPole>(p))->UstawWartosc(m.Szerokosci[p]);
+    for (int w = 1; w <= MaksWierszy; ++w)
+        Pole(okno, PoleDlugosci(w))->UstawWartosc(w <= static_cast<int>(m.Dlugosci.size()) ? m.Dlugosci[w - 1] : 0);
 }
 
-// Wynik wzorcowy: obiekt wypełniony wprost przez UstawDane i DodajElementy.
-struct tWzorzec {
-    bool Poprawne = false;
-    std::array<QString, 5> Pola;  // M1N, TN, MP, TP, KATEGORIA jak w oknie
-};
-
-inline tWzorzec Wzorzec(const tMost& m)
+// Panel wyników pokazuje wyniki obiektu okna i "OBLICZENIA POPRAWNE".
+inline void SprawdzPoprawne(TGlowneOkno& okno)
 {
-    auto s = [&](tPole p) {
-        auto it = m.Szerokosci.find(p);
-        return it == m.Szerokosci.end() ? 0.0 : it->second;
-    };
-    auto o = std::make_unique<tObiektMostowy>();
-    o->UstawDane(m.Normatyw, m.Klasa, m.Przekroj, s(RxSE_A1), s(RxSE_A2), s(RxSE_B), s(RxSE_BB), s(RxSE_C1),
-                 s(RxSE_C2), s(RxSE_E1), s(RxSE_E2), s(RxSE_K1), s(RxSE_K2), s(RxSE_P), s(RxSE_G1), s(RxSE_G2),
-                 static_cast<int>(s(RxSE_N)), m.Schemat);
-    std::array<double, MaksWierszy> dl{};
-    for (auto [w, d] : m.Dlugosci) dl[w - 1] = d;
-    DodajElementy(*o, m.Schemat, m.Przesla, dl);
-    std::string msg;
-    tWzorzec w;
-    w.Poprawne = o->SprawdzParametry(msg) && o->SprawdzSumy(msg) && o->SprawdzDlugosci(msg) && o->Oblicz(msg);
-    if (!w.Poprawne) return w;
-    auto liczba = [](double v) { return v == 1e20 ? QString() : QString::fromStdString(" " + LiczbaStala(v, 4)); };
-    w.Pola = {liczba(o->PodajM1N()), liczba(o->PodajTN()), liczba(o->PodajMP()), liczba(o->PodajTP()),
-              QString::fromStdString(" " + LiczbaStala(o->PodajMase(), 0) + " [T]")};
-    return w;
-}
-
-inline void SprawdzWyniki(TGlowneOkno& okno, const tWzorzec& w)
-{
-    QVERIFY(w.Poprawne);
-    for (int i = 0; i < 5; ++i) QCOMPARE(Wynik(okno, i), w.Pola[i]);
+    const tTekstyWynikow t = TekstyWynikow(Obiekt(okno));
+    const std::string* teksty[5] = {&t.M1N, &t.TN, &t.MP, &t.TP, &t.Kategoria};
+    for (int i = 0; i < 5; ++i) QCOMPARE(Wynik(okno, i), QString::fromStdString(*teksty[i]));
     QCOMPARE(Komunikaty(okno), QStringLiteral("\nOBLICZENIA POPRAWNE"));
 }
 
-// keyClicks przyjmuje tylko Latin-1; każdy znak jako osobne zdarzenie klawisza.
-inline void Wpisz(QWidget* pole, const QString& tekst)
+// Każdy znak jako osobne zdarzenie klawisza (keyClicks przyjmuje tylko Latin-1), po
+// wyczyszczeniu pola (zaznacz wszystko, Backspace), gdy trzeba.
+inline void Wpisz(QWidget* pole, const QString& tekst, bool wyczysc = false)
 {
+    pole->setFocus();
+    if (wyczysc) QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier), QTest::keyClick(pole, Qt::Key_Backspace);
     for (QChar z : tekst) QTest::sendKeyEvent(QTest::Click, pole, Qt::Key_unknown, QString(z), Qt::NoModifier);
 }
 
-inline void Wyczysc(TPoleLiczbowe* pole)
+// Gdy pokaże się okno modalne typu T (z pętli zdarzeń tego okna), wykonuje na nim działanie.
+template <class T>
+void GdyOkno(QObject* kontekst, std::function<void(T&)> dzialanie)
 {
-    pole->setFocus();
-    QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(pole, Qt::Key_Backspace);
+    QTimer::singleShot(0, kontekst, [dzialanie] {
+        if (auto* okno = qobject_cast<T*>(QApplication::activeModalWidget())) dzialanie(*okno);
+    });
+}
+
+// Zapamiętuje i zamyka najbliższe okno komunikatu.
+struct tKomunikat {
+    QString Tytul, Tekst;
+    QMessageBox::Icon Ikona = QMessageBox::NoIcon;
+};
+inline void PrzechwycKomunikat(QObject* kontekst, tKomunikat& wynik)
+{
+    GdyOkno<QMessageBox>(kontekst, [&wynik](QMessageBox& m) { wynik = {m.windowTitle(), m.text(), m.icon()}, m.accept(); });
+}
+
+// Czy jakieś dwie kontrolki leżące wprost na rodzicu zachodzą na siebie (układ rozsypany).
+inline bool ZachodzaNaSiebie(QWidget* rodzic)
+{
+    std::vector<QRect> zajete;
+    for (QWidget* w : rodzic->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow() || w->geometry().isEmpty()) continue;
+        for (const QRect& r : zajete)
+            if (r.intersects(w->geometry())) return true;
+        zajete.push_back(w->geometry());
+    }
+    return false;
 }

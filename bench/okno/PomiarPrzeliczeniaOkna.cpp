@@ -1,0 +1,63 @@
+// Pomiar: jedna zmiana pola w prawdziwym oknie (offscreen) na belce przegubowej
+// z 45 przęsłami (91 elementów), razem z polami wyników i przerysowaniem szkicu.
+// Budowany, gdy jest Qt 6; nie jest testem CTest. Uruchamianie z katalogu budowy:
+//   QT_QPA_PLATFORM=offscreen ./pomiar_okna
+// (mediana z 5 serii: -median 5; czas procesora: -perf -perfcounter taskclock).
+// Obie wartości każdego zmienianego pola dają poprawny obiekt, więc przy każdej liczbie
+// obrotów pętli mierzy się pełne przeliczenie, nigdy odrzucone dane.
+#include "OknoTestowe.h"
+
+class PomiarPrzeliczeniaOkna : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<tOknoTestowe> t_;
+    TGlowneOkno& Okno() { return t_->Okno(); }
+
+    // Kroki pola na przemian w górę i w dół, każdy z obsługą zaległych zdarzeń (pola
+    // wyników, komunikaty i szkic odmalowane); liczy przeliczenia odrzucone.
+    int Kroki(TPoleLiczbowe* pole)
+    {
+        int kierunek = 1, odrzucone = 0;
+        QBENCHMARK {
+            pole->stepBy(kierunek);
+            kierunek = -kierunek;
+            QCoreApplication::processEvents();
+            odrzucone += !Okno().Przebieg().OstatniWynik().Poprawne();
+        }
+        return odrzucone;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        t_ = std::make_unique<tOknoTestowe>();
+        QVERIFY(t_->Otworz());
+        tMost m;
+        m.Schemat = 5;
+        m.Przesla = 45;
+        m.Dlugosci.assign(MaksWierszy, 3);
+        m.Dlugosci.front() = m.Dlugosci.back() = 2;
+        for (int w = 2; w < MaksWierszy; w += 2) m.Dlugosci[w - 1] = 15;
+        UstawMost(Okno(), m);
+        QCOMPARE(Obiekt(Okno()).LiczbaElementow, 91);
+        QVERIFY(Okno().Przebieg().OstatniWynik().Poprawne());
+    }
+
+    // Pole szerokości: liczba dźwigarów 5 ↔ 6.
+    void zmianaPola() { QCOMPARE(Kroki(Pole(Okno(), RxSE_N)), 0); }
+
+    // Pole długości przęsła 15 ↔ 16 m: zmiana długości przebudowuje też edytor (91 wierszy).
+    void zmianaDlugosci() { QCOMPARE(Kroki(Pole(Okno(), PoleDlugosci(46))), 0); }
+
+    // Dla porównania: samo przeliczenie przebiegu na tym samym widoku, bez odmalowania.
+    void samoPrzeliczenie()
+    {
+        QBENCHMARK { Okno().Przebieg().Przelicz(); }
+        QVERIFY(Okno().Przebieg().OstatniWynik().Poprawne());
+    }
+
+    void cleanupTestCase() { t_.reset(); }
+};
+
+TEST_OKIEN(PomiarPrzeliczeniaOkna)
+#include "PomiarPrzeliczeniaOkna.moc"

@@ -1,0 +1,82 @@
+// Zrzuty okien do obejrzenia przez człowieka (nie test): okno główne dla każdego rodzaju
+// przekroju (mosty z katalogów przypadków), okno z błędem danych, okno identyfikacji,
+// przeglądarka ze śladem, rysunki przekrojów, "O programie" i pomoc.
+// Użycie: QT_QPA_PLATFORM=offscreen zrzuty_okien KATALOG_WYJSCIA; kod 1, gdy któryś zrzut
+// się nie zapisał.
+#include <QDir>
+#include <QToolTip>
+
+#include "OknoTestowe.h"
+#include "common/Slad.h"
+#include "ui/qt/OknoPomocy.h"
+#include "ui/qt/TAboutBox.h"
+#include "ui/qt/TObrazekPrzekroju.h"
+#include "ui/qt/TOknoHelp.h"
+#include "ui/qt/TZapiszJNI.h"
+
+namespace {
+QString katalog;
+int bledy = 0;
+
+void Zrzut(QWidget& okno, const QString& nazwa)
+{
+    okno.show();
+    if (!QTest::qWaitForWindowExposed(&okno)) qWarning("okno %s się nie pokazało", qPrintable(nazwa));
+    const QString plik = katalog + '/' + nazwa + QStringLiteral(".png");
+    if (!okno.grab().save(plik)) {
+        qWarning("nie zapisano %s", qPrintable(plik));
+        ++bledy;
+    }
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication aplikacja(argc, argv);
+    katalog = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("zrzuty");
+    if (QFontDatabase::families().isEmpty() || !QDir().mkpath(katalog)) {
+        qCritical("brak czcionek albo katalogu %s", qPrintable(katalog));
+        return 1;
+    }
+    Regionalne() = {',', "dd.MM.yyyy"};
+    QCoreApplication::setApplicationVersion(QStringLiteral(PONTIVA_WERSJA));
+
+    tOknoTestowe t;
+    if (!t.Otworz()) return 1;
+    TGlowneOkno& okno = t.Okno();
+    for (int typ = 0; typ < 7; ++typ) {
+        const std::string przypadek = "przypadki/pn85_p" + std::to_string(typ) + "/obiekt.PTV";
+        if (!testy::fs::exists(testy::DaneTestowe(przypadek))) {
+            qWarning("brak przypadku %s", przypadek.c_str());
+            ++bledy;
+        }
+        okno.Przebieg().WczytajDane(testy::DaneTestowe(przypadek));
+        Zrzut(okno, QStringLiteral("glowne_okno_przekroj_%1").arg(typ));
+    }
+    okno.Przebieg().WczytajDane(testy::DaneTestowe("przypadki/pn85_przegubowa_prawe_ramie/obiekt.PTV"));
+    Zrzut(okno, QStringLiteral("glowne_okno_przegubowa"));
+    Pole(okno, RxSE_C1)->UstawWartosc(Pole(okno, RxSE_C1)->Wartosc() + 1);
+    Zrzut(okno, QStringLiteral("glowne_okno_blad"));
+    QToolTip::showText(Lista(okno, tLista::CBNormatyw)->mapToGlobal(QPoint(5, 5)),
+                       Lista(okno, tLista::CBNormatyw)->toolTip(), &okno);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible()) Zrzut(*w, QStringLiteral("dymek_normatywu"));
+    QToolTip::hideText();
+
+    okno.Przebieg().UstawInfo({"12345678", "1", "DK 7", "12+300", "Kraków", "rzeka Wisła"});
+    okno.OknoJNI().UstawDane(okno.Przebieg().Info());
+    okno.OknoJNI().bbOK->setText(QStringLiteral("Zapisz"));
+    Zrzut(okno.OknoJNI(), QStringLiteral("okno_identyfikacji"));
+    okno.OknoJNI().hide();
+    okno.Przebieg().Przelicz();
+    okno.OknoTekstu().PokazSlad();
+    Zrzut(okno.OknoTekstu(), QStringLiteral("przegladarka_slad"));
+    for (int typ = 0; typ < 7; ++typ) {
+        okno.OknoPrzekroju().PokazPrzekroj(typ);
+        Zrzut(okno.OknoPrzekroju(), QStringLiteral("przekroj_%1").arg(typ));
+    }
+    Zrzut(okno.OknoOProgramie(), QStringLiteral("o_programie"));
+    okno.Pomoc().PokazTemat(2);
+    Zrzut(okno.Pomoc(), QStringLiteral("pomoc_temat2"));
+    return bledy ? 1 : 0;
+}
