@@ -8,6 +8,7 @@
 #include "common/Slad.h"
 #include "core/InfoObiektu.h"
 #include "core/Nazwy.h"
+#include "core/Przeliczenie.h"
 #include "reports/Raport.h"
 #include "reports/SprawdzRaport.h"
 #include "reports/VanRTF.h"
@@ -38,8 +39,7 @@ protected:
     {
         auto o = std::make_unique<tObiektMostowy>();
         PobierzDane(okno->Widok, *o);
-        std::string msg;
-        EXPECT_TRUE(SprawdzIObliczObiekt(*o, msg)) << msg;
+        EXPECT_TRUE(SprawdzIOblicz(*o).Poprawne());
         return o;
     }
     std::string Raport(const tObiektMostowy& o, const tInfoObiektu& i, const std::string& dzis = Dzis)
