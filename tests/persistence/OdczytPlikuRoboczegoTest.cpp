@@ -88,28 +88,16 @@ TEST(PlikRoboczy, PamiecCzytnikaRosnieZPlikiemNieZLiczbaWierszy)
     EXPECT_LT(kb, 50 * 1024);
 }
 
-// Zmienna środowiska ustawiona albo usunięta do końca zakresu.
-class tZmienna {
-public:
-    tZmienna(const char* nazwa, const char* wartosc) : nazwa_(nazwa)
-    {
-        if (const char* v = std::getenv(nazwa)) poprzednia_ = v, byla_ = true;
-        wartosc ? setenv(nazwa, wartosc, 1) : unsetenv(nazwa);
-    }
-    ~tZmienna() { byla_ ? setenv(nazwa_, poprzednia_.c_str(), 1) : unsetenv(nazwa_); }
-
-private:
-    const char* nazwa_;
-    std::string poprzednia_;
-    bool byla_ = false;
-};
-
 TEST(Katalogi, BezHomeKatalogDomowyZBazyUzytkownikowNigdyWspolny)
 {
     const passwd* uzytkownik = getpwuid(getuid());
     ASSERT_NE(uzytkownik, nullptr);
-    tZmienna home("HOME", nullptr), xdg("XDG_DATA_HOME", nullptr);
+    const char* zmienne[] = {"HOME", "XDG_DATA_HOME"};
+    std::string dawne[2];
+    for (int i = 0; i < 2; ++i) dawne[i] = std::getenv(zmienne[i]) ? std::getenv(zmienne[i]) : "", unsetenv(zmienne[i]);
     EXPECT_EQ(KatalogDanychUzytkownika(), std::string(uzytkownik->pw_dir) + "/.local/share/pontiva");
+    for (int i = 0; i < 2; ++i)
+        if (!dawne[i].empty()) setenv(zmienne[i], dawne[i].c_str(), 1);
 }
 
 }  // namespace

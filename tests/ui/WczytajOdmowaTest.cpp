@@ -6,10 +6,11 @@
 
 namespace {
 
-TEST(Wczytaj, PlikNieroboczyOdrzuconyAPolaZostaja)
+TEST(Wczytaj, PlikNieroboczyOdrzuconyAPolaZostajaNieczytelneLiczbyPokazaneRaz)
 {
     tKatalogTestu k;
     ZapiszPlik(k / "README.md", "# Pontiva\n");
+    ZapiszPlik(k / "A.PTV", "[PD]\nL1=0\nL2=18 m\n[PP]\nB=siedem\n");
     tWidokPamieci widok;
     tGlownyPrzebieg p(widok);
     UstawOkno(widok, tOpisObiektu{});
@@ -20,24 +21,13 @@ TEST(Wczytaj, PlikNieroboczyOdrzuconyAPolaZostaja)
     EXPECT_FALSE(p.WczytajDane(k / "README.md"));
     EXPECT_EQ(widok.Pola, pola);
     EXPECT_EQ(widok.Komunikaty, komunikaty);
-    ASSERT_EQ(widok.OknaKomunikatow.size(), 1u);
-    EXPECT_EQ(widok.OknaKomunikatow[0].Tytul, "Błąd");
-    EXPECT_EQ(widok.OknaKomunikatow[0].Tekst,
-              "To nie jest plik roboczy programu (brak sekcji INFO, OBIEKT, PP, PD i CALC): " + k / "README.md");
-}
-
-TEST(Wczytaj, NieczytelneLiczbyPokazaneRazPoWczytaniu)
-{
-    tKatalogTestu k;
-    ZapiszPlik(k / "A.PTV", "[PD]\nL1=0\nL2=18 m\n[PP]\nB=siedem\n");
-    tWidokPamieci widok;
-    tGlownyPrzebieg p(widok);
     EXPECT_TRUE(p.WczytajDane(k / "A.PTV"));
-    ASSERT_EQ(widok.OknaKomunikatow.size(), 1u);
-    EXPECT_EQ(widok.OknaKomunikatow[0].Tytul, "UWAGA");
-    EXPECT_EQ(widok.OknaKomunikatow[0].Tekst, "Nieczytelne liczby w pliku " + k / "A.PTV" +
-                                                  ":\r[PP] B = \"siedem\": to nie liczba, przyjęto 0"
-                                                  "\r[PD] L2 = \"18 m\": to nie liczba, przyjęto 0");
+    ASSERT_EQ(widok.OknaKomunikatow.size(), 2u);
+    EXPECT_EQ(widok.OknaKomunikatow[0].Tytul + ": " + widok.OknaKomunikatow[0].Tekst,
+              "Błąd: To nie jest plik roboczy programu (brak sekcji INFO, OBIEKT, PP, PD i CALC): " + k / "README.md");
+    EXPECT_EQ(widok.OknaKomunikatow[1].Tytul + ": " + widok.OknaKomunikatow[1].Tekst,
+              "UWAGA: Nieczytelne liczby w pliku " + k / "A.PTV" +
+                  ":\r[PP] B = \"siedem\": to nie liczba, przyjęto 0\r[PD] L2 = \"18 m\": to nie liczba, przyjęto 0");
 }
 
 }  // namespace

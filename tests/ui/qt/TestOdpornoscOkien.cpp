@@ -20,7 +20,7 @@ private slots:
         auto* uklad = new QVBoxLayout(wnetrze);
         auto* inne = new QLineEdit;
         uklad->addWidget(inne);
-        TPoleLiczbowe* pola[40];
+        TPoleLiczbowe* pola[10];
         for (auto*& p : pola) uklad->addWidget(p = new TPoleLiczbowe(PoleDlugosci(1)));
         panel.setWidget(wnetrze);
         panel.resize(200, 150);
