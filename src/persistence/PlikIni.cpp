@@ -102,6 +102,7 @@ bool tPlikIni::Wczytaj(const std::string& sciezka)
 
 void tPlikIni::UstawZawartosc(std::string_view bajty)
 {
+    ostatniaWazna_ = false;
     tekst_.clear();
     wiersze_.clear();
     std::string przekodowane;
@@ -133,10 +134,17 @@ size_t tPlikIni::KoniecSekcji(size_t od) const
 
 bool tPlikIni::ZnajdzSekcje(std::string_view nazwa, tZakres& zakres) const
 {
+    if (ostatniaWazna_ && ostatniaNazwa_ == nazwa) {
+        zakres = ostatniZakres_;
+        return true;
+    }
     for (size_t i = 0; i < wiersze_.size(); ++i) {
         std::string_view n;
         if (Naglowek(wiersze_[i]) && NazwaSekcji(Tekst(wiersze_[i]), n) && RowneBezWielkosci(n, nazwa)) {
             zakres = {i + 1, KoniecSekcji(i + 1)};
+            ostatniaNazwa_ = nazwa;
+            ostatniZakres_ = zakres;
+            ostatniaWazna_ = true;
             return true;
         }
     }
@@ -146,8 +154,13 @@ bool tPlikIni::ZnajdzSekcje(std::string_view nazwa, tZakres& zakres) const
 long tPlikIni::ZnajdzKlucz(const tZakres& zakres, std::string_view klucz) const
 {
     for (size_t i = zakres.Od; i < zakres.Do; ++i) {
+        // Szybka odmowa: klucz zaczyna się od pierwszego niebiałego znaku wiersza.
+        const std::string_view t = Tekst(wiersze_[i]);
+        size_t p = 0;
+        while (p < t.size() && Bialy(t[p])) ++p;
+        if (t.size() - p < klucz.size() || !RowneBezWielkosci(t.substr(p, klucz.size()), klucz)) continue;
         std::string_view k, w;
-        if (KluczIWartosc(Tekst(wiersze_[i]), k, w) && RowneBezWielkosci(k, klucz)) return static_cast<long>(i);
+        if (KluczIWartosc(t, k, w) && RowneBezWielkosci(k, klucz)) return static_cast<long>(i);
     }
     return -1;
 }
@@ -199,6 +212,7 @@ void tPlikIni::Zapisz(std::string_view sekcja, std::string_view klucz, std::stri
     size_t gdzie = z.Do;
     while (gdzie > z.Od && Przytnij(Tekst(wiersze_[gdzie - 1])).empty()) --gdzie;
     const tWiersz nowy = Dodaj(linia, false);
+    ostatniaWazna_ = false;  // wstawienie przesuwa wiersze
     wiersze_.insert(wiersze_.begin() + static_cast<long>(gdzie), nowy);
 }
 
@@ -209,6 +223,7 @@ void tPlikIni::ZapiszCalkowita(std::string_view sekcja, std::string_view klucz, 
 
 void tPlikIni::UsunSekcje(std::string_view sekcja)
 {
+    ostatniaWazna_ = false;
     size_t j = 0;
     bool usuwana = false;
     for (const tWiersz w : wiersze_) {

@@ -63,4 +63,8 @@ private:
 
     std::string tekst_;
     std::vector<tWiersz> wiersze_;
+    // Ostatnio znaleziona sekcja: odczyt pliku pyta wiele razy z rzędu o tę samą.
+    mutable std::string ostatniaNazwa_;
+    mutable tZakres ostatniZakres_;
+    mutable bool ostatniaWazna_ = false;
 };
