@@ -10,13 +10,13 @@ LICZBA=${1:-10000}
 POWTORZENIA=${2:-7}
 BUILD=${PONTIVA_BUILD:-$KATALOG/build}
 cmake -S "$KATALOG" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD" --target pontiva-cli -j"$(nproc)" >/dev/null
+cmake --build "$BUILD" --target pontiva-cli pontiva-przyklady -j"$(nproc)" >/dev/null
 CLI="$BUILD/pontiva-cli"
 
 DANE="$BUILD/bench-cli-$LICZBA"
 if [ "$(find "$DANE" -maxdepth 1 -name '*.PTV' 2>/dev/null | wc -l)" -ne "$LICZBA" ]; then
   rm -rf "$DANE"
-  "$CLI" _generuj "$DANE" "$LICZBA"
+  "$BUILD/pontiva-przyklady" generuj "$DANE" "$LICZBA"
 fi
 
 teraz() { date +%s%N; }

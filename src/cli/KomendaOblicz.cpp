@@ -1,8 +1,5 @@
 #include "cli/KomendaOblicz.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -27,6 +24,7 @@ const char* const BladOpcji = "pontiva-cli: nieznana opcja \"%s\"\n";
 const char* const BladBrakWartosci = "pontiva-cli: opcja %s wymaga wartości\n";
 const char* const BladBrakPlikow = "pontiva-cli: podaj plik roboczy .PTV albo katalog\n";
 const char* const BladJedenPlik = "pontiva-cli: polecenie slad przyjmuje dokładnie jeden plik roboczy\n";
+const char* const BladPustyKatalog = "pontiva-cli: w katalogu nie ma plików roboczych *.PTV: %s\n";
 
 enum class tFormat { Tekst, Csv, Json };
 
@@ -44,12 +42,6 @@ const char* NazwaEtapu(tEtap e)
 
 void Blad(const char* wzor, const std::string& arg) { std::fputs(Format(wzor, {arg}).c_str(), stderr); }
 
-bool PlikCzytelny(const std::string& sciezka)
-{
-    struct stat st {};
-    return ::stat(sciezka.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(sciezka.c_str(), R_OK) == 0;
-}
-
 bool RozszerzeniePtv(const std::string& nazwa)
 {
     if (nazwa.size() < 4) return false;
@@ -58,14 +50,18 @@ bool RozszerzeniePtv(const std::string& nazwa)
     return r == ".PTV";
 }
 
-// Pliki do przeliczenia: plik wprost albo każdy *.PTV katalogu w kolejności nazw.
+// Pliki do przeliczenia: plik wprost albo każdy *.PTV katalogu w kolejności nazw. Czy plik
+// da się przeczytać i czy jest plikiem roboczym, mówi dopiero jego wczytanie.
 bool ZbierzPliki(const std::string& arg, std::vector<std::string>& pliki)
 {
     std::error_code blad;
     if (fs::is_directory(arg, blad)) {
         std::vector<std::string> nazwy;
         fs::directory_iterator it(arg, blad);
-        if (blad) return false;
+        if (blad) {
+            Blad(BladBrakPliku, arg);
+            return false;
+        }
         for (const auto& wpis : it) {
             const std::string nazwa = wpis.path().filename().string();
             if (RozszerzeniePtv(nazwa) && wpis.is_regular_file(blad)) nazwy.push_back(nazwa);
@@ -73,11 +69,31 @@ bool ZbierzPliki(const std::string& arg, std::vector<std::string>& pliki)
         std::sort(nazwy.begin(), nazwy.end());
         const std::string przedrostek = arg.empty() || arg.back() == '/' ? arg : arg + "/";
         for (const auto& n : nazwy) pliki.push_back(przedrostek + n);
-        return true;
+        if (nazwy.empty()) Blad(BladPustyKatalog, arg);
+        return !nazwy.empty();
     }
-    if (!PlikCzytelny(arg)) return false;
+    if (!fs::exists(arg, blad)) {
+        Blad(BladBrakPliku, arg);
+        return false;
+    }
     pliki.push_back(arg);
     return true;
+}
+
+// Plik roboczy wczytany do przebiegu; przy odmowie komunikat, przy nieczytelnych liczbach
+// ostrzeżenia na standardowe wyjście błędów (po wyjściu wypisanym dotąd).
+bool WczytajPlik(tGlownyPrzebieg& przebieg, const std::string& plik, tWyjscie& wyjscie)
+{
+    std::string blad;
+    std::vector<tNieczytelnaLiczba> nieczytelne;
+    const bool wczytany = przebieg.WczytajDane(plik, blad, nieczytelne);
+    if (!wczytany || !nieczytelne.empty()) {
+        wyjscie.Oproznij();
+        std::fflush(stdout);
+    }
+    if (!wczytany) PokazOdmowe(blad);
+    PokazNieczytelne(plik, nieczytelne);
+    return wczytany;
 }
 
 std::string BezCR(const std::string& s)
@@ -306,22 +322,17 @@ int KomendaOblicz(const std::vector<std::string>& argumenty)
     int kod = KodPoprawny;
     for (const auto& arg : opcje.Sciezki) {
         std::vector<std::string> pliki;
+        wyjscie.Oproznij();
+        std::fflush(stdout);
         if (!ZbierzPliki(arg, pliki)) {
-            wyjscie.Oproznij();
-            std::fflush(stdout);
-            Blad(BladBrakPliku, arg);
             kod = KodUzycie;
             continue;
         }
         for (const auto& plik : pliki) {
-            if (!PlikCzytelny(plik)) {
-                wyjscie.Oproznij();
-                std::fflush(stdout);
-                Blad(BladBrakPliku, plik);
+            if (!WczytajPlik(*przebieg, plik, wyjscie)) {
                 kod = KodUzycie;
                 continue;
             }
-            przebieg->WczytajDane(plik);
             if (!przebieg->OstatniWynik().Poprawne() && kod == KodPoprawny) kod = KodOdrzucone;
             switch (opcje.Format) {
             case tFormat::Tekst: WierszTekst(wyjscie.Bufor(), plik, *widok); break;
@@ -344,13 +355,17 @@ int KomendaSlad(const std::vector<std::string>& argumenty)
         return KodUzycie;
     }
     const std::string& plik = opcje.Sciezki.front();
-    if (!PlikCzytelny(plik)) {
+    auto widok = std::make_unique<tWidokPamieci>();
+    auto przebieg = std::make_unique<tGlownyPrzebieg>(*widok);
+    std::error_code brak;
+    if (!fs::exists(plik, brak)) {
         Blad(BladBrakPliku, plik);
         return KodUzycie;
     }
-    auto widok = std::make_unique<tWidokPamieci>();
-    auto przebieg = std::make_unique<tGlownyPrzebieg>(*widok);
-    przebieg->WczytajDane(plik);
+    {
+        tWyjscie wyjscie(stdout);
+        if (!WczytajPlik(*przebieg, plik, wyjscie)) return KodUzycie;
+    }
     const tWynikPrzeliczenia& wynik = przebieg->OstatniWynik();
     {
         tWyjscie wyjscie(stdout);

@@ -5,16 +5,16 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
+#include "cli/Wyjscie.h"
 #include "common/Regionalne.h"
 #include "reports/Porownanie.h"
 #include "reports/Raport.h"
 #include "reports/SprawdzRaport.h"
+#include "system/Pliki.h"
+#include "system/System.h"
 #include "ui/Przebieg.h"
 #include "ui/WidokPamieci.h"
 
@@ -23,12 +23,10 @@ namespace {
 const char* const UzycieRaport = "Użycie: pontiva-cli raport PLIK.PTV -o RAPORT.RTF [--data TEKST] [--separator ,|.]";
 const char* const UzycieNormy = "Użycie: pontiva-cli normy PLIK.PTV [-o PLIK.TXT] [--separator ,|.]";
 const char* const UzycieSprawdz = "Użycie: pontiva-cli sprawdz RAPORT.RTF";
-const char* const KomBrakPliku = "Nie można odczytać pliku: ";
+const char* const KomWyjscieToWejscie = "Plik wyjściowy jest plikiem wejściowym: ";
 const char* const KomRaportZapisany = "Raport zapisany: ";
 const char* const KomKodZgodny = "Kod kontrolny zgodny z treścią raportu: ";
 const char* const KomKodNiezgodny = "Kod kontrolny NIEZGODNY z treścią raportu.";
-const char* const KomWydrukowany = "  wydrukowany: ";
-const char* const KomObliczony = "  z treści:    ";
 const char* const KomNieczytelny = "To nie jest czytelny raport urzędowy: ";
 
 constexpr int WynikOdmowa = 1;
@@ -88,14 +86,23 @@ struct tOkno {
 
 std::unique_ptr<tOkno> Wczytaj(const std::string& plik)
 {
-    std::ifstream test(plik, std::ios::binary);
-    if (!test.is_open() || std::filesystem::is_directory(plik)) {
-        Blad(KomBrakPliku + plik);
+    auto okno = std::make_unique<tOkno>();
+    std::string blad;
+    std::vector<tNieczytelnaLiczba> nieczytelne;
+    if (!okno->Przebieg.WczytajDane(plik, blad, nieczytelne)) {
+        Blad(blad);
         return nullptr;
     }
-    auto okno = std::make_unique<tOkno>();
-    okno->Przebieg.WczytajDane(plik);
+    PokazNieczytelne(plik, nieczytelne);
     return okno;
+}
+
+// Zapis wyniku na plik wejściowy zniszczyłby dane obiektu.
+bool WyjscieToWejscie(const tArgumenty& a)
+{
+    if (a.Wyjscie.empty() || !os::TenSamPlik(a.Plik, a.Wyjscie)) return false;
+    Blad(KomWyjscieToWejscie + a.Wyjscie);
+    return true;
 }
 
 }  // namespace
@@ -108,6 +115,7 @@ int KomendaRaport(const std::vector<std::string>& argumenty)
         Blad(UzycieRaport);
         return WynikUzycie;
     }
+    if (WyjscieToWejscie(a)) return WynikUzycie;
     auto okno = Wczytaj(a.Plik);
     if (!okno) return WynikUzycie;
     tInfoObiektu info = okno->Przebieg.Info();
@@ -130,6 +138,7 @@ int KomendaNormy(const std::vector<std::string>& argumenty)
         Blad(UzycieNormy);
         return WynikUzycie;
     }
+    if (WyjscieToWejscie(a)) return WynikUzycie;
     auto okno = Wczytaj(a.Plik);
     if (!okno) return WynikUzycie;
     // Opis obiektu z osobnego obiektu wypełnionego z pól; przeliczenia na obiekcie okna.
@@ -155,20 +164,17 @@ int KomendaSprawdz(const std::vector<std::string>& argumenty)
         Blad(UzycieSprawdz);
         return WynikUzycie;
     }
-    std::ifstream plik(a.Plik, std::ios::binary);
-    if (!plik.is_open() || std::filesystem::is_directory(a.Plik)) {
-        Blad(KomBrakPliku + a.Plik);
+    std::string bajty, komunikat;
+    if (CzytajPlik(a.Plik, LimitRaportu, bajty, komunikat) != tStanOdczytu::Przeczytany) {
+        Blad(komunikat);
         return WynikUzycie;
     }
-    std::ostringstream bajty;
-    bajty << plik.rdbuf();
-    const auto w = SprawdzRaport(bajty.str());
+    const auto w = SprawdzRaport(bajty);
     switch (w.Stan) {
     case tStanRaportu::Zgodny: std::cout << KomKodZgodny << w.KodWydrukowany << '\n'; return 0;
     case tStanRaportu::Niezgodny:
-        std::cout << KomKodNiezgodny << '\n'
-                  << KomWydrukowany << w.KodWydrukowany << '\n'
-                  << KomObliczony << w.KodObliczony << '\n';
+        // Bez kodu policzonego z treści: to byłby gotowy kod dla przerobionego raportu.
+        std::cout << KomKodNiezgodny << '\n';
         return 1;
     case tStanRaportu::Nieczytelny: break;
     }

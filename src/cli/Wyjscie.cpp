@@ -7,6 +7,9 @@
 
 namespace {
 
+const char* const Przedrostek = "pontiva-cli: ";
+const std::string_view PoczatekFormuly = "=+-@\t\r";
+
 // Długość poprawnej sekwencji UTF-8 na początku s albo 0.
 size_t DlugoscZnaku(std::string_view s)
 {
@@ -75,11 +78,13 @@ void DopiszJsonLiczbe(std::string& cel, double v)
 
 void DopiszKomorkeCsv(std::string& cel, std::string_view t)
 {
+    const std::string_view apostrof = !t.empty() && PoczatekFormuly.find(t.front()) != std::string_view::npos ? "'" : "";
     if (t.find_first_of(";\"\r\n") == std::string_view::npos) {
-        cel += t;
+        cel.append(apostrof).append(t);
         return;
     }
     cel += '"';
+    cel += apostrof;
     for (char c : t) {
         if (c == '"') cel += '"';
         cel += c;
@@ -91,4 +96,17 @@ void tWyjscie::Oproznij()
 {
     if (!bufor_.empty()) std::fwrite(bufor_.data(), 1, bufor_.size(), plik_);
     bufor_.clear();
+}
+
+void PokazOdmowe(const std::string& komunikat)
+{
+    std::string t = Przedrostek + komunikat + "\n";
+    for (char& z : t)
+        if (z == '\r') z = '\n';
+    std::fputs(t.c_str(), stderr);
+}
+
+void PokazNieczytelne(const std::string& plik, const std::vector<tNieczytelnaLiczba>& nieczytelne)
+{
+    for (const auto& n : nieczytelne) std::fputs((Przedrostek + plik + ": " + OpisNieczytelnej(n) + "\n").c_str(), stderr);
 }

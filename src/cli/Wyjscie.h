@@ -3,14 +3,24 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "persistence/PlikRoboczy.h"
 
 // Napis JSON w cudzysłowach; znaki sterujące jako sekwencje ucieczki, błędne bajty
 // UTF-8 (np. w nazwie pliku) jako U+FFFD.
 void DopiszJsonNapis(std::string& cel, std::string_view napis);
 // Liczba JSON w najkrótszej dokładnej postaci; null dla 1e20 i wartości nieskończonych.
 void DopiszJsonLiczbe(std::string& cel, double wartosc);
-// Komórka CSV z separatorem ";": w cudzysłowach, gdy zawiera ";", cudzysłów albo koniec wiersza.
+// Tekstowa komórka CSV z separatorem ";": w cudzysłowach, gdy zawiera ";", cudzysłów albo
+// koniec wiersza; z apostrofem na początku, gdy zaczyna się od =, +, -, @, tabulatora albo
+// CR (arkusz nie weźmie jej za formułę). Liczby nie przechodzą tędy.
 void DopiszKomorkeCsv(std::string& cel, std::string_view tekst);
+
+// Odmowa wczytania pliku na standardowe wyjście błędów.
+void PokazOdmowe(const std::string& komunikat);
+// Jeden wiersz ostrzeżenia na standardowe wyjście błędów na każdą nieczytelną liczbę pliku.
+void PokazNieczytelne(const std::string& plik, const std::vector<tNieczytelnaLiczba>& nieczytelne);
 
 // Bufor wyjścia opróżniany blokami.
 class tWyjscie {

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "cli/Generator.h"
 #include "cli/KomendaOblicz.h"
 #include "cli/KomendyRaportow.h"
 
@@ -27,7 +26,9 @@ const char* const Pomoc =
     "  pontiva-cli normy PLIK.PTV [-o PLIK.TXT]\n"
     "      Porównanie obiektu według wszystkich normatywów i klas.\n"
     "  pontiva-cli sprawdz RAPORT.RTF\n"
-    "      Sprawdza kod kontrolny raportu urzędowego.\n"
+    "      Mówi, czy kod kontrolny raportu urzędowego zgadza się z jego treścią. Kod wykrywa\n"
+    "      przypadkową albo nieostrożną zmianę danych raportu; nie chroni przed celowym\n"
+    "      podrobieniem: każdy, kto ma program, policzy kod dla zmienionej treści.\n"
     "  pontiva-cli --help\n"
     "      Ta pomoc.\n"
     "\n"
@@ -38,15 +39,15 @@ const char* const Pomoc =
     "Kod wyjścia:\n"
     "  0  każdy plik oceniono\n"
     "  1  dane któregoś pliku odrzucono albo obliczenie się nie powiodło\n"
-    "  2  błędne użycie albo plik, którego nie ma lub nie da się go odczytać\n"
+    "  2  błędne użycie, plik, którego nie ma, nie da się go odczytać albo nie jest plikiem\n"
+    "     roboczym, albo błąd zapisu na standardowe wyjście\n"
     "\n"
     "Wyniki są w UTF-8.\n";
 
-}  // namespace
+const char* const BladWyjscia = "pontiva-cli: błąd zapisu na standardowe wyjście\n";
 
-int main(int argc, char** argv)
+int Wykonaj(std::vector<std::string> argumenty)
 {
-    std::vector<std::string> argumenty(argv + 1, argv + argc);
     if (argumenty.empty()) {
         std::fputs(Pomoc, stderr);
         return KodUzycie;
@@ -67,9 +68,21 @@ int main(int argc, char** argv)
     if (polecenie == "raport") return KomendaRaport(argumenty);
     if (polecenie == "normy") return KomendaNormy(argumenty);
     if (polecenie == "sprawdz") return KomendaSprawdz(argumenty);
-    if (polecenie == "_przyklady") return KomendaPrzyklady(argumenty);
-    if (polecenie == "_generuj") return KomendaGeneruj(argumenty);
     std::fprintf(stderr, "pontiva-cli: nieznane polecenie \"%s\"\n\n", polecenie.c_str());
     std::fputs(Pomoc, stderr);
     return KodUzycie;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int kod = Wykonaj(std::vector<std::string>(argv + 1, argv + argc));
+    // Skrypt nie może pójść dalej z pustym albo uciętym wynikiem.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fputs(BladWyjscia, stderr);
+        kod = KodUzycie;
+    }
+    if (std::fflush(stderr) != 0 || std::ferror(stderr)) kod = KodUzycie;
+    return kod;
 }

@@ -56,10 +56,11 @@ double Interpoluj(double x1, double y1, double x2, double y2, double x)
     return y1 + (y2 - y1) / (x2 - x1) * (x - x1);
 }
 
-double NaLiczbe(const std::string& tekst)
+bool NaLiczbe(const std::string& tekst, double& wynik)
 {
+    wynik = 0.0;
     size_t p = tekst.find_first_not_of(" \t");
-    if (p == std::string::npos) return 0.0;
+    if (p == std::string::npos) return true;
     size_t k = tekst.find_last_not_of(" \t");
     std::string t = tekst.substr(p, k - p + 1);
     for (char& c : t)
@@ -67,8 +68,16 @@ double NaLiczbe(const std::string& tekst)
     const char* poczatek = t.data();
     const char* koniec = t.data() + t.size();
     if (*poczatek == '+') ++poczatek;
+    double v = 0.0;
+    auto [gdzie, blad] = std::from_chars(poczatek, koniec, v, std::chars_format::general);
+    if (blad != std::errc() || gdzie != koniec || !std::isfinite(v)) return false;
+    wynik = v;
+    return true;
+}
+
+double NaLiczbe(const std::string& tekst)
+{
     double wynik = 0.0;
-    auto [gdzie, blad] = std::from_chars(poczatek, koniec, wynik, std::chars_format::general);
-    if (blad != std::errc() || gdzie != koniec || !std::isfinite(wynik)) return 0.0;
+    NaLiczbe(tekst, wynik);
     return wynik;
 }

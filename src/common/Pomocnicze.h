@@ -15,3 +15,6 @@ bool SprawdzL270(std::string& Msg, double L);
 double Interpoluj(double x1, double y1, double x2, double y2, double x);
 // Liczba z tekstu: "," i "." jako separator; tekst nieliczbowy (także nan, inf) daje 0.
 double NaLiczbe(const std::string& tekst);
+// To samo z odpowiedzią, czy tekst był liczbą: false dla niepustego tekstu nieliczbowego
+// (wynik 0); pusty tekst to 0 i true.
+bool NaLiczbe(const std::string& tekst, double& wynik);

@@ -7,6 +7,7 @@
 
 namespace {
 const char* const NiezgodnaSuma = "Niezgodna suma wymiarów dolnych z górnymi\r         ";
+const char* const BrakPrzesla = "Brak przęsła: podaj rozpiętość co najmniej jednego przęsła";
 }
 
 bool Ujemny(const std::string& Nazwa, std::string& Msg, double X)
@@ -135,5 +136,9 @@ bool tObiektMostowy::SprawdzDlugosci(std::string& Msg) const
             return false;
         }
     }
-    return true;
+    // Same wsporniki (albo nic) to nie most: obliczenie dałoby nośność bez przęsła.
+    for (int i = 1; i <= LiczbaElementow; ++i)
+        if (!JestWspornikiem(Elementy[i].Rodzaj)) return true;
+    Msg = BrakPrzesla;
+    return false;
 }

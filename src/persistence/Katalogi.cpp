@@ -1,10 +1,10 @@
 #include "persistence/Katalogi.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+#include "system/System.h"
 
 namespace fs = std::filesystem;
 
@@ -16,25 +16,23 @@ std::string& KatalogUstawiony()
     return katalog;
 }
 
-bool Zapisywalny(const std::string& katalog) { return !katalog.empty() && access(katalog.c_str(), W_OK | X_OK) == 0; }
+}  // namespace
 
 std::string KatalogDanychUzytkownika()
 {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     if (xdg && *xdg == '/') return std::string(xdg) + "/pontiva";
-    const char* dom = std::getenv("HOME");
-    return std::string(dom && *dom ? dom : "/tmp") + "/.local/share/pontiva";
+    const std::string dom = os::KatalogDomowy();
+    return dom.empty() ? std::string() : dom + "/.local/share/pontiva";
 }
-
-}  // namespace
 
 std::string KatalogProgramu()
 {
     static const std::string katalog = [] {
+        const std::string sciezka = os::SciezkaProgramu();
         std::error_code blad;
-        fs::path sciezka = fs::read_symlink("/proc/self/exe", blad);
-        if (blad) return fs::current_path(blad).string();
-        return sciezka.parent_path().string();
+        if (sciezka.empty()) return fs::current_path(blad).string();
+        return fs::path(sciezka).parent_path().string();
     }();
     return katalog;
 }
@@ -45,7 +43,11 @@ std::string KatalogDanych()
     const char* zmienna = std::getenv("PONTIVA_DANE");
     if (zmienna && *zmienna) return zmienna;
     const std::string program = KatalogProgramu();
-    return Zapisywalny(program) ? program : KatalogDanychUzytkownika();
+    if (os::KatalogZapisywalny(program)) return program;
+    // Nigdy katalog wspólny: bez katalogu domowego zostaje katalog programu, a błąd zapisu
+    // nazwie ścieżkę, w której nie da się pisać.
+    const std::string uzytkownika = KatalogDanychUzytkownika();
+    return uzytkownika.empty() ? program : uzytkownika;
 }
 
 void UstawKatalogDanych(const std::string& katalog) { KatalogUstawiony() = katalog; }

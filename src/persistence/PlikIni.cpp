@@ -1,18 +1,15 @@
 #include "persistence/PlikIni.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
+#include <limits>
 
 #include "common/Cp1250.h"
 
 namespace {
 
 constexpr std::string_view BomUtf8 = "\xEF\xBB\xBF";
+constexpr std::uint32_t FlagaNaglowka = 0x80000000u;
 
 bool Bialy(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
@@ -49,51 +46,74 @@ std::string BezKoncowLinii(std::string_view s)
     return w;
 }
 
-bool ZapiszWszystko(int fd, const std::string& dane)
+// Nazwa sekcji z wiersza "[nazwa]"; false, gdy to nie nagłówek.
+bool NazwaSekcji(std::string_view linia, std::string_view& nazwa)
 {
-    size_t zapisane = 0;
-    while (zapisane < dane.size()) {
-        ssize_t n = ::write(fd, dane.data() + zapisane, dane.size() - zapisane);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        zapisane += static_cast<size_t>(n);
-    }
+    const std::string_view t = Przytnij(linia);
+    if (t.empty() || t.front() != '[') return false;
+    const size_t z = t.find(']');
+    if (z == std::string_view::npos) return false;
+    nazwa = Przytnij(t.substr(1, z - 1));
     return true;
+}
+
+// Klucz i wartość wiersza "klucz=wartość"; false dla wiersza bez "=" albo komentarza ";".
+bool KluczIWartosc(std::string_view linia, std::string_view& klucz, std::string_view& wartosc)
+{
+    const std::string_view t = Przytnij(linia);
+    const size_t r = t.find('=');
+    if (r == std::string_view::npos || t.front() == ';') return false;
+    klucz = Przytnij(t.substr(0, r));
+    wartosc = BezCudzyslowow(Przytnij(t.substr(r + 1)));
+    return !klucz.empty();
 }
 
 }  // namespace
 
+std::string_view tPlikIni::Tekst(tWiersz w) const
+{
+    return std::string_view(tekst_).substr(w.Poczatek, w.Dlugosc & ~FlagaNaglowka);
+}
+
+bool tPlikIni::Naglowek(tWiersz w) { return (w.Dlugosc & FlagaNaglowka) != 0; }
+
+tPlikIni::tWiersz tPlikIni::Dodaj(std::string_view tekst, bool naglowek)
+{
+    tWiersz w{static_cast<std::uint32_t>(tekst_.size()), static_cast<std::uint32_t>(tekst.size())};
+    if (naglowek) w.Dlugosc |= FlagaNaglowka;
+    tekst_.append(tekst);
+    return w;
+}
+
+tStanOdczytu tPlikIni::Wczytaj(const std::string& sciezka, std::string& komunikat)
+{
+    UstawZawartosc({});
+    std::string bajty;
+    const tStanOdczytu stan = CzytajPlik(sciezka, LimitPlikuRoboczego, bajty, komunikat);
+    if (stan == tStanOdczytu::Przeczytany) UstawZawartosc(bajty);
+    return stan;
+}
+
 bool tPlikIni::Wczytaj(const std::string& sciezka)
 {
-    sekcje_.assign(1, tSekcja{});
-    int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT || errno == ENOTDIR;
-    struct stat st {};
-    std::string bajty;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) bajty.reserve(static_cast<size_t>(st.st_size));
-    char bufor[65536];
-    bool dobrze = true;
-    for (;;) {
-        ssize_t n = ::read(fd, bufor, sizeof bufor);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) dobrze = false;
-        if (n <= 0) break;
-        bajty.append(bufor, static_cast<size_t>(n));
-    }
-    ::close(fd);
-    if (!dobrze) return false;
-    UstawZawartosc(bajty);
-    return true;
+    std::string komunikat;
+    return Wczytaj(sciezka, komunikat) != tStanOdczytu::Blad;
 }
 
 void tPlikIni::UstawZawartosc(std::string_view bajty)
 {
-    sekcje_.assign(1, tSekcja{});
+    ostatniaWazna_ = false;
+    tekst_.clear();
+    wiersze_.clear();
     std::string przekodowane;
     if (bajty.substr(0, BomUtf8.size()) == BomUtf8) {
         przekodowane = Utf8DoCp1250(bajty.substr(BomUtf8.size()));
         bajty = przekodowane;
     }
+    // Pozycje wierszy są 31-bitowe; czytnik i tak przyjmuje najwyżej LimitPlikuRoboczego.
+    if (bajty.size() >= FlagaNaglowka / 2) bajty = {};
+    tekst_.reserve(bajty.size());
+    wiersze_.reserve(static_cast<size_t>(std::count(bajty.begin(), bajty.end(), '\n')) + 1);
     size_t poczatek = 0;
     while (poczatek < bajty.size()) {
         size_t koniec = bajty.find('\n', poczatek);
@@ -101,52 +121,71 @@ void tPlikIni::UstawZawartosc(std::string_view bajty)
         std::string_view linia = bajty.substr(poczatek, koniec - poczatek);
         poczatek = koniec + 1;
         if (!linia.empty() && linia.back() == '\r') linia.remove_suffix(1);
-
-        std::string_view t = Przytnij(linia);
-        if (!t.empty() && t.front() == '[') {
-            if (size_t z = t.find(']'); z != std::string_view::npos) {
-                sekcje_.push_back({std::string(Przytnij(t.substr(1, z - 1))), std::string(linia), {}});
-                continue;
-            }
-        }
-        tWiersz w{std::string(linia), {}, {}};
-        if (size_t r = t.find('='); r != std::string_view::npos && t.front() != ';') {
-            w.Klucz = Przytnij(t.substr(0, r));
-            w.Wartosc = BezCudzyslowow(Przytnij(t.substr(r + 1)));
-        }
-        sekcje_.back().Wiersze.push_back(std::move(w));
+        std::string_view nazwa;
+        wiersze_.push_back(Dodaj(linia, NazwaSekcji(linia, nazwa)));
     }
 }
 
-const tPlikIni::tSekcja* tPlikIni::ZnajdzSekcje(std::string_view nazwa) const
+size_t tPlikIni::KoniecSekcji(size_t od) const
 {
-    for (size_t i = 1; i < sekcje_.size(); ++i)
-        if (RowneBezWielkosci(sekcje_[i].Nazwa, nazwa)) return &sekcje_[i];
-    return nullptr;
+    while (od < wiersze_.size() && !Naglowek(wiersze_[od])) ++od;
+    return od;
 }
 
-const tPlikIni::tWiersz* tPlikIni::ZnajdzKlucz(const tSekcja& s, std::string_view klucz)
+bool tPlikIni::ZnajdzSekcje(std::string_view nazwa, tZakres& zakres) const
 {
-    for (const auto& w : s.Wiersze)
-        if (!w.Klucz.empty() && RowneBezWielkosci(w.Klucz, klucz)) return &w;
-    return nullptr;
+    if (ostatniaWazna_ && ostatniaNazwa_ == nazwa) {
+        zakres = ostatniZakres_;
+        return true;
+    }
+    for (size_t i = 0; i < wiersze_.size(); ++i) {
+        std::string_view n;
+        if (Naglowek(wiersze_[i]) && NazwaSekcji(Tekst(wiersze_[i]), n) && RowneBezWielkosci(n, nazwa)) {
+            zakres = {i + 1, KoniecSekcji(i + 1)};
+            ostatniaNazwa_ = nazwa;
+            ostatniZakres_ = zakres;
+            ostatniaWazna_ = true;
+            return true;
+        }
+    }
+    return false;
 }
 
-bool tPlikIni::MaSekcje(std::string_view sekcja) const { return ZnajdzSekcje(sekcja) != nullptr; }
+long tPlikIni::ZnajdzKlucz(const tZakres& zakres, std::string_view klucz) const
+{
+    for (size_t i = zakres.Od; i < zakres.Do; ++i) {
+        // Szybka odmowa: klucz zaczyna się od pierwszego niebiałego znaku wiersza.
+        const std::string_view t = Tekst(wiersze_[i]);
+        size_t p = 0;
+        while (p < t.size() && Bialy(t[p])) ++p;
+        if (t.size() - p < klucz.size() || !RowneBezWielkosci(t.substr(p, klucz.size()), klucz)) continue;
+        std::string_view k, w;
+        if (KluczIWartosc(t, k, w) && RowneBezWielkosci(k, klucz)) return static_cast<long>(i);
+    }
+    return -1;
+}
+
+bool tPlikIni::MaSekcje(std::string_view sekcja) const
+{
+    tZakres z;
+    return ZnajdzSekcje(sekcja, z);
+}
 
 std::string tPlikIni::CzytajTekst(std::string_view sekcja, std::string_view klucz, std::string_view domyslny) const
 {
-    const tSekcja* s = ZnajdzSekcje(sekcja);
-    const tWiersz* w = s ? ZnajdzKlucz(*s, klucz) : nullptr;
-    return w ? Cp1250DoUtf8(w->Wartosc) : std::string(domyslny);
+    tZakres z;
+    const long i = ZnajdzSekcje(sekcja, z) ? ZnajdzKlucz(z, klucz) : -1;
+    std::string_view k, w;
+    if (i < 0 || !KluczIWartosc(Tekst(wiersze_[static_cast<size_t>(i)]), k, w)) return std::string(domyslny);
+    return Cp1250DoUtf8(w);
 }
 
 int tPlikIni::CzytajCalkowita(std::string_view sekcja, std::string_view klucz, int domyslna) const
 {
-    const tSekcja* s = ZnajdzSekcje(sekcja);
-    const tWiersz* w = s ? ZnajdzKlucz(*s, klucz) : nullptr;
-    if (!w) return domyslna;
-    std::string_view t = w->Wartosc;
+    tZakres z;
+    const long i = ZnajdzSekcje(sekcja, z) ? ZnajdzKlucz(z, klucz) : -1;
+    std::string_view k, t;
+    if (i < 0 || !KluczIWartosc(Tekst(wiersze_[static_cast<size_t>(i)]), k, t)) return domyslna;
     if (!t.empty() && t.front() == '+') t.remove_prefix(1);
     int wynik = 0;
     auto [koniec, blad] = std::from_chars(t.data(), t.data() + t.size(), wynik);
@@ -157,22 +196,24 @@ int tPlikIni::CzytajCalkowita(std::string_view sekcja, std::string_view klucz, i
 void tPlikIni::Zapisz(std::string_view sekcja, std::string_view klucz, std::string_view wartosc)
 {
     const std::string k = Utf8DoCp1250(klucz);
-    const std::string v = BezKoncowLinii(Utf8DoCp1250(wartosc));
-    tWiersz nowy{k + "=" + v, k, std::string(BezCudzyslowow(Przytnij(v)))};
-    auto* s = const_cast<tSekcja*>(ZnajdzSekcje(sekcja));
-    if (!s) {
-        const std::string n = Utf8DoCp1250(sekcja);
-        sekcje_.push_back({n, "[" + n + "]", {std::move(nowy)}});
+    const std::string linia = k + "=" + BezKoncowLinii(Utf8DoCp1250(wartosc));
+    tZakres z;
+    if (!ZnajdzSekcje(sekcja, z)) {
+        const tWiersz naglowek = Dodaj("[" + Utf8DoCp1250(sekcja) + "]", true);
+        wiersze_.push_back(naglowek);
+        wiersze_.push_back(Dodaj(linia, false));
         return;
     }
-    if (auto* w = const_cast<tWiersz*>(ZnajdzKlucz(*s, k))) {
-        *w = std::move(nowy);
+    if (const long i = ZnajdzKlucz(z, k); i >= 0) {
+        wiersze_[static_cast<size_t>(i)] = Dodaj(linia, false);
         return;
     }
     // Nowy klucz za ostatnim niepustym wierszem sekcji, przed pustymi odstępami.
-    auto gdzie = s->Wiersze.end();
-    while (gdzie != s->Wiersze.begin() && Przytnij((gdzie - 1)->Tekst).empty()) --gdzie;
-    s->Wiersze.insert(gdzie, std::move(nowy));
+    size_t gdzie = z.Do;
+    while (gdzie > z.Od && Przytnij(Tekst(wiersze_[gdzie - 1])).empty()) --gdzie;
+    const tWiersz nowy = Dodaj(linia, false);
+    ostatniaWazna_ = false;  // wstawienie przesuwa wiersze
+    wiersze_.insert(wiersze_.begin() + static_cast<long>(gdzie), nowy);
 }
 
 void tPlikIni::ZapiszCalkowita(std::string_view sekcja, std::string_view klucz, int wartosc)
@@ -182,35 +223,32 @@ void tPlikIni::ZapiszCalkowita(std::string_view sekcja, std::string_view klucz, 
 
 void tPlikIni::UsunSekcje(std::string_view sekcja)
 {
-    sekcje_.erase(std::remove_if(sekcje_.begin() + 1, sekcje_.end(),
-                                 [&](const tSekcja& s) { return RowneBezWielkosci(s.Nazwa, sekcja); }),
-                  sekcje_.end());
+    ostatniaWazna_ = false;
+    size_t j = 0;
+    bool usuwana = false;
+    for (const tWiersz w : wiersze_) {
+        std::string_view n;
+        if (Naglowek(w)) usuwana = NazwaSekcji(Tekst(w), n) && RowneBezWielkosci(n, sekcja);
+        if (!usuwana) wiersze_[j++] = w;
+    }
+    wiersze_.resize(j);
 }
 
 std::string tPlikIni::Zawartosc() const
 {
     std::string wynik;
-    for (size_t i = 0; i < sekcje_.size(); ++i) {
-        if (i > 0) wynik += sekcje_[i].Naglowek + "\r\n";
-        for (const auto& w : sekcje_[i].Wiersze) wynik += w.Tekst + "\r\n";
-    }
+    wynik.reserve(tekst_.size() + 2 * wiersze_.size());
+    for (const tWiersz w : wiersze_) wynik.append(Tekst(w)).append("\r\n");
     return wynik;
+}
+
+bool tPlikIni::ZapiszPlik(const std::string& sciezka, std::string& komunikat) const
+{
+    return ::ZapiszPlik(sciezka, Zawartosc(), komunikat);
 }
 
 bool tPlikIni::ZapiszPlik(const std::string& sciezka) const
 {
-    const std::string dane = Zawartosc();
-    std::string wzor = sciezka + ".tmp-XXXXXX";
-    int fd = ::mkstemp(wzor.data());
-    if (fd < 0) return false;
-    // Uprawnienia jak dla zwykłego nowego pliku (mkstemp daje 0600).
-    mode_t maska = ::umask(0);
-    ::umask(maska);
-    struct stat stary {};
-    mode_t tryb = ::stat(sciezka.c_str(), &stary) == 0 ? (stary.st_mode & 07777) : (0666 & ~maska);
-    bool dobrze = ::fchmod(fd, tryb) == 0 && ZapiszWszystko(fd, dane) && ::fsync(fd) == 0;
-    dobrze = ::close(fd) == 0 && dobrze;
-    if (dobrze) dobrze = ::rename(wzor.c_str(), sciezka.c_str()) == 0;
-    if (!dobrze) ::unlink(wzor.c_str());
-    return dobrze;
+    std::string komunikat;
+    return ZapiszPlik(sciezka, komunikat);
 }

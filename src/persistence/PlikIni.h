@@ -4,14 +4,19 @@
 // i sekcje na ich miejscach, usuwanie sekcji, pierwsze wystąpienie wygrywa. Odczyt
 // przyjmuje CR LF i samo LF; zapis zawsze CR LF. W pliku bajty Windows-1250, przez
 // interfejs napisy UTF-8. Dowolna zawartość pliku daje co najwyżej wartości domyślne.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "system/Pliki.h"
+
 class tPlikIni {
 public:
-    // Czyta plik. Brak pliku to plik pusty (true); false, gdy plik jest, ale nie da się
-    // go przeczytać (wtedy obiekt jest pusty).
+    // Czyta plik (zwykły, najwyżej LimitPlikuRoboczego). Brak pliku to plik pusty; przy
+    // Blad obiekt jest pusty, a komunikat nazywa plik.
+    tStanOdczytu Wczytaj(const std::string& sciezka, std::string& komunikat);
+    // To samo bez komunikatu: true także dla braku pliku.
     bool Wczytaj(const std::string& sciezka);
     // Zawartość pliku w bajtach (Windows-1250; z BOM UTF-8 traktowana jako UTF-8).
     void UstawZawartosc(std::string_view bajty);
@@ -30,25 +35,36 @@ public:
 
     // Bajty pliku: Windows-1250, każdy wiersz zakończony CR LF.
     std::string Zawartosc() const;
-    // Zapis atomowy: plik tymczasowy w tym samym katalogu, zapis, fsync, zamiana nazwy.
-    // Przy błędzie stary plik zostaje nietknięty.
+    // Zapis atomowy (system/Pliki.h): przy błędzie stary plik zostaje nietknięty.
+    bool ZapiszPlik(const std::string& sciezka, std::string& komunikat) const;
     bool ZapiszPlik(const std::string& sciezka) const;
 
 private:
+    // Wiersz to fragment bajtów tekst_ (zmienione i nowe wiersze dopisuje się na końcu
+    // tekst_): 8 bajtów na wiersz, więc pamięć rośnie z plikiem, nie z liczbą wierszy razy
+    // narzut napisów. Najwyższy bit długości oznacza nagłówek sekcji.
     struct tWiersz {
-        std::string Tekst;       // wiersz w bajtach pliku
-        std::string Klucz;       // przycięty klucz (pusty, gdy wiersz nie ma "=")
-        std::string Wartosc;     // przycięta wartość
+        std::uint32_t Poczatek = 0;
+        std::uint32_t Dlugosc = 0;
     };
-    struct tSekcja {
-        std::string Nazwa;       // pusta dla wierszy przed pierwszą sekcją
-        std::string Naglowek;    // wiersz "[...]" w bajtach pliku
-        std::vector<tWiersz> Wiersze;
+    // Wiersze sekcji: [nagłówek + 1, koniec); nagłówek == -1 dla wierszy przed pierwszą sekcją.
+    struct tZakres {
+        std::size_t Od = 0, Do = 0;
     };
 
-    const tSekcja* ZnajdzSekcje(std::string_view nazwa) const;
-    static const tWiersz* ZnajdzKlucz(const tSekcja& s, std::string_view klucz);
+    std::string_view Tekst(tWiersz w) const;
+    static bool Naglowek(tWiersz w);
+    tWiersz Dodaj(std::string_view tekst, bool naglowek);
+    // Pierwsza sekcja o tej nazwie; false, gdy jej nie ma.
+    bool ZnajdzSekcje(std::string_view nazwa, tZakres& zakres) const;
+    // Indeks wiersza klucza w zakresie albo -1.
+    long ZnajdzKlucz(const tZakres& zakres, std::string_view klucz) const;
+    std::size_t KoniecSekcji(std::size_t od) const;
 
-    // sekcje_[0] to zawsze wiersze przed pierwszym nagłówkiem (bez nagłówka).
-    std::vector<tSekcja> sekcje_ = std::vector<tSekcja>(1);
+    std::string tekst_;
+    std::vector<tWiersz> wiersze_;
+    // Ostatnio znaleziona sekcja: odczyt pliku pyta wiele razy z rzędu o tę samą.
+    mutable std::string ostatniaNazwa_;
+    mutable tZakres ostatniZakres_;
+    mutable bool ostatniaWazna_ = false;
 };

@@ -7,28 +7,62 @@
 
 namespace {
 
+const char* const KomNieRoboczy = "To nie jest plik roboczy programu (brak sekcji INFO, OBIEKT, PP, PD i CALC): ";
+const char* const WzorNieczytelnej = "[%s] %s = \"%s\": to nie liczba, przyjęto %s";
+const char* const SekcjePliku[] = {"INFO", "OBIEKT", "PP", "PD", "CALC"};
+
 constexpr const char* Parametry[LiczbaParametrow] = {"A1", "A2", "B",  "BB", "C1", "C2", "E1",
                                                      "E2", "K1", "K2", "P",  "G",  "G2", "N"};
 
 std::string KluczL(int i) { return "L" + std::to_string(i); }
 
-double Liczba(const tPlikIni& ini, const char* sekcja, const std::string& klucz)
+using tNieczytelne = std::vector<tNieczytelnaLiczba>;
+
+double Liczba(const tPlikIni& ini, const char* sekcja, const std::string& klucz, tNieczytelne* n)
 {
-    return NaLiczbe(ini.CzytajTekst(sekcja, klucz));
+    const std::string tekst = ini.CzytajTekst(sekcja, klucz);
+    double v = 0;
+    if (!NaLiczbe(tekst, v) && n) n->push_back({sekcja, klucz, tekst, v});
+    return v;
+}
+
+int Calkowita(const tPlikIni& ini, const char* klucz, int domyslna, tNieczytelne* n)
+{
+    const int v = ini.CzytajCalkowita("OBIEKT", klucz, domyslna);
+    // Tekst, który nie jest liczbą całkowitą, daje każdą podaną wartość domyślną.
+    const std::string tekst = ini.CzytajTekst("OBIEKT", klucz);
+    if (n && tekst.find_first_not_of(" \t") != std::string::npos && v == domyslna &&
+        ini.CzytajCalkowita("OBIEKT", klucz, domyslna + 1) == domyslna + 1)
+        n->push_back({"OBIEKT", klucz, tekst, static_cast<double>(domyslna)});
+    return v;
 }
 
 }  // namespace
 
 const char* KluczParametru(int i) { return i >= 0 && i < LiczbaParametrow ? Parametry[i] : ""; }
 
-tDanePliku CzytajDanePliku(const tPlikIni& ini)
+std::string OpisNieczytelnej(const tNieczytelnaLiczba& n)
+{
+    return Format(WzorNieczytelnej, {n.Sekcja, n.Klucz, n.Tekst, LiczbaOgolna(n.Przyjeto)});
+}
+
+bool WczytajPlikRoboczy(const std::string& sciezka, tPlikIni& ini, std::string& komunikat)
+{
+    if (ini.Wczytaj(sciezka, komunikat) != tStanOdczytu::Przeczytany) return false;
+    for (const char* s : SekcjePliku)
+        if (ini.MaSekcje(s)) return true;
+    komunikat = KomNieRoboczy + sciezka;
+    return false;
+}
+
+tDanePliku CzytajDanePliku(const tPlikIni& ini, tNieczytelne* n)
 {
     tDanePliku d;
-    d.Schemat = ini.CzytajCalkowita("OBIEKT", "SCHEM", 0);
-    d.Przesla = ini.CzytajCalkowita("OBIEKT", "PRZES", 1);
-    d.Normatyw = ini.CzytajCalkowita("OBIEKT", "NORMA", 0);
-    d.Klasa = ini.CzytajCalkowita("OBIEKT", "KLASA", 0);
-    d.Przekroj = ini.CzytajCalkowita("OBIEKT", "RODZA", 0);
+    d.Schemat = Calkowita(ini, "SCHEM", 0, n);
+    d.Przesla = Calkowita(ini, "PRZES", 1, n);
+    d.Normatyw = Calkowita(ini, "NORMA", 0, n);
+    d.Klasa = Calkowita(ini, "KLASA", 0, n);
+    d.Przekroj = Calkowita(ini, "RODZA", 0, n);
 
     d.Info.JNI = ini.CzytajTekst("INFO", "JNI");
     d.Info.NrP = ini.CzytajTekst("INFO", "NRP");
@@ -37,8 +71,8 @@ tDanePliku CzytajDanePliku(const tPlikIni& ini)
     d.Info.Najblizsza = ini.CzytajTekst("INFO", "Najblizsza");
     d.Info.Przeszkoda = ini.CzytajTekst("INFO", "Przeszkoda");
 
-    for (int i = 0; i < LiczbaParametrow; ++i) d.Parametry[i] = Liczba(ini, "PP", Parametry[i]);
-    for (int i = 0; i < MaksWierszy; ++i) d.Dlugosci[i] = Liczba(ini, "PD", KluczL(i + 1));
+    for (int i = 0; i < LiczbaParametrow; ++i) d.Parametry[i] = Liczba(ini, "PP", Parametry[i], n);
+    for (int i = 0; i < MaksWierszy; ++i) d.Dlugosci[i] = Liczba(ini, "PD", KluczL(i + 1), n);
     d.LiczbaDlugosci = MaksWierszy;
     return d;
 }

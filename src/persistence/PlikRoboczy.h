@@ -3,6 +3,7 @@
 // Tu jest tylko format; kolejność ustawiania pól okna przy wczytaniu zna przebieg.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/InfoObiektu.h"
 #include "core/UkladElementow.h"
@@ -31,9 +32,22 @@ struct tWynikiPliku {
 // Klucz sekcji PP parametru i (0..13).
 const char* KluczParametru(int i);
 
+// Liczba zapisana w pliku tekstem, który nie jest liczbą; wczytana jako Przyjeto.
+struct tNieczytelnaLiczba {
+    std::string Sekcja, Klucz, Tekst;
+    double Przyjeto = 0;
+};
+// Jeden wiersz ostrzeżenia: sekcja, klucz, tekst i przyjęta wartość.
+std::string OpisNieczytelnej(const tNieczytelnaLiczba& n);
+
 // Czyta dane z pliku INI: brakujące i nieliczbowe wartości dają wartości domyślne
-// (OBIEKT: 0, 1 dla PRZES; PP i PD: 0; INFO: pusty tekst). Zakresy sprawdza wczytujący.
-tDanePliku CzytajDanePliku(const tPlikIni& ini);
+// (OBIEKT: 0, 1 dla PRZES; PP i PD: 0; INFO: pusty tekst), a nieliczbowe trafiają też
+// do listy nieczytelnych, gdy jest podana. Zakresy sprawdza wczytujący.
+tDanePliku CzytajDanePliku(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>* nieczytelne = nullptr);
+
+// Plik roboczy z dysku do polecenia "Wczytaj": false i komunikat z nazwą pliku, gdy pliku
+// nie da się przeczytać albo nie ma w nim żadnej sekcji pliku roboczego.
+bool WczytajPlikRoboczy(const std::string& sciezka, tPlikIni& ini, std::string& komunikat);
 
 // Zmienia plik w pamięci jak zapis okna: INFO tylko przy niepustym JNI, OBIEKT,
 // PP i PD od nowa, CALC usunięta i zapisana tylko, gdy wyniki są podane.

@@ -1,14 +1,15 @@
 #include "reports/Porownanie.h"
 
-#include <fstream>
 
 #include "common/Cp1250.h"
 #include "common/Formatowanie.h"
 #include "common/Regionalne.h"
 #include "common/Slad.h"
 #include "core/Nazwy.h"
+#include "core/Przeliczenie.h"
 #include "reports/Przekroje.h"
 #include "reports/Raport.h"
+#include "system/Pliki.h"
 
 const char* const TytulPorownania = "Przeliczenie dla różnych norm";
 
@@ -111,8 +112,8 @@ void OpisObiektu(const tObiektMostowy& o, const tInfoObiektu& info, std::vector<
 
 std::string WynikKlasy(tObiektMostowy& o)
 {
-    std::string msg;
-    if (!SprawdzIObliczObiekt(o, msg)) return BledneDane + msg;
+    const tWynikPrzeliczenia wynik = SprawdzIOblicz(o);
+    if (!wynik.Poprawne()) return BledneDane + wynik.Komunikat;
     if (o.PodajTN() == NieDotyczy)
         return Format(WynikBezTN, {o.PodajM1N(), OsiemOdstepow, o.PodajMP(), OsiemOdstepow, o.PodajMase()});
     return Format(Wynik, {o.PodajM1N(), o.PodajTN(), o.PodajMP(), o.PodajTP(), o.PodajMase()});
@@ -149,11 +150,11 @@ std::string PolaczWiersze(const std::vector<std::string>& Wiersze, const char* K
 bool ZapiszPorownanie(const tObiektMostowy& Naglowek, tObiektMostowy& Obliczany, const tInfoObiektu& Info,
                       const std::string& Sciezka, std::string& Komunikat)
 {
-    std::ofstream plik(Sciezka, std::ios::binary | std::ios::trunc);
-    if (plik.is_open()) {
-        plik << Utf8DoCp1250(PolaczWiersze(WierszePorownania(Naglowek, Obliczany, Info), "\r\n"));
-        plik.close();
-        if (!plik.fail()) return true;
+    // Plik (tymczasowy obok celu) powstaje przed przeliczeniami: bez niego nic nie liczymy.
+    tZapisAtomowy plik;
+    if (plik.Otworz(Sciezka)) {
+        plik.Dopisz(Utf8DoCp1250(PolaczWiersze(WierszePorownania(Naglowek, Obliczany, Info), "\r\n")));
+        if (plik.Zatwierdz()) return true;
     }
     Komunikat = KomBladZapisu + Sciezka;
     return false;

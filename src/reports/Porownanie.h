@@ -20,7 +20,8 @@ std::vector<std::string> WierszePorownania(const tObiektMostowy& Naglowek, tObie
 // Wiersze połączone podanym końcem wiersza (każdy wiersz z końcem).
 std::string PolaczWiersze(const std::vector<std::string>& Wiersze, const char* Koniec);
 
-// Zapisuje porównanie do pliku (zastępując go). Plik jest tworzony przed przeliczeniami;
-// gdy nie da się go utworzyć ani zapisać: false i Komunikat "Błąd zapisu pliku.\r" + ścieżka.
+// Zapisuje porównanie do pliku zapisem atomowym (stary plik zostaje przy każdym błędzie).
+// Plik tymczasowy powstaje przed przeliczeniami; gdy nie da się go utworzyć ani zapisać:
+// false i Komunikat "Błąd zapisu pliku.\r" + ścieżka.
 bool ZapiszPorownanie(const tObiektMostowy& Naglowek, tObiektMostowy& Obliczany, const tInfoObiektu& Info,
                       const std::string& Sciezka, std::string& Komunikat);

@@ -9,6 +9,7 @@
 #include "common/Formatowanie.h"
 #include "common/Slad.h"
 #include "core/Nazwy.h"
+#include "core/Przeliczenie.h"
 #include "reports/MessageDigests.h"
 #include "reports/Przekroje.h"
 #include "reports/VanRTF.h"
@@ -248,11 +249,6 @@ bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const st
     return doc.Close();
 }
 
-bool SprawdzIObliczObiekt(tObiektMostowy& Obiekt, std::string& Msg)
-{
-    return Obiekt.SprawdzParametry(Msg) && Obiekt.SprawdzSumy(Msg) && Obiekt.SprawdzDlugosci(Msg) && Obiekt.Oblicz(Msg);
-}
-
 namespace {
 
 // Kroki polecenia; Plik daje nazwę pliku po ustaleniu numeru przęsła.
@@ -276,8 +272,7 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
 
     auto obiekt = std::make_unique<tObiektMostowy>();
     Wypelnij(*obiekt);
-    std::string msg;
-    if (!SprawdzIObliczObiekt(*obiekt, msg)) {
+    if (!SprawdzIOblicz(*obiekt).Poprawne()) {
         wynik.Komunikat = KomBledneDane;
         return wynik;
     }

@@ -56,6 +56,3 @@ tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObie
 // bez katalogu raportów.
 tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                             const std::string& Plik, const std::string& Dzis);
-
-// Trzy sprawdzenia i Oblicz w tej kolejności; pierwszy błąd kończy (Msg jego komunikat).
-bool SprawdzIObliczObiekt(tObiektMostowy& Obiekt, std::string& Msg);

@@ -161,10 +161,8 @@ bool TRtfDoc::Open(const std::string& Nazwa, const std::string& Naglowek, const 
             return false;
         }
     }
-    if (plik_.is_open()) plik_.close();
-    plik_.clear();
-    plik_.open(Nazwa, std::ios::binary | std::ios::trunc);
-    if (!plik_.is_open()) {
+    // Zapis do pliku tymczasowego obok; poprzedni raport zostaje aż do udanego Close.
+    if (!plik_.Otworz(Nazwa)) {
         PokazBlad(KomBladOtwarcia + Nazwa);
         return false;
     }
@@ -202,16 +200,17 @@ void TRtfDoc::PiszRamke()
 
 bool TRtfDoc::Close()
 {
+    if (!plik_.Otwarty()) return false;
     Wiersz(" \\par }");
-    plik_.flush();
-    bool dobrze = plik_.good();
-    plik_.close();
-    return dobrze && !plik_.fail();
+    if (plik_.Zatwierdz()) return true;
+    PokazBlad(plik_.Komunikat());
+    return false;
 }
 
 void TRtfDoc::Wiersz(std::string_view tekst)
 {
-    plik_ << Utf8DoCp1250(tekst) << "\r\n";
+    plik_.Dopisz(Utf8DoCp1250(tekst));
+    plik_.Dopisz("\r\n");
 }
 
 std::string TRtfDoc::PrzedrostekPrzebiegu() const

@@ -1,14 +1,16 @@
 #pragma once
 // Sekwencyjny zapis dokumentu RTF: stała ramka (A4, cztery czcionki, szesnaście kolorów,
 // styl nagłówka i stopki, numery stron), akapity, przebiegi, tabele o stałych szerokościach
-// kolumn. Każda operacja dopisuje od razu wiersz do pliku; teksty przychodzą w UTF-8,
+// kolumn. Każda operacja dopisuje wiersz do pliku tymczasowego obok celu, a Close zamienia
+// nim plik docelowy (błąd zapisu nigdy nie niszczy poprzedniego raportu); teksty przychodzą w UTF-8,
 // a do pliku trafiają jako bajty Windows-1250, wiersze kończy CR LF. Tekst nie jest
 // zamieniany: "\", "{" i "}" działają jako znaczniki RTF (tekst użytkownika trzeba przed
 // podaniem przepuścić przez TekstRtf).
-#include <fstream>
 #include <functional>
 #include <string>
 #include <string_view>
+
+#include "system/Pliki.h"
 
 // Okno komunikatu modułu: tytuł i treść ("\r" to nowy wiersz). Okno programu ustawia
 // własne; domyślnie komunikat trafia na standardowe wyjście błędów.
@@ -34,7 +36,8 @@ public:
     int FontNo = 4;
 
     bool Open(const std::string& Nazwa, const std::string& Naglowek, const std::string& Stopka, bool NumeryStron);
-    // Zamyka dokument; false, gdy któryś zapis od otwarcia się nie udał.
+    // Zamyka dokument i zastępuje nim plik; false (z komunikatem modułu), gdy któryś zapis
+    // od otwarcia się nie udał, a wtedy poprzedni plik zostaje.
     bool Close();
     void WriteParagraph(std::string_view Tekst);
     void WriteText(std::string_view Tekst);
@@ -52,9 +55,6 @@ public:
     // sterującego grubości linii bez "\" (pusta: bez ramek).
     void WriteTableRow(std::string_view Szerokosci, std::string_view Komorki, std::string_view Ramka = {});
 
-    // true, gdy któryś zapis od otwarcia się nie powiódł (np. pełny dysk).
-    bool BladZapisu() const { return plik_.is_open() && !plik_.good(); }
-
     // Przedrostek przebiegu w bieżącym stanie formatowania ("\f11\fs20\cf1 ").
     std::string PrzedrostekPrzebiegu() const;
 
@@ -62,5 +62,5 @@ private:
     void Wiersz(std::string_view tekst);
     void PiszRamke();
 
-    std::ofstream plik_;
+    tZapisAtomowy plik_;
 };

@@ -46,22 +46,6 @@ void PobierzDane(Widok& w, tObiektMostowy& obiekt)
     DodajElementy(obiekt, schemat, N, dlugosci);
 }
 
-tWynikPrzeliczenia SprawdzIOblicz(tObiektMostowy& obiekt)
-{
-    tWynikPrzeliczenia w;
-    if (!obiekt.SprawdzParametry(w.Komunikat))
-        w.Etap = tEtap::Parametry;
-    else if (!obiekt.SprawdzSumy(w.Komunikat))
-        w.Etap = tEtap::Sumy;
-    else if (!obiekt.SprawdzDlugosci(w.Komunikat))
-        w.Etap = tEtap::Dlugosci;
-    else if (!obiekt.Oblicz(w.Komunikat))
-        w.Etap = tEtap::Oblicz;
-    else
-        w.Komunikat.clear();
-    return w;
-}
-
 std::vector<std::string> LinieKomunikatow(const tWynikPrzeliczenia& wynik)
 {
     switch (wynik.Etap) {

@@ -8,30 +8,13 @@
 
 #include "core/InfoObiektu.h"
 #include "core/ObiektMostowy.h"
+#include "core/Przeliczenie.h"
+#include "persistence/PlikRoboczy.h"
 #include "ui/Widok.h"
-
-class tPlikIni;
 
 // Wypełnia obiekt z pól widoku: UstawDane, potem elementy wierszy 1..k edytora.
 void PobierzDane(Widok& widok, tObiektMostowy& obiekt);
 
-// Etap, na którym przeliczenie się zatrzymało.
-enum class tEtap : int {
-    Brak = 0,       // wszystko poprawne
-    Parametry = 1,  // SprawdzParametry
-    Sumy = 2,       // SprawdzSumy
-    Dlugosci = 3,   // SprawdzDlugosci
-    Oblicz = 4,     // Oblicz
-};
-
-struct tWynikPrzeliczenia {
-    tEtap Etap = tEtap::Brak;
-    std::string Komunikat;  // komunikat etapu, z CR zachowanym
-    bool Poprawne() const { return Etap == tEtap::Brak; }
-};
-
-// Trzy sprawdzenia i Oblicz w tej kolejności; pierwszy błąd kończy.
-tWynikPrzeliczenia SprawdzIOblicz(tObiektMostowy& obiekt);
 // Wiersze obszaru komunikatów dla wyniku (nagłówek błędu i komunikat albo
 // pusty wiersz i "OBLICZENIA POPRAWNE").
 std::vector<std::string> LinieKomunikatow(const tWynikPrzeliczenia& wynik);
@@ -74,11 +57,17 @@ public:
     // Pełne przeliczenie i pokazanie wyniku; zwraca wynik etapów.
     tWynikPrzeliczenia Przelicz();
 
-    // Plik roboczy (ścieżka pełna). WczytajDane nigdy nie zgłasza błędu.
-    void WczytajDane(const std::string& sciezka);
+    // Polecenie "Wczytaj" (ścieżka pełna): plik, którego nie da się przeczytać albo który
+    // nie jest plikiem roboczym, jest odrzucany oknem komunikatu z nazwą pliku, a pola
+    // okna zostają bez zmian (false). Po wczytaniu okno raz pokazuje nieczytelne liczby.
+    bool WczytajDane(const std::string& sciezka);
+    // To samo bez okien komunikatów (wiersz poleceń): odmowa w blad, nieczytelne liczby w liście.
+    bool WczytajDane(const std::string& sciezka, std::string& blad, std::vector<tNieczytelnaLiczba>& nieczytelne);
+    // Zapis pliku roboczego; przy błędzie stary plik zostaje, a blad mówi dlaczego.
+    bool ZapiszDane(const std::string& sciezka, std::string& blad);
     bool ZapiszDane(const std::string& sciezka);
     // To samo na pliku INI w pamięci (WczytajDane i ZapiszDane bez dysku).
-    void WczytajIni(const tPlikIni& ini);
+    void WczytajIni(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>* nieczytelne = nullptr);
     void ZapiszIni(tPlikIni& ini);
 
     // Polecenie "Informacje" po zatwierdzeniu okna: pola przycięte, tytuł.

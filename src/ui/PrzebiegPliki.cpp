@@ -2,6 +2,8 @@
 #include <cmath>
 #include <memory>
 
+#include "common/Formatowanie.h"
+
 #include "persistence/Katalogi.h"
 #include "persistence/PlikRoboczy.h"
 #include "ui/Przebieg.h"
@@ -11,6 +13,9 @@ namespace {
 const char* const TytulInfo = "INFO";
 const char* const PierwszyZapis = "Dane o obiekcie zostały zapisane\rdo podkatalogu o nazwie JNI";
 const char* const BladZapisu = "Błąd zapisu danych.\r";
+const char* const TytulBledu = "Błąd";
+const char* const TytulUwagi = "UWAGA";
+const char* const NieczytelneWPliku = "Nieczytelne liczby w pliku %s:";
 
 std::string Przytnij(const std::string& s)
 {
@@ -49,17 +54,36 @@ tDanePliku DaneZWidoku(const Widok& w, const tInfoObiektu& info)
 
 }  // namespace
 
-void tGlownyPrzebieg::WczytajDane(const std::string& sciezka)
+bool tGlownyPrzebieg::WczytajDane(const std::string& sciezka, std::string& blad,
+                                  std::vector<tNieczytelnaLiczba>& nieczytelne)
 {
+    nieczytelne.clear();
     tPlikIni ini;
-    ini.Wczytaj(sciezka);  // plik nieczytelny to plik bez kluczy
-    WczytajIni(ini);
+    if (!WczytajPlikRoboczy(sciezka, ini, blad)) return false;
+    WczytajIni(ini, &nieczytelne);
+    return true;
 }
 
-void tGlownyPrzebieg::WczytajIni(const tPlikIni& ini)
+bool tGlownyPrzebieg::WczytajDane(const std::string& sciezka)
+{
+    std::string blad;
+    std::vector<tNieczytelnaLiczba> nieczytelne;
+    if (!WczytajDane(sciezka, blad, nieczytelne)) {
+        widok_.PokazKomunikat(TytulBledu, blad, tIkona::Ostrzezenie);
+        return false;
+    }
+    if (!nieczytelne.empty()) {
+        std::string tekst = Format(NieczytelneWPliku, {sciezka});
+        for (const auto& n : nieczytelne) tekst += "\r" + OpisNieczytelnej(n);
+        widok_.PokazKomunikat(TytulUwagi, tekst, tIkona::Ostrzezenie);
+    }
+    return true;
+}
+
+void tGlownyPrzebieg::WczytajIni(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>* nieczytelne)
 {
     przeliczanie_ = false;
-    const tDanePliku d = CzytajDanePliku(ini);
+    const tDanePliku d = CzytajDanePliku(ini, nieczytelne);
 
     Wybierz(widok_, tLista::CBSchemat, d.Schemat, 0);
     widok_.UstawWartosc(IlePrzesel, d.Przesla);
@@ -87,12 +111,19 @@ void tGlownyPrzebieg::WczytajIni(const tPlikIni& ini)
     Przelicz();
 }
 
-bool tGlownyPrzebieg::ZapiszDane(const std::string& sciezka)
+bool tGlownyPrzebieg::ZapiszDane(const std::string& sciezka, std::string& blad)
 {
     tPlikIni ini;
-    if (!ini.Wczytaj(sciezka)) return false;  // nie nadpisujemy pliku, którego nie da się przeczytać
+    // Nie nadpisujemy pliku, którego nie da się przeczytać (jego klucze by przepadły).
+    if (ini.Wczytaj(sciezka, blad) == tStanOdczytu::Blad) return false;
     ZapiszIni(ini);
-    return ini.ZapiszPlik(sciezka);
+    return ini.ZapiszPlik(sciezka, blad);
+}
+
+bool tGlownyPrzebieg::ZapiszDane(const std::string& sciezka)
+{
+    std::string blad;
+    return ZapiszDane(sciezka, blad);
 }
 
 void tGlownyPrzebieg::ZapiszIni(tPlikIni& ini)
@@ -100,7 +131,7 @@ void tGlownyPrzebieg::ZapiszIni(tPlikIni& ini)
     // Wynik liczony na osobnym obiekcie; obiekt okna i jego widok zostają nietknięte.
     auto obiekt = std::make_unique<tObiektMostowy>();
     PobierzDane(widok_, *obiekt);
-    const bool poprawne = SprawdzIOblicz(*obiekt).Poprawne();
+    const bool poprawne = SprawdzIOblicz(*obiekt).Poprawne();  // bez CALC, gdy odrzucony
     const tWynikiPliku wyniki{obiekt->PodajM1N(), obiekt->PodajTN(), obiekt->PodajTP(), obiekt->PodajMase()};
 
     ZapiszDanePliku(ini, DaneZWidoku(widok_, info_), poprawne ? &wyniki : nullptr);
@@ -124,8 +155,9 @@ bool tGlownyPrzebieg::Zapisz(const tInfoObiektu& zOkna)
     const std::string nazwa = info_.JNI + "_" + info_.NrP;
     // Nazwa pliku nie może wyjść poza katalog JNI.
     const bool nazwaPoprawna = nazwa.find('/') == std::string::npos && nazwa.find('\0') == std::string::npos;
-    if (!nazwaPoprawna || !UtworzKatalog(KatalogJNI()) || !ZapiszDane(SciezkaZapisu(info_))) {
-        widok_.PokazKomunikat(TytulInfo, BladZapisu, tIkona::Informacja);
+    std::string blad;
+    if (!nazwaPoprawna || !UtworzKatalog(KatalogJNI()) || !ZapiszDane(SciezkaZapisu(info_), blad)) {
+        widok_.PokazKomunikat(TytulInfo, BladZapisu + blad, tIkona::Informacja);
         return false;
     }
     UstawTytul();
@@ -139,7 +171,10 @@ bool tGlownyPrzebieg::Zapisz(const tInfoObiektu& zOkna)
 void tGlownyPrzebieg::Uruchom()
 {
     UtworzKatalog(KatalogJNI());
-    WczytajDane(SciezkaStanu());
+    // Plik stanu: brakujący, nieczytelny albo obcy daje wartości domyślne, bez komunikatu.
+    tPlikIni stan;
+    stan.Wczytaj(SciezkaStanu());
+    WczytajIni(stan);
     UstawWidocznosc(widok_);
     BudujPrzesla(widok_);
     RegulaListyKlas(widok_);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Wspolne.h"
+#include "core/Przeliczenie.h"
 #include "core/UkladElementow.h"
 #include "reports/Raport.h"
 #include "reports/VanRTF.h"
@@ -34,9 +35,9 @@ struct tMost {
     tObiektMostowy Policzony() const
     {
         tObiektMostowy o;
-        std::string komunikat;
         Wypelnij(o);
-        EXPECT_TRUE(SprawdzIObliczObiekt(o, komunikat)) << komunikat;
+        const tWynikPrzeliczenia w = SprawdzIOblicz(o);
+        EXPECT_TRUE(w.Poprawne()) << w.Komunikat;
         return o;
     }
 };

@@ -1,6 +1,7 @@
 #include "ui/qt/PoleLiczbowe.h"
 
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QLineEdit>
 #include <algorithm>
 #include <charconv>
@@ -26,6 +27,8 @@ TPoleLiczbowe::TPoleLiczbowe(tPole pole, QWidget* rodzic) : QAbstractSpinBox(rod
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setAccelerated(true);
+    // Kółko nie daje fokusu (domyślne Qt::WheelFocus zmieniałoby pole przy przewijaniu listy).
+    setFocusPolicy(Qt::StrongFocus);
     setObjectName(QStringLiteral("Pole%1").arg(static_cast<int>(pole)));
     lineEdit()->setText(QString::fromStdString(LiczbaStala(WartoscUstawiana(pole_, 0), OpisPola(pole_).Miejsca)));
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] { emit Zmieniono(); });
@@ -77,6 +80,15 @@ bool TPoleLiczbowe::event(QEvent* zdarzenie)
         }
     }
     return QAbstractSpinBox::event(zdarzenie);
+}
+
+void TPoleLiczbowe::wheelEvent(QWheelEvent* zdarzenie)
+{
+    if (!hasFocus()) {
+        zdarzenie->ignore();  // trafia do rodzica: przewija panel
+        return;
+    }
+    QAbstractSpinBox::wheelEvent(zdarzenie);
 }
 
 void TPoleLiczbowe::PoEdycji()

@@ -4,6 +4,7 @@
 // zmiana tekstu jest zmianą pola; przy utracie fokusu wartość spoza zakresu zostaje
 // przycięta i pokazana w formacie pola. Wartość ustawiana przez program (wczytanie,
 // strzałki) przechodzi przez WartoscUstawiana i jest pokazywana z miejscami pola.
+// Kółko myszy zmienia wartość tylko pola z fokusem; nad innym przewija panel pod nim.
 #include <QAbstractSpinBox>
 
 #include "ui/PolaLiczbowe.h"
@@ -29,6 +30,7 @@ signals:
 protected:
     StepEnabled stepEnabled() const override;
     bool event(QEvent* zdarzenie) override;
+    void wheelEvent(QWheelEvent* zdarzenie) override;
 
 private:
     void PoEdycji();

@@ -1,7 +1,6 @@
 #include "ui/qt/TOknoHelp.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -17,6 +16,7 @@
 
 #include "common/Cp1250.h"
 #include "common/Slad.h"
+#include "system/Pliki.h"
 
 namespace {
 
@@ -163,10 +163,9 @@ void TOknoHelp::Pokaz(const QString& tytul, const QString& tekst)
 
 void TOknoHelp::PokazPlik(const QString& tytul, const QString& sciezka)
 {
-    QFile plik(sciezka);
-    if (!plik.exists() || !plik.open(QIODevice::ReadOnly)) return;
-    const QByteArray bajty = plik.readAll();
-    QString tekst = QString::fromStdString(Cp1250DoUtf8(std::string_view(bajty.constData(), bajty.size())));
+    std::string bajty, komunikat;
+    if (CzytajPlik(sciezka.toStdString(), LimitRaportu, bajty, komunikat) != tStanOdczytu::Przeczytany) return;
+    QString tekst = QString::fromStdString(Cp1250DoUtf8(bajty));
     tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     tekst.replace('\r', '\n');
     // Końcowy koniec wiersza nie tworzy pustego wiersza na dole okna.
@@ -188,14 +187,18 @@ void TOknoHelp::PokazSlad()
 
 QString TOknoHelp::Tekst() const { return Memo->toPlainText(); }
 
-bool TOknoHelp::ZapiszDoPliku(const QString& sciezka) const
+bool TOknoHelp::ZapiszDoPliku(const QString& sciezka, std::string& komunikat) const
 {
-    QFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     std::string bajty;
     const QStringList linie = Memo->toPlainText().split('\n');
     for (const QString& l : linie) bajty += Utf8DoCp1250(l.toStdString()) + "\r\n";
-    return plik.write(bajty.data(), static_cast<qint64>(bajty.size())) == static_cast<qint64>(bajty.size());
+    return ZapiszPlik(sciezka.toStdString(), bajty, komunikat);
+}
+
+bool TOknoHelp::ZapiszDoPliku(const QString& sciezka) const
+{
+    std::string komunikat;
+    return ZapiszDoPliku(sciezka, komunikat);
 }
 
 void TOknoHelp::Drukuj(QPrinter& drukarka) const
@@ -214,8 +217,9 @@ void TOknoHelp::ZapiszJako()
     // Pytanie przed nadpisaniem zadaje samo okno wyboru (domyślna opcja).
     if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty()) return;
     const QString sciezka = okno.selectedFiles().first();
-    if (!ZapiszDoPliku(sciezka)) {
-        QString t = QString::fromUtf8(KomBrakZapisu) + sciezka;
+    std::string komunikat;
+    if (!ZapiszDoPliku(sciezka, komunikat)) {
+        QString t = QString::fromUtf8(KomBrakZapisu) + sciezka + '\r' + QString::fromStdString(komunikat);
         QMessageBox::warning(this, QString::fromUtf8(TytulBledu), t.replace('\r', '\n'));
     }
 }

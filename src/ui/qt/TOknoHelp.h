@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <string>
 
 class QAction;
 class QPlainTextEdit;
@@ -20,7 +21,9 @@ public:
     // Kopia wierszy bieżącego śladu obliczeń pod tytułem "Ślad obliczeń".
     void PokazSlad();
 
-    // Zapis pokazanych wierszy: Windows-1250, każdy wiersz zakończony CR LF.
+    // Zapis pokazanych wierszy (Windows-1250, każdy wiersz zakończony CR LF) zapisem
+    // atomowym; przy błędzie stary plik zostaje, a komunikat mówi dlaczego.
+    bool ZapiszDoPliku(const QString& sciezka, std::string& komunikat) const;
     bool ZapiszDoPliku(const QString& sciezka) const;
     // Wydruk z tytułem okna jako nazwą zadania.
     void Drukuj(QPrinter& drukarka) const;

@@ -121,6 +121,8 @@ def element_stary(o, el, i):
 def przelicz(katalog):
     ini = czytaj_ini(os.path.join(katalog, 'obiekt.PTV'))
     o, el = dane(ini), elementy_obiektu(ini)
+    # Bez przesla (same wsporniki, rodzaje 7-9, albo nic) obiekt nie jest liczony.
+    if all(r >= 7 for r, _ in el): el = []
     licz = element_nowy if o['norma'] in (4, 5) else element_stary
     wiersze = []
     for i in range(len(el)):

@@ -1,0 +1,24 @@
+#pragma once
+// Droga każdego obliczenia obiektu: trzy sprawdzenia i Oblicz, w tej kolejności; pierwszy
+// błąd kończy. Jedyne miejsce tej drogi: przeliczenie okna, raport, porównanie norm i zapis
+// pliku roboczego wołają tę funkcję po wypełnieniu obiektu.
+#include <string>
+
+#include "core/ObiektMostowy.h"
+
+// Etap, na którym przeliczenie się zatrzymało.
+enum class tEtap : int {
+    Brak = 0,       // wszystko poprawne
+    Parametry = 1,  // SprawdzParametry
+    Sumy = 2,       // SprawdzSumy
+    Dlugosci = 3,   // SprawdzDlugosci
+    Oblicz = 4,     // Oblicz
+};
+
+struct tWynikPrzeliczenia {
+    tEtap Etap = tEtap::Brak;
+    std::string Komunikat;  // komunikat etapu, z CR zachowanym
+    bool Poprawne() const { return Etap == tEtap::Brak; }
+};
+
+tWynikPrzeliczenia SprawdzIOblicz(tObiektMostowy& obiekt);

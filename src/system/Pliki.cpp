@@ -1,0 +1,175 @@
+#include "system/Pliki.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "system/System.h"
+
+namespace {
+
+const char* const KomNieMoznaOdczytac = "Nie można odczytać pliku: ";
+const char* const KomNieZwykly = "To nie jest zwykły plik: ";
+const char* const KomZaDuzy = "Plik jest za duży (ponad %zu MiB): ";
+const char* const KomNieMoznaZapisac = "Nie można zapisać pliku: ";
+const char* const KomTylkoDoOdczytu = "Plik jest tylko do odczytu: ";
+const char* const PowodBrakMiejsca = " (brak miejsca na dysku)";
+const char* const PowodBrakUprawnien = " (brak uprawnień)";
+const char* const PowodZaDlugaNazwa = " (za długa nazwa)";
+
+// Przedrostek nazw plików tymczasowych programu; za nim skrót nazwy celu i 6 znaków mkstemp.
+const char* const PrzedrostekTymczasowych = ".pontiva-";
+constexpr int MaksDowiazan = 40;
+constexpr std::size_t Porcja = std::size_t{1} << 16;
+
+std::string Powod(os::tBlad b)
+{
+    switch (b) {
+    case os::tBlad::BrakMiejsca: return PowodBrakMiejsca;
+    case os::tBlad::BrakUprawnien: return PowodBrakUprawnien;
+    case os::tBlad::ZaDlugaNazwa: return PowodZaDlugaNazwa;
+    default: return {};
+    }
+}
+
+std::string Katalog(const std::string& sciezka)
+{
+    const auto u = sciezka.find_last_of('/');
+    if (u == std::string::npos) return ".";
+    return u == 0 ? "/" : sciezka.substr(0, u);
+}
+
+std::string Nazwa(const std::string& sciezka)
+{
+    const auto u = sciezka.find_last_of('/');
+    return u == std::string::npos ? sciezka : sciezka.substr(u + 1);
+}
+
+// Cel za dowiązaniami symbolicznymi (dowiązanie zostaje, zapisujemy plik, na który wskazuje).
+std::string CelDowiazan(std::string sciezka)
+{
+    std::string cel;
+    for (int i = 0; i < MaksDowiazan && os::Dowiazanie(sciezka, cel); ++i)
+        sciezka = !cel.empty() && cel.front() == '/' ? cel : Katalog(sciezka) + "/" + cel;
+    return sciezka;
+}
+
+// Wzór nazw plików tymczasowych jednego celu: krótki, niezależny od długości nazwy celu.
+std::string PrzedrostekCelu(const std::string& nazwa)
+{
+    std::uint32_t h = 2166136261u;  // FNV-1a
+    for (unsigned char z : nazwa) h = (h ^ z) * 16777619u;
+    char skrot[9];
+    std::snprintf(skrot, sizeof skrot, "%08x", static_cast<unsigned>(h));
+    return std::string(PrzedrostekTymczasowych) + skrot + "-";
+}
+
+}  // namespace
+
+tStanOdczytu CzytajPlik(const std::string& sciezka, std::size_t limit, std::string& bajty, std::string& komunikat)
+{
+    os::tBlad blad = os::tBlad::Brak;
+    switch (os::CzytajZwykly(sciezka, limit, bajty, blad)) {
+    case os::tOdczyt::Przeczytany: return tStanOdczytu::Przeczytany;
+    case os::tOdczyt::NieMa: komunikat = KomNieMoznaOdczytac + sciezka; return tStanOdczytu::Brak;
+    case os::tOdczyt::NieZwykly: komunikat = KomNieZwykly + sciezka; break;
+    case os::tOdczyt::ZaDuzy: {
+        char tekst[96];
+        std::snprintf(tekst, sizeof tekst, KomZaDuzy, limit >> 20);
+        komunikat = tekst + sciezka;
+        break;
+    }
+    case os::tOdczyt::Blad: komunikat = KomNieMoznaOdczytac + sciezka + Powod(blad); break;
+    }
+    return tStanOdczytu::Blad;
+}
+
+bool tZapisAtomowy::Blad(const std::string& komunikat)
+{
+    komunikat_ = komunikat;
+    Porzuc();
+    return false;
+}
+
+bool tZapisAtomowy::Otworz(const std::string& sciezka)
+{
+    Porzuc();
+    komunikat_.clear();
+    bufor_.clear();
+    sciezka_ = sciezka;
+    cel_ = CelDowiazan(sciezka);
+    katalog_ = Katalog(cel_);
+    const os::tOpis opis = os::Opis(cel_);
+    if (opis.Rodzaj != os::tRodzaj::NieMa && opis.Rodzaj != os::tRodzaj::Zwykly)
+        return Blad(KomNieZwykly + sciezka);
+    if (opis.Rodzaj == os::tRodzaj::Zwykly && opis.TylkoDoOdczytu) return Blad(KomTylkoDoOdczytu + sciezka);
+
+    tymczasowy_ = katalog_ + "/" + PrzedrostekCelu(Nazwa(cel_)) + "XXXXXX";
+    os::tBlad blad = os::tBlad::Brak;
+    plik_ = os::UtworzTymczasowy(tymczasowy_, blad);
+    if (plik_ < 0) return Blad(KomNieMoznaZapisac + sciezka + Powod(blad));
+    // Prawa jak dotychczasowego pliku albo zwykłego nowego (mkstemp daje 0600).
+    os::UstawTryb(plik_, opis.Rodzaj == os::tRodzaj::Zwykly ? opis.Tryb : os::TrybNowegoPliku());
+    dobrze_ = true;
+    return true;
+}
+
+bool tZapisAtomowy::Oproznij()
+{
+    os::tBlad blad = os::tBlad::Brak;
+    if (dobrze_ && !bufor_.empty() && !os::Pisz(plik_, bufor_, blad)) {
+        komunikat_ = KomNieMoznaZapisac + sciezka_ + Powod(blad);
+        dobrze_ = false;
+    }
+    bufor_.clear();
+    return dobrze_;
+}
+
+void tZapisAtomowy::Dopisz(std::string_view bajty)
+{
+    if (plik_ < 0 || !dobrze_) return;
+    bufor_.append(bajty);
+    if (bufor_.size() >= Porcja) Oproznij();
+}
+
+bool tZapisAtomowy::Zatwierdz()
+{
+    if (plik_ < 0) return false;
+    os::tBlad blad = os::tBlad::Brak;
+    if (!Oproznij()) return Blad(komunikat_);
+    const bool zapisany = os::Synchronizuj(plik_, blad);
+    const bool zamkniety = os::Zamknij(plik_, blad);
+    plik_ = -1;
+    if (!zapisany || !zamkniety || !os::ZmienNazwe(tymczasowy_, cel_, blad)) {
+        os::Usun(tymczasowy_);
+        komunikat_ = KomNieMoznaZapisac + sciezka_ + Powod(blad);
+        return false;
+    }
+    os::SynchronizujKatalog(katalog_);
+    // Pozostałości przerwanych zapisów tego samego celu.
+    const std::string przedrostek = PrzedrostekCelu(Nazwa(cel_));
+    for (const auto& n : os::NazwyWKatalogu(katalog_))
+        if (n.size() == przedrostek.size() + 6 && n.compare(0, przedrostek.size(), przedrostek) == 0)
+            os::Usun(katalog_ + "/" + n);
+    return true;
+}
+
+void tZapisAtomowy::Porzuc()
+{
+    if (plik_ < 0) return;
+    os::tBlad blad = os::tBlad::Brak;
+    os::Zamknij(plik_, blad);
+    os::Usun(tymczasowy_);
+    plik_ = -1;
+}
+
+bool ZapiszPlik(const std::string& sciezka, std::string_view bajty, std::string& komunikat)
+{
+    tZapisAtomowy z;
+    if (z.Otworz(sciezka)) {
+        z.Dopisz(bajty);
+        if (z.Zatwierdz()) return true;
+    }
+    komunikat = z.Komunikat();
+    return false;
+}

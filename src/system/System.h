@@ -1,0 +1,53 @@
+#pragma once
+// Wszystkie wywołania systemu operacyjnego programu: pliki, katalogi, ścieżka programu,
+// katalog domowy. Jeden plik na system (SystemPosix.cpp); reszta programu woła tylko to.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace os {
+
+// Przyczyna niepowodzenia wywołania, tyle, ile potrzeba do komunikatu.
+enum class tBlad { Brak, NieMa, BrakMiejsca, BrakUprawnien, ZaDlugaNazwa, Inny };
+
+enum class tOdczyt { Przeczytany, NieMa, NieZwykly, ZaDuzy, Blad };
+
+// Czyta zwykły plik, najwyżej limit bajtów. Otwarcie nie czeka (kolejka FIFO bez piszącego
+// nie blokuje), a rodzaj pliku jest sprawdzany na otwartym deskryptorze.
+tOdczyt CzytajZwykly(const std::string& sciezka, std::size_t limit, std::string& bajty, tBlad& blad);
+
+enum class tRodzaj { NieMa, Zwykly, Katalog, Inny };
+struct tOpis {
+    tRodzaj Rodzaj = tRodzaj::NieMa;
+    bool TylkoDoOdczytu = false;  // bez praw zapisu w trybie albo niedostępny do zapisu
+    unsigned Tryb = 0;            // prawa dostępu (bity 07777)
+};
+// Opis pliku za dowiązaniami symbolicznymi.
+tOpis Opis(const std::string& sciezka);
+// true i cel dowiązania (tekst dowiązania), gdy sciezka jest dowiązaniem symbolicznym.
+bool Dowiazanie(const std::string& sciezka, std::string& cel);
+bool TenSamPlik(const std::string& a, const std::string& b);
+
+// Plik tymczasowy z wzoru kończącego się na "XXXXXX" (wzór dostaje nazwę); -1 przy błędzie.
+int UtworzTymczasowy(std::string& wzor, tBlad& blad);
+bool Pisz(int plik, std::string_view bajty, tBlad& blad);
+bool Synchronizuj(int plik, tBlad& blad);
+bool Zamknij(int plik, tBlad& blad);
+bool UstawTryb(int plik, unsigned tryb);
+// Prawa nowego zwykłego pliku (0666 bez maski procesu).
+unsigned TrybNowegoPliku();
+bool ZmienNazwe(const std::string& z, const std::string& na, tBlad& blad);
+// fsync katalogu po zmianie nazwy; tam, gdzie system tego nie umie, bez skutku.
+void SynchronizujKatalog(const std::string& katalog);
+void Usun(const std::string& sciezka);
+std::vector<std::string> NazwyWKatalogu(const std::string& katalog);
+bool KatalogZapisywalny(const std::string& katalog);
+
+// Pełna ścieżka pliku wykonywalnego programu; pusta, gdy system jej nie zna.
+std::string SciezkaProgramu();
+// Katalog domowy: HOME, a bez niej z bazy użytkowników; pusty, gdy nie da się ustalić.
+std::string KatalogDomowy();
+
+}  // namespace os

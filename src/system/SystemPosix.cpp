@@ -1,0 +1,194 @@
+// Wywołania systemu POSIX (Linux) dla całego programu.
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "system/System.h"
+
+namespace os {
+
+namespace {
+
+tBlad Przyczyna(int e)
+{
+    switch (e) {
+    case ENOENT:
+    case ENOTDIR: return tBlad::NieMa;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return tBlad::BrakMiejsca;
+    case EACCES:
+    case EPERM:
+    case EROFS: return tBlad::BrakUprawnien;
+    case ENAMETOOLONG: return tBlad::ZaDlugaNazwa;
+    default: return tBlad::Inny;
+    }
+}
+
+bool Porazka(tBlad& blad)
+{
+    blad = Przyczyna(errno);
+    return false;
+}
+
+}  // namespace
+
+tOdczyt CzytajZwykly(const std::string& sciezka, std::size_t limit, std::string& bajty, tBlad& blad)
+{
+    bajty.clear();
+    blad = tBlad::Brak;
+    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        blad = Przyczyna(errno);
+        return blad == tBlad::NieMa ? tOdczyt::NieMa : tOdczyt::Blad;
+    }
+    struct stat st {};
+    tOdczyt wynik = tOdczyt::Przeczytany;
+    if (::fstat(fd, &st) != 0) {
+        blad = Przyczyna(errno);
+        wynik = tOdczyt::Blad;
+    } else if (!S_ISREG(st.st_mode)) {
+        wynik = tOdczyt::NieZwykly;
+    } else if (static_cast<std::uint64_t>(st.st_size) > limit) {
+        wynik = tOdczyt::ZaDuzy;
+    } else {
+        bajty.reserve(static_cast<std::size_t>(st.st_size));
+        char bufor[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, bufor, sizeof bufor);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                blad = Przyczyna(errno);
+                wynik = tOdczyt::Blad;
+                break;
+            }
+            if (n == 0) break;
+            // Plik mógł urosnąć od fstat.
+            if (bajty.size() + static_cast<std::size_t>(n) > limit) {
+                wynik = tOdczyt::ZaDuzy;
+                break;
+            }
+            bajty.append(bufor, static_cast<std::size_t>(n));
+        }
+    }
+    ::close(fd);
+    if (wynik != tOdczyt::Przeczytany) std::string().swap(bajty);
+    return wynik;
+}
+
+tOpis Opis(const std::string& sciezka)
+{
+    tOpis o;
+    struct stat st {};
+    if (::stat(sciezka.c_str(), &st) != 0) return o;
+    o.Rodzaj = S_ISREG(st.st_mode) ? tRodzaj::Zwykly : S_ISDIR(st.st_mode) ? tRodzaj::Katalog : tRodzaj::Inny;
+    o.Tryb = st.st_mode & 07777;
+    o.TylkoDoOdczytu = (st.st_mode & 0222) == 0 || ::access(sciezka.c_str(), W_OK) != 0;
+    return o;
+}
+
+bool Dowiazanie(const std::string& sciezka, std::string& cel)
+{
+    struct stat st {};
+    if (::lstat(sciezka.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return false;
+    std::string bufor(4096, '\0');
+    const ssize_t n = ::readlink(sciezka.c_str(), bufor.data(), bufor.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= bufor.size()) return false;
+    cel.assign(bufor.data(), static_cast<std::size_t>(n));
+    return true;
+}
+
+bool TenSamPlik(const std::string& a, const std::string& b)
+{
+    struct stat sa {}, sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+int UtworzTymczasowy(std::string& wzor, tBlad& blad)
+{
+    const int fd = ::mkostemp(wzor.data(), O_CLOEXEC);
+    if (fd < 0) blad = Przyczyna(errno);
+    return fd;
+}
+
+bool Pisz(int plik, std::string_view bajty, tBlad& blad)
+{
+    while (!bajty.empty()) {
+        const ssize_t n = ::write(plik, bajty.data(), bajty.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return Porazka(blad);
+        if (n == 0) {
+            blad = tBlad::BrakMiejsca;
+            return false;
+        }
+        bajty.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool Synchronizuj(int plik, tBlad& blad) { return ::fsync(plik) == 0 || Porazka(blad); }
+bool Zamknij(int plik, tBlad& blad) { return ::close(plik) == 0 || Porazka(blad); }
+bool UstawTryb(int plik, unsigned tryb) { return ::fchmod(plik, static_cast<mode_t>(tryb)) == 0; }
+
+unsigned TrybNowegoPliku()
+{
+    const mode_t maska = ::umask(0);
+    ::umask(maska);
+    return 0666u & ~static_cast<unsigned>(maska);
+}
+
+bool ZmienNazwe(const std::string& z, const std::string& na, tBlad& blad)
+{
+    return ::rename(z.c_str(), na.c_str()) == 0 || Porazka(blad);
+}
+
+void SynchronizujKatalog(const std::string& katalog)
+{
+    const int fd = ::open(katalog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+void Usun(const std::string& sciezka) { ::unlink(sciezka.c_str()); }
+
+std::vector<std::string> NazwyWKatalogu(const std::string& katalog)
+{
+    std::vector<std::string> nazwy;
+    DIR* d = ::opendir(katalog.c_str());
+    if (!d) return nazwy;
+    while (const dirent* w = ::readdir(d)) nazwy.emplace_back(w->d_name);
+    ::closedir(d);
+    return nazwy;
+}
+
+bool KatalogZapisywalny(const std::string& katalog)
+{
+    return !katalog.empty() && ::access(katalog.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string SciezkaProgramu()
+{
+    std::string bufor(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", bufor.data(), bufor.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= bufor.size()) return {};
+    bufor.resize(static_cast<std::size_t>(n));
+    return bufor;
+}
+
+std::string KatalogDomowy()
+{
+    const char* dom = std::getenv("HOME");
+    if (dom && *dom == '/') return dom;
+    const passwd* p = ::getpwuid(::getuid());
+    if (p && p->pw_dir && *p->pw_dir == '/') return p->pw_dir;
+    return {};
+}
+
+}  // namespace os

@@ -1,0 +1,96 @@
+// pontiva-cli wobec złego wejścia i wyjścia: pełne standardowe wyjście, pliki, które nie
+// są plikami roboczymi, pusty katalog, wyjście na plik wejściowy, formuły w CSV, kod
+// kontrolny zmienionego raportu.
+#include <gtest/gtest.h>
+
+#include "Wspolne.h"
+
+namespace {
+
+using namespace testy;
+
+const std::string Przyklady = std::string(PONTIVA_KATALOG_ZRODEL) + "/przyklady";
+const std::string Belka = Przyklady + "/belka.PTV";
+
+// Kod wyjścia i wyjście błędów pontiva-cli ze standardowym wyjściem na /dev/full.
+tWynikCli NaPelneWyjscie(const std::vector<std::string>& argumenty)
+{
+    tKatalogTymczasowy tmp;
+    std::string polecenie = WCudzyslowie(PONTIVA_CLI);
+    for (const auto& a : argumenty) polecenie += " " + WCudzyslowie(a);
+    const int stan = std::system((polecenie + " </dev/null >/dev/full 2>" + WCudzyslowie(tmp / "bl")).c_str());
+    return {WIFEXITED(stan) ? WEXITSTATUS(stan) : -1, "", CzytajPlik(tmp / "bl")};
+}
+
+TEST(Cli, BladZapisuStandardowegoWyjsciaToKod2)
+{
+    for (const auto& polecenie : {std::vector<std::string>{"oblicz", Przyklady}, {"slad", Belka}, {"normy", Belka}}) {
+        const auto w = NaPelneWyjscie(polecenie);
+        EXPECT_EQ(w.Kod, 2) << polecenie[0];
+        EXPECT_EQ(w.Bledy, "pontiva-cli: błąd zapisu na standardowe wyjście\n") << polecenie[0];
+    }
+}
+
+TEST(Cli, WejscieKtoreNieJestPlikiemRoboczymAlboKatalogBezPlikow)
+{
+    tKatalogTymczasowy k;
+    ZapiszPlik(k / "README.md", "# Opis\n");
+    fs::create_directory(k / "pusty");
+    ZapiszPlik(k / "liczby.PTV", std::string("[PD]\r\nL1=0\r\nL2=18 m\r\n"));
+    const struct {
+        std::vector<std::string> argumenty;
+        int kod;
+        size_t wierszeCsv;  // z nagłówkiem
+        std::string bledy;
+    } przypadki[] = {
+        {{"README.md", Belka}, 2, 2,
+         "pontiva-cli: To nie jest plik roboczy programu (brak sekcji INFO, OBIEKT, PP, PD i CALC): README.md\n"},
+        {{"pusty"}, 2, 1, "pontiva-cli: w katalogu nie ma plików roboczych *.PTV: pusty\n"},
+        {{"liczby.PTV"}, 1, 2, "pontiva-cli: liczby.PTV: [PD] L2 = \"18 m\": to nie liczba, przyjęto 0\n"},
+    };
+    for (const auto& p : przypadki) {
+        std::vector<std::string> a = {"oblicz", "--format", "csv"};
+        a.insert(a.end(), p.argumenty.begin(), p.argumenty.end());
+        const auto w = UruchomCli(a, k.Sciezka());
+        EXPECT_EQ(w.Kod, p.kod) << p.argumenty[0];
+        EXPECT_EQ(Wiersze(w.Wyjscie).size(), p.wierszeCsv) << p.argumenty[0];
+        EXPECT_EQ(w.Bledy, p.bledy);
+    }
+}
+
+TEST(Cli, WyjscieNaPlikWejsciowyOdrzucone)
+{
+    tKatalogTymczasowy k;
+    ZapiszPlik(k / "most.PTV", CzytajPlik(Belka));
+    for (const char* polecenie : {"raport", "normy"}) {
+        const auto w = UruchomCli({polecenie, "most.PTV", "-o", "./most.PTV"}, k.Sciezka());
+        EXPECT_EQ(w.Kod, 2) << polecenie;
+        EXPECT_EQ(w.Bledy, "Plik wyjściowy jest plikiem wejściowym: ./most.PTV\n");
+        EXPECT_EQ(CzytajPlik(k / "most.PTV"), CzytajPlik(Belka));
+    }
+}
+
+TEST(Cli, TekstZFormulaArkuszaZApostrofemLiczbyBezZmian)
+{
+    tKatalogTymczasowy k;
+    std::string most = CzytajPlik(Belka);
+    most.replace(most.find("JNI=12010001"), 12, "JNI=@SUMA(A1)");
+    most.replace(most.find("NRP=1"), 5, "NRP=-1+2");
+    ZapiszPlik(k / "=HIPERLACZE.PTV", most);
+    const auto w = UruchomCli({"oblicz", "--format", "csv", "--separator", ",", "=HIPERLACZE.PTV"}, k.Sciezka());
+    const std::string oczekiwany = "'=HIPERLACZE.PTV;'@SUMA(A1);'-1+2;5;1;0;0;64,6228741496599;";
+    EXPECT_EQ(Wiersze(w.Wyjscie).at(1).substr(0, oczekiwany.size()), oczekiwany);
+}
+
+TEST(Cli, NiezgodnyRaportBezKoduZTresci)
+{
+    tKatalogTymczasowy k;
+    std::string raport = CzytajPlik(DaneTestowe("raporty/12345678@2.RTF"));
+    raport.replace(raport.find("42,00"), 5, "43,00");
+    ZapiszPlik(k / "r.rtf", raport);
+    const auto w = UruchomCli({"sprawdz", k / "r.rtf"});
+    EXPECT_EQ(w.Kod, 1);
+    EXPECT_EQ(w.Wyjscie, "Kod kontrolny NIEZGODNY z treścią raportu.\n");
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+// Jedyny czytnik i jedyny zapis plików: czego nie przyjmują i co zostaje po błędzie.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "PelnyDysk.h"
+#include "Wspolne.h"
+#include "system/Pliki.h"
+
+namespace {
+
+using namespace testy;
+
+// Zapis przerwany jak przez kill -9: plik tymczasowy zapisany, brak zatwierdzenia.
+void PrzerwanyZapis(const std::string& cel)
+{
+    if (fork() == 0) {
+        auto* z = new tZapisAtomowy;
+        z->Otworz(cel);
+        z->Dopisz("niedokończony");
+        _exit(0);
+    }
+    int stan = 0;
+    wait(&stan);
+}
+
+TEST(Czytnik, OdrzucaTeZKtorychNieDaSieCzytacPlikuISaZaDuze)
+{
+    tKatalogTymczasowy k;
+    ZapiszPlik(k / "zwykly", "abc");
+    ZapiszPlik(k / "duzy", std::string(LimitPlikuRoboczego + 1, 'x'));
+    ASSERT_EQ(mkfifo((k / "fifo").c_str(), 0600), 0);
+    const struct {
+        std::string sciezka;
+        tStanOdczytu stan;
+        std::string komunikat;  // pusty: bez komunikatu
+    } przypadki[] = {
+        {k / "zwykly", tStanOdczytu::Przeczytany, ""},
+        {k / "brak", tStanOdczytu::Brak, "Nie można odczytać pliku: " + k / "brak"},
+        {k / "fifo", tStanOdczytu::Blad, "To nie jest zwykły plik: " + k / "fifo"},
+        {k.Sciezka(), tStanOdczytu::Blad, "To nie jest zwykły plik: " + k.Sciezka()},
+        {"/dev/zero", tStanOdczytu::Blad, "To nie jest zwykły plik: /dev/zero"},
+        {k / "duzy", tStanOdczytu::Blad, "Plik jest za duży (ponad 1 MiB): " + k / "duzy"},
+    };
+    for (const auto& p : przypadki) {
+        std::string bajty, komunikat;
+        alarm(10);  // kolejka FIFO bez piszącego nie może zawiesić czytania
+        EXPECT_EQ(CzytajPlik(p.sciezka, LimitPlikuRoboczego, bajty, komunikat), p.stan) << p.sciezka;
+        alarm(0);
+        EXPECT_EQ(komunikat, p.komunikat);
+        EXPECT_EQ(bajty, p.stan == tStanOdczytu::Przeczytany ? "abc" : "");
+    }
+}
+
+TEST(Zapis, ZastepujeCelAtomowoIOdmawiaTamGdzieNiePowinienPisac)
+{
+    tKatalogTymczasowy k;
+    ZapiszPlik(k / "cel", "stary");
+    ASSERT_EQ(symlink("cel", (k / "dowiazanie").c_str()), 0);
+    ZapiszPlik(k / "tylko", "stary");
+    chmod((k / "tylko").c_str(), 0444);
+    const std::string dluga = std::string(250, 'n');
+    const struct {
+        std::string sciezka, czytany;  // zapisywany i plik, który ma dostać "nowy"
+        bool zapisany;
+        std::string komunikat;
+    } przypadki[] = {
+        {k / "nowy", k / "nowy", true, ""},
+        {k / dluga, k / dluga, true, ""},
+        {k / "dowiazanie", k / "cel", true, ""},
+        {k / "tylko", k / "tylko", false, "Plik jest tylko do odczytu: " + k / "tylko"},
+        {k.Sciezka(), "", false, "To nie jest zwykły plik: " + k.Sciezka()},
+        {"/dev/full", "", false, "To nie jest zwykły plik: /dev/full"},
+        {k / "brak/plik", "", false, "Nie można zapisać pliku: " + k / "brak/plik"},
+    };
+    for (const auto& p : przypadki) {
+        std::string komunikat;
+        EXPECT_EQ(ZapiszPlik(p.sciezka, "nowy", komunikat), p.zapisany) << p.sciezka;
+        EXPECT_EQ(komunikat, p.komunikat);
+        if (!p.czytany.empty()) EXPECT_EQ(CzytajPlik(p.czytany), p.zapisany ? "nowy" : "stary") << p.czytany;
+    }
+    EXPECT_TRUE(fs::is_symlink(k / "dowiazanie"));
+    // Same pliki celów: żaden zapis nie zostawił pliku tymczasowego.
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 5);
+}
+
+TEST(Zapis, PrzerwanyZapisZostawiaStaryPlikANastepnySprzata)
+{
+    tKatalogTymczasowy k;
+    ZapiszPlik(k / "cel", "stary");
+    PrzerwanyZapis(k / "cel");
+    EXPECT_EQ(CzytajPlik(k / "cel"), "stary");
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 2);
+    std::string komunikat;
+    ASSERT_TRUE(ZapiszPlik(k / "cel", "nowy", komunikat));
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 1);
+}
+
+TEST(Zapis, PelnyDyskZostawiaStaryPlikBezPlikuTymczasowego)
+{
+    tPelnyDysk dysk;
+    if (!dysk.Powod().empty()) GTEST_SKIP() << dysk.Powod();
+    ZapiszPlik(dysk / "cel", "stary");
+    std::string komunikat;
+    EXPECT_FALSE(ZapiszPlik(dysk / "cel", std::string(64 * 1024, 'x'), komunikat));
+    EXPECT_EQ(komunikat, "Nie można zapisać pliku: " + dysk / "cel" + " (brak miejsca na dysku)");
+    EXPECT_EQ(CzytajPlik(dysk / "cel"), "stary");
+    EXPECT_EQ(dysk.Pliki(), std::vector<std::string>{"cel"});
+}
+
+}  // namespace
