@@ -13,6 +13,7 @@
 #include "reports/Porownanie.h"
 #include "reports/Raport.h"
 #include "reports/SprawdzRaport.h"
+#include "reports/WykresSvg.h"
 #include "system/Pliki.h"
 #include "system/System.h"
 #include "ui/Przebieg.h"
@@ -21,7 +22,7 @@
 namespace {
 
 const char* const UzycieRaport = "Użycie: pontiva-cli raport PLIK.PTV -o RAPORT.RTF [--data TEKST] [--separator ,|.]";
-const char* const UzycieNormy = "Użycie: pontiva-cli normy PLIK.PTV [-o PLIK.TXT] [--separator ,|.]";
+const char* const UzycieNormy = "Użycie: pontiva-cli normy PLIK.PTV [-o PLIK.TXT] [--wykres WYKRES.SVG] [--separator ,|.]";
 const char* const UzycieSprawdz = "Użycie: pontiva-cli sprawdz RAPORT.RTF";
 const char* const KomWyjscieToWejscie = "Plik wyjściowy jest plikiem wejściowym: ";
 const char* const KomRaportZapisany = "Raport zapisany: ";
@@ -36,6 +37,7 @@ struct tArgumenty {
     std::string Plik;
     std::string Wyjscie;
     std::string Data;
+    std::string Wykres;
     bool Poprawne = true;
 };
 
@@ -48,7 +50,7 @@ void Blad(const std::string& tekst)
     std::cerr << t << '\n';
 }
 
-tArgumenty Czytaj(const std::vector<std::string>& a, bool zWyjsciem, bool zData)
+tArgumenty Czytaj(const std::vector<std::string>& a, bool zWyjsciem, bool zData, bool zWykresem = false)
 {
     tArgumenty w;
     for (size_t i = 0; i < a.size(); ++i) {
@@ -57,6 +59,8 @@ tArgumenty Czytaj(const std::vector<std::string>& a, bool zWyjsciem, bool zData)
             w.Wyjscie = a[++i];
         } else if (zData && a[i] == "--data" && maWartosc) {
             w.Data = a[++i];
+        } else if (zWykresem && a[i] == "--wykres" && maWartosc) {
+            w.Wykres = a[++i];
         } else if (zWyjsciem && a[i] == "--separator" && maWartosc && a[i + 1].size() == 1 &&
                    (a[i + 1] == "," || a[i + 1] == ".")) {
             Regionalne().SeparatorDziesietny = a[++i][0];
@@ -100,9 +104,12 @@ std::unique_ptr<tOkno> Wczytaj(const std::string& plik)
 // Zapis wyniku na plik wejściowy zniszczyłby dane obiektu.
 bool WyjscieToWejscie(const tArgumenty& a)
 {
-    if (a.Wyjscie.empty() || !os::TenSamPlik(a.Plik, a.Wyjscie)) return false;
-    Blad(KomWyjscieToWejscie + a.Wyjscie);
-    return true;
+    for (const std::string& wyjscie : {a.Wyjscie, a.Wykres})
+        if (!wyjscie.empty() && os::TenSamPlik(a.Plik, wyjscie)) {
+            Blad(KomWyjscieToWejscie + wyjscie);
+            return true;
+        }
+    return false;
 }
 
 }  // namespace
@@ -133,7 +140,7 @@ int KomendaRaport(const std::vector<std::string>& argumenty)
 int KomendaNormy(const std::vector<std::string>& argumenty)
 {
     Regionalne().SeparatorDziesietny = SeparatorZeSrodowiska();
-    const tArgumenty a = Czytaj(argumenty, true, false);
+    const tArgumenty a = Czytaj(argumenty, true, false, true);
     if (!a.Poprawne) {
         Blad(UzycieNormy);
         return WynikUzycie;
@@ -145,12 +152,18 @@ int KomendaNormy(const std::vector<std::string>& argumenty)
     auto naglowek = std::make_unique<tObiektMostowy>();
     PobierzDane(okno->Widok, *naglowek);
     const tInfoObiektu info = okno->Przebieg.Info();
-    if (a.Wyjscie.empty()) {
-        std::cout << PolaczWiersze(WierszePorownania(*naglowek, okno->Przebieg.Obiekt(), info), "\n");
-        return std::cout.good() ? 0 : WynikOdmowa;
-    }
+    tPorownanie przeliczenia;
     std::string komunikat;
-    if (!ZapiszPorownanie(*naglowek, okno->Przebieg.Obiekt(), info, a.Wyjscie, komunikat)) {
+    if (a.Wyjscie.empty()) {
+        przeliczenia = PrzeliczNormy(okno->Przebieg.Obiekt());
+        std::cout << PolaczWiersze(WierszePorownania(*naglowek, przeliczenia, info), "\n");
+        if (!std::cout.good()) return WynikOdmowa;
+    } else if (!ZapiszPorownanie(*naglowek, okno->Przebieg.Obiekt(), info, a.Wyjscie, komunikat, &przeliczenia)) {
+        Blad(komunikat);
+        return WynikOdmowa;
+    }
+    if (!a.Wykres.empty() &&
+        !ZapiszWykresSvg(UkladWykresu(przeliczenia, naglowek->Normatyw, naglowek->Klasa, info), a.Wykres, komunikat)) {
         Blad(komunikat);
         return WynikOdmowa;
     }

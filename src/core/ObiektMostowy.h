@@ -75,6 +75,14 @@ public:
     int NajgorszyElement() const { return Najgorszy; }
 };
 
+// Sumy szerokości nad pomostem (Gora) i pod nim (Dol), których zgodność sprawdza
+// SprawdzSumy, ze wzorem "góra <> dół"; false dla rodzajów bez tego warunku (5, 6).
+struct tSumyPrzekroju {
+    double Gora = 0, Dol = 0;
+    const char* Wzor = "";
+};
+bool SumyPrzekroju(const tObiektMostowy& o, tSumyPrzekroju& Sumy);
+
 // Sprawdzenia wspólne dla SprawdzParametry; true oznacza błąd (Msg ustawiony).
 bool Ujemny(const std::string& Nazwa, std::string& Msg, double X);
 bool ZaMaly(const std::string& Nazwa, std::string& Msg, double X, double Min);

@@ -63,41 +63,34 @@ bool tObiektMostowy::SprawdzParametry(std::string& Msg) const
     return true;
 }
 
+bool SumyPrzekroju(const tObiektMostowy& o, tSumyPrzekroju& Sumy)
+{
+    switch (o.Przekroj) {
+    case pWielodzwigaroweZKraweznikami:
+        Sumy = {o.c1 + o.a1 + o.b + o.a2 + o.c2, o.e1 + o.B + o.e2, "c1+a1+b+a2+c2 <> e1+B+e2"};
+        return true;
+    case pWielodzwigaroweBezKraweznikow:
+        Sumy = {o.a1 + o.b + o.a2, o.e1 + o.B + o.e2, "a1+b+a2 <> e1+B+e2"};
+        return true;
+    case pDwudzwigaroweJezdniaDolna:
+        Sumy = {o.g1 + o.k1 + o.a1 + o.b + o.a2 + o.k2, o.B, "g+k1+a1+b+a2+k2 <> B"};
+        return true;
+    case pPlytoweZKraweznikami:
+        Sumy = {o.c1 + o.a1 + o.b + o.a2 + o.c2, o.e1 + o.P + o.e2, "c1+a1+b+a2+c2 <> e1+P+e2"};
+        return true;
+    case pPlytoweBezKraweznikow:
+        Sumy = {o.a1 + o.b + o.a2, o.P, "a1+b+a2 <> P"};
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool tObiektMostowy::SprawdzSumy(std::string& Msg) const
 {
-    double gora = 0, dol = 0;
-    const char* wzor = nullptr;
-    switch (Przekroj) {
-    case pWielodzwigaroweZKraweznikami:
-        gora = c1 + a1 + b + a2 + c2;
-        dol = e1 + B + e2;
-        wzor = "c1+a1+b+a2+c2 <> e1+B+e2";
-        break;
-    case pWielodzwigaroweBezKraweznikow:
-        gora = a1 + b + a2;
-        dol = e1 + B + e2;
-        wzor = "a1+b+a2 <> e1+B+e2";
-        break;
-    case pDwudzwigaroweJezdniaDolna:
-        gora = g1 + k1 + a1 + b + a2 + k2;
-        dol = B;
-        wzor = "g+k1+a1+b+a2+k2 <> B";
-        break;
-    case pPlytoweZKraweznikami:
-        gora = c1 + a1 + b + a2 + c2;
-        dol = e1 + P + e2;
-        wzor = "c1+a1+b+a2+c2 <> e1+P+e2";
-        break;
-    case pPlytoweBezKraweznikow:
-        gora = a1 + b + a2;
-        dol = P;
-        wzor = "a1+b+a2 <> P";
-        break;
-    default:
-        return true;
-    }
-    if (std::fabs(gora - dol) > 0.01 + 1e-12) {
-        Msg = std::string(NiezgodnaSuma) + wzor;
+    tSumyPrzekroju sumy;
+    if (SumyPrzekroju(*this, sumy) && std::fabs(sumy.Gora - sumy.Dol) > 0.01 + 1e-12) {
+        Msg = std::string(NiezgodnaSuma) + sumy.Wzor;
         return false;
     }
     return true;

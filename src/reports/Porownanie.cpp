@@ -12,10 +12,9 @@
 #include "system/Pliki.h"
 
 const char* const TytulPorownania = "Przeliczenie dla różnych norm";
+const char* const KomBladZapisuPorownania = "Błąd zapisu pliku.\r";
 
 namespace {
-
-const char* const KomBladZapisu = "Błąd zapisu pliku.\r";
 
 const char* const Tytul1 = "RAPORT Z PROGRAMU \"PONTIVA\"";
 const char* const Tytul2 = "Przeliczenie danego obiektu dla różnych norm i klas użytkowych";
@@ -110,34 +109,59 @@ void OpisObiektu(const tObiektMostowy& o, const tInfoObiektu& info, std::vector<
     w.push_back("");
 }
 
-std::string WynikKlasy(tObiektMostowy& o)
+tPrzeliczenieNormy Przelicz(tObiektMostowy& o)
 {
+    tPrzeliczenieNormy p;
+    p.Normatyw = o.Normatyw, p.Klasa = o.Klasa;
     const tWynikPrzeliczenia wynik = SprawdzIOblicz(o);
-    if (!wynik.Poprawne()) return BledneDane + wynik.Komunikat;
-    if (o.PodajTN() == NieDotyczy)
-        return Format(WynikBezTN, {o.PodajM1N(), OsiemOdstepow, o.PodajMP(), OsiemOdstepow, o.PodajMase()});
-    return Format(Wynik, {o.PodajM1N(), o.PodajTN(), o.PodajMP(), o.PodajTP(), o.PodajMase()});
+    if (!wynik.Poprawne()) {
+        p.Komunikat = wynik.Komunikat;
+        return p;
+    }
+    return {o.Normatyw, o.Klasa, true, o.PodajM1N(), o.PodajTN(), o.PodajMP(), o.PodajTP(), o.PodajMase(), ""};
+}
+
+std::string WynikKlasy(const tPrzeliczenieNormy& p)
+{
+    if (!p.Poprawne) return BledneDane + p.Komunikat;
+    if (p.TN == NieDotyczy) return Format(WynikBezTN, {p.M1N, OsiemOdstepow, p.MP, OsiemOdstepow, p.Masa});
+    return Format(Wynik, {p.M1N, p.TN, p.MP, p.TP, p.Masa});
 }
 
 }  // namespace
 
-std::vector<std::string> WierszePorownania(const tObiektMostowy& Naglowek, tObiektMostowy& Obliczany,
+tPorownanie PrzeliczNormy(tObiektMostowy& Obliczany)
+{
+    tPorownanie wyniki;
+    for (int normatyw : KolejnoscNormatywow) {
+        const int klasy = normatyw == nPN85 ? 5 : 3;
+        for (int klasa = 0; klasa < klasy; ++klasa) {
+            Obliczany.Normatyw = static_cast<std::uint8_t>(normatyw);
+            Obliczany.Klasa = static_cast<std::uint8_t>(klasa);
+            wyniki.push_back(Przelicz(Obliczany));
+        }
+    }
+    return wyniki;
+}
+
+std::vector<std::string> WierszePorownania(const tObiektMostowy& Naglowek, const tPorownanie& Przeliczenia,
                                            const tInfoObiektu& Info)
 {
     std::vector<std::string> w;
     OpisObiektu(Naglowek, Info, w);
-    for (int normatyw : KolejnoscNormatywow) {
-        w.push_back(Norma + NazwaNormatywu(normatyw));
-        const int klasy = normatyw == nPN85 ? 5 : 3;
-        for (int klasa = 0; klasa < klasy; ++klasa) {
-            std::string linia = Format(WzorKlasy, {NazwaKlasy(normatyw, klasa)});
-            Obliczany.Normatyw = static_cast<std::uint8_t>(normatyw);
-            Obliczany.Klasa = static_cast<std::uint8_t>(klasa);
-            w.push_back(linia + WynikKlasy(Obliczany));
-        }
-        w.push_back("");
+    for (size_t i = 0; i < Przeliczenia.size(); ++i) {
+        const tPrzeliczenieNormy& p = Przeliczenia[i];
+        if (i == 0 || Przeliczenia[i - 1].Normatyw != p.Normatyw) w.push_back(Norma + NazwaNormatywu(p.Normatyw));
+        w.push_back(Format(WzorKlasy, {NazwaKlasy(p.Normatyw, p.Klasa)}) + WynikKlasy(p));
+        if (i + 1 == Przeliczenia.size() || Przeliczenia[i + 1].Normatyw != p.Normatyw) w.push_back("");
     }
     return w;
+}
+
+std::vector<std::string> WierszePorownania(const tObiektMostowy& Naglowek, tObiektMostowy& Obliczany,
+                                           const tInfoObiektu& Info)
+{
+    return WierszePorownania(Naglowek, PrzeliczNormy(Obliczany), Info);
 }
 
 std::string PolaczWiersze(const std::vector<std::string>& Wiersze, const char* Koniec)
@@ -148,14 +172,16 @@ std::string PolaczWiersze(const std::vector<std::string>& Wiersze, const char* K
 }
 
 bool ZapiszPorownanie(const tObiektMostowy& Naglowek, tObiektMostowy& Obliczany, const tInfoObiektu& Info,
-                      const std::string& Sciezka, std::string& Komunikat)
+                      const std::string& Sciezka, std::string& Komunikat, tPorownanie* Przeliczenia)
 {
     // Plik (tymczasowy obok celu) powstaje przed przeliczeniami: bez niego nic nie liczymy.
     tZapisAtomowy plik;
     if (plik.Otworz(Sciezka)) {
-        plik.Dopisz(Utf8DoCp1250(PolaczWiersze(WierszePorownania(Naglowek, Obliczany, Info), "\r\n")));
+        const tPorownanie wyniki = PrzeliczNormy(Obliczany);
+        if (Przeliczenia) *Przeliczenia = wyniki;
+        plik.Dopisz(Utf8DoCp1250(PolaczWiersze(WierszePorownania(Naglowek, wyniki, Info), "\r\n")));
         if (plik.Zatwierdz()) return true;
     }
-    Komunikat = KomBladZapisu + Sciezka;
+    Komunikat = KomBladZapisuPorownania + Sciezka;
     return false;
 }

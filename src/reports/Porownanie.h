@@ -10,10 +10,30 @@
 
 // Tytuł podglądu porównania w oknie tekstowym.
 extern const char* const TytulPorownania;
+// Początek komunikatu o pliku porównania (lub wykresu), którego nie da się zapisać.
+extern const char* const KomBladZapisuPorownania;
 
-// Wiersze porównania (UTF-8, bez końców wierszy). Naglowek daje wiersze opisu obiektu;
-// na obiekcie Obliczany (obiekt okna) ustawiane są kolejno Normatyw i Klasa i liczone
-// sprawdzenia i Oblicz. Po powrocie Obliczany zostaje z ostatnią parą (DIN 1072, kl. III).
+// Wynik jednego przeliczenia porównania: para normatyw i klasa, wyniki obiektu albo
+// komunikat pierwszego sprawdzenia (lub Oblicz), które odrzuciło dane.
+struct tPrzeliczenieNormy {
+    int Normatyw = 0;
+    int Klasa = 0;
+    bool Poprawne = false;
+    double M1N = 0, TN = 0, MP = 0, TP = 0, Masa = 0;
+    std::string Komunikat;
+};
+using tPorownanie = std::vector<tPrzeliczenieNormy>;
+
+// 23 przeliczenia w kolejności porównania (PN-85 A…E, PN-66, 1956, 1952, 1945, 1926,
+// DIN 1072). Na obiekcie Obliczany (obiekt okna) ustawiane są kolejno Normatyw i Klasa
+// i liczone sprawdzenia i Oblicz; po powrocie zostaje z ostatnią parą (DIN 1072, kl. III).
+tPorownanie PrzeliczNormy(tObiektMostowy& Obliczany);
+
+// Wiersze porównania (UTF-8, bez końców wierszy). Naglowek daje wiersze opisu obiektu,
+// Przeliczenia wiersze klas.
+std::vector<std::string> WierszePorownania(const tObiektMostowy& Naglowek, const tPorownanie& Przeliczenia,
+                                           const tInfoObiektu& Info);
+// To samo z przeliczeniami wykonanymi na obiekcie Obliczany (PrzeliczNormy).
 std::vector<std::string> WierszePorownania(const tObiektMostowy& Naglowek, tObiektMostowy& Obliczany,
                                            const tInfoObiektu& Info);
 
@@ -22,6 +42,7 @@ std::string PolaczWiersze(const std::vector<std::string>& Wiersze, const char* K
 
 // Zapisuje porównanie do pliku zapisem atomowym (stary plik zostaje przy każdym błędzie).
 // Plik tymczasowy powstaje przed przeliczeniami; gdy nie da się go utworzyć ani zapisać:
-// false i Komunikat "Błąd zapisu pliku.\r" + ścieżka.
+// false i Komunikat "Błąd zapisu pliku.\r" + ścieżka. Przeliczenia (gdy podane) dostają
+// wyniki zapisanych przeliczeń, np. dla wykresu.
 bool ZapiszPorownanie(const tObiektMostowy& Naglowek, tObiektMostowy& Obliczany, const tInfoObiektu& Info,
-                      const std::string& Sciezka, std::string& Komunikat);
+                      const std::string& Sciezka, std::string& Komunikat, tPorownanie* Przeliczenia = nullptr);

@@ -1,6 +1,7 @@
 // Zrzuty okien do obejrzenia przez człowieka (nie test): okno główne dla każdego rodzaju
-// przekroju (mosty z katalogów przypadków), okno z błędem danych, okno identyfikacji,
-// przeglądarka ze śladem, rysunki przekrojów, "O programie" i pomoc.
+// przekroju (mosty z katalogów przypadków) z przekrojem w skali i wykresem "Różnych norm",
+// okno z błędem danych, okno identyfikacji, przeglądarka ze śladem, rysunki przekrojów,
+// "O programie" i pomoc.
 // Użycie: QT_QPA_PLATFORM=offscreen zrzuty_okien KATALOG_WYJSCIA; kod 1, gdy któryś zrzut
 // się nie zapisał.
 #include <QDir>
@@ -12,6 +13,7 @@
 #include "ui/qt/TAboutBox.h"
 #include "ui/qt/TObrazekPrzekroju.h"
 #include "ui/qt/TOknoHelp.h"
+#include "ui/qt/TOknoWykresu.h"
 #include "ui/qt/TZapiszJNI.h"
 
 namespace {
@@ -44,6 +46,11 @@ int main(int argc, char** argv)
     tOknoTestowe t;
     if (!t.Otworz()) return 1;
     TGlowneOkno& okno = t.Okno();
+    QToolTip::showText(Lista(okno, tLista::CBNormatyw)->mapToGlobal(QPoint(5, 5)),
+                       Lista(okno, tLista::CBNormatyw)->toolTip(), &okno);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible()) Zrzut(*w, QStringLiteral("dymek_normatywu"));
+    QToolTip::hideText();
     for (int typ = 0; typ < 7; ++typ) {
         const std::string przypadek = "przypadki/pn85_p" + std::to_string(typ) + "/obiekt.PTV";
         if (!testy::fs::exists(testy::DaneTestowe(przypadek))) {
@@ -52,16 +59,18 @@ int main(int argc, char** argv)
         }
         okno.Przebieg().WczytajDane(testy::DaneTestowe(przypadek));
         Zrzut(okno, QStringLiteral("glowne_okno_przekroj_%1").arg(typ));
+        okno.OknoPrzekroju().PokazPrzekroj(typ);
+        okno.OknoPrzekroju().PokazWSkali(true);
+        Zrzut(okno.OknoPrzekroju(), QStringLiteral("przekroj_w_skali_%1").arg(typ));
+        okno.findChild<QAction*>(QStringLiteral("acNormy"))->trigger();
+        if (auto* wykres = okno.findChild<TOknoWykresu*>()) Zrzut(*wykres, QStringLiteral("wykres_norm_%1").arg(typ));
     }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != &okno) w->hide();
     okno.Przebieg().WczytajDane(testy::DaneTestowe("przypadki/pn85_przegubowa_prawe_ramie/obiekt.PTV"));
     Zrzut(okno, QStringLiteral("glowne_okno_przegubowa"));
     Pole(okno, RxSE_C1)->UstawWartosc(Pole(okno, RxSE_C1)->Wartosc() + 1);
     Zrzut(okno, QStringLiteral("glowne_okno_blad"));
-    QToolTip::showText(Lista(okno, tLista::CBNormatyw)->mapToGlobal(QPoint(5, 5)),
-                       Lista(okno, tLista::CBNormatyw)->toolTip(), &okno);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->inherits("QTipLabel") && w->isVisible()) Zrzut(*w, QStringLiteral("dymek_normatywu"));
-    QToolTip::hideText();
 
     okno.Przebieg().UstawInfo({"12345678", "1", "DK 7", "12+300", "Kraków", "rzeka Wisła"});
     okno.OknoJNI().UstawDane(okno.Przebieg().Info());
@@ -71,6 +80,7 @@ int main(int argc, char** argv)
     okno.Przebieg().Przelicz();
     okno.OknoTekstu().PokazSlad();
     Zrzut(okno.OknoTekstu(), QStringLiteral("przegladarka_slad"));
+    okno.OknoPrzekroju().PokazWSkali(false);
     for (int typ = 0; typ < 7; ++typ) {
         okno.OknoPrzekroju().PokazPrzekroj(typ);
         Zrzut(okno.OknoPrzekroju(), QStringLiteral("przekroj_%1").arg(typ));

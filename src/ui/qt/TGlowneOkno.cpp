@@ -125,6 +125,10 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     setCentralWidget(srodek);
     UstawDymki();
 
+    // Otwarte okno przekroju rysuje w skali obiekt wypełniony przy każdym przeliczeniu.
+    k_.PoOdswiezeniuSzkicu = [this] {
+        if (oknoPrzekroju_) oknoPrzekroju_->Odswiez();
+    };
     widok_ = std::make_unique<TWidokQt>(k_);
     przebieg_ = std::make_unique<tGlownyPrzebieg>(*widok_);
     Polacz();
@@ -135,6 +139,7 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     oknoTekstu_ = std::make_unique<TOknoHelp>();
     oknoAbout_ = new TAboutBox(this);
     oknoPrzekroju_ = new TObrazekPrzekroju(this);
+    oknoPrzekroju_->UstawObiekt(&przebieg_->Obiekt());
     oknoJNI_ = new TZapiszJNI(this);
     oknoPomocy_ = new OknoPomocy(this);
     // Okno o stałym rozmiarze, liczonym przy wszystkich polach widocznych.

@@ -15,6 +15,7 @@ class OknoPomocy;
 class TAboutBox;
 class TObrazekPrzekroju;
 class TOknoHelp;
+class TOknoWykresu;
 class TZapiszJNI;
 
 class TGlowneOkno : public QMainWindow {
@@ -75,6 +76,7 @@ private:
     TObrazekPrzekroju* oknoPrzekroju_ = nullptr;
     TZapiszJNI* oknoJNI_ = nullptr;
     OknoPomocy* oknoPomocy_ = nullptr;
+    TOknoWykresu* oknoWykresu_ = nullptr;  // wykres "Różnych norm", tworzony przy pierwszym użyciu
     QWidget* panelSchematu_ = nullptr;
     bool uruchomione_ = false;
     bool zamkniete_ = false;

@@ -15,6 +15,7 @@
 #include "ui/qt/TObrazekPrzekroju.h"
 #include "ui/qt/TGlowneOkno.h"
 #include "ui/qt/TOknoHelp.h"
+#include "ui/qt/TOknoWykresu.h"
 #include "ui/qt/TZapiszJNI.h"
 
 namespace {
@@ -86,13 +87,17 @@ void TGlowneOkno::RozneNormy()
     PobierzDane(*widok_, *naglowek);
     std::string blad;
     const std::string sciezka = SciezkaPorownania();
-    const bool zapisane = ZapiszPorownanie(*naglowek, przebieg_->Obiekt(), przebieg_->Info(), sciezka, blad);
+    tPorownanie przeliczenia;
+    const bool zapisane =
+        ZapiszPorownanie(*naglowek, przebieg_->Obiekt(), przebieg_->Info(), sciezka, blad, &przeliczenia);
     k_.Szkic->update();
     if (!zapisane) {
         Komunikat(TytulBleduPorownania, blad, true);
         return;
     }
     oknoTekstu_->PokazPlik(Tekst(TytulPorownania), Tekst(sciezka));
+    if (!oknoWykresu_) oknoWykresu_ = new TOknoWykresu(this);
+    oknoWykresu_->Pokaz(UkladWykresu(przeliczenia, naglowek->Normatyw, naglowek->Klasa, przebieg_->Info()));
 }
 
 void TGlowneOkno::SladObliczen()

@@ -124,7 +124,11 @@ void TWidokQt::PokazKomunikaty(const std::vector<std::string>& linie, bool blad)
     m->show();
 }
 
-void TWidokQt::OdswiezSzkic() { k_.Szkic->update(); }
+void TWidokQt::OdswiezSzkic()
+{
+    k_.Szkic->update();
+    if (k_.PoOdswiezeniuSzkicu) k_.PoOdswiezeniuSzkicu();
+}
 
 void TWidokQt::PokazKomunikat(const std::string& tytul, const std::string& tekst, tIkona ikona)
 {

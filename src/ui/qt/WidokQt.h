@@ -3,6 +3,7 @@
 // niego listy, pola, edytor rozpiętości, wyniki i komunikaty.
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "ui/Widok.h"
 
@@ -24,6 +25,7 @@ struct tKontrolkiOkna {
     std::array<QLineEdit*, 5> Wyniki{};  // M1N, TN, MP, TP, KATEGORIA
     QTextEdit* Komunikaty = nullptr;
     TSzkic* Szkic = nullptr;
+    std::function<void()> PoOdswiezeniuSzkicu;  // po każdym wypełnieniu obiektu z pól
 };
 
 // Tekst Qt z napisu UTF-8; "\r\n" i samotne CR jako nowe wiersze.
