@@ -8,6 +8,7 @@
 
 #include "core/InfoObiektu.h"
 #include "core/ObiektMostowy.h"
+#include "ui/TabelaElementow.h"
 #include "ui/Widok.h"
 
 class tPlikIni;
@@ -29,6 +30,10 @@ struct tWynikPrzeliczenia {
     std::string Komunikat;  // komunikat etapu, z CR zachowanym
     bool Poprawne() const { return Etap == tEtap::Brak; }
 };
+
+// Nagłówek błędu etapu w obszarze komunikatów ("BŁĄD PRZEKROJU PODŁUŻNEGO", ...);
+// pusty dla tEtap::Brak.
+const char* NaglowekBledu(tEtap etap);
 
 // Trzy sprawdzenia i Oblicz w tej kolejności; pierwszy błąd kończy.
 tWynikPrzeliczenia SprawdzIOblicz(tObiektMostowy& obiekt);
@@ -99,6 +104,8 @@ public:
     void WlaczPrzeliczanie(bool wlacz) { przeliczanie_ = wlacz; }
     bool KomunikatPierwszegoZapisu() const { return pierwszyZapis_; }
     const tWynikPrzeliczenia& OstatniWynik() const { return ostatni_; }
+    // Wyniki elementów ostatniego przeliczenia okna (panel "Elementy", dymki szkicu).
+    const tTabelaElementow& Tabela() const { return tabela_; }
 
 private:
     Widok& widok_;
@@ -107,4 +114,5 @@ private:
     bool przeliczanie_ = false;
     bool pierwszyZapis_ = true;
     tWynikPrzeliczenia ostatni_;
+    tTabelaElementow tabela_;
 };
