@@ -10,11 +10,13 @@
 #include "ui/qt/WidokQt.h"
 
 class QAction;
+class QMenu;
 class QStatusBar;
 class OknoPomocy;
 class TAboutBox;
 class TObrazekPrzekroju;
 class TOknoHelp;
+class TPanelElementow;
 class TZapiszJNI;
 
 class TGlowneOkno : public QMainWindow {
@@ -29,6 +31,7 @@ public:
     TAboutBox& OknoOProgramie() { return *oknoAbout_; }
     TObrazekPrzekroju& OknoPrzekroju() { return *oknoPrzekroju_; }
     OknoPomocy& Pomoc() { return *oknoPomocy_; }
+    TPanelElementow& PanelElementow() { return *elementy_; }
     const tKontrolkiOkna& Kontrolki() const { return k_; }
     QStatusBar* LiniaStatusu() const { return status_; }
 
@@ -47,6 +50,8 @@ private:
     QWidget* BudujPanelSchematu();
     QWidget* BudujEdytorPrzesel();
     QWidget* BudujPanelWynikow();
+    void BudujPanelElementow();
+    void DopasujRozmiar();
     void UstawDymki();
     void Polacz();
     QAction* Akcja(const char* nazwa, const char* podpis, const char* dymek, int ikona, const char* skrot);
@@ -76,6 +81,9 @@ private:
     TZapiszJNI* oknoJNI_ = nullptr;
     OknoPomocy* oknoPomocy_ = nullptr;
     QWidget* panelSchematu_ = nullptr;
+    QMenu* protokoly_ = nullptr;
+    TPanelElementow* elementy_ = nullptr;
+    QSize rozmiar_;  // rozmiar okna bez panelu "Elementy"
     bool uruchomione_ = false;
     bool zamkniete_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTextEdit>
 
+#include "ui/qt/PanelElementow.h"
 #include "ui/qt/PoleLiczbowe.h"
 #include "ui/qt/Szkic.h"
 
@@ -125,6 +126,11 @@ void TWidokQt::PokazKomunikaty(const std::vector<std::string>& linie, bool blad)
 }
 
 void TWidokQt::OdswiezSzkic() { k_.Szkic->update(); }
+
+void TWidokQt::OdswiezElementy()
+{
+    if (elementy_) elementy_->Odswiez();
+}
 
 void TWidokQt::PokazKomunikat(const std::string& tytul, const std::string& tekst, tIkona ikona)
 {

@@ -252,6 +252,7 @@ private slots:
         wiersz("acZapisz", "Zapisz", "Zapisanie danych", "Ctrl+Z");
         wiersz("acNormy", "Różne normy", "Przeliczenia dla różnych norm", "Ctrl+N");
         wiersz("acSlad", "Ślad obliczeń", "Szczegółowy ślad obliczeń", "");
+        wiersz("acElementy", "Elementy", "Wyniki wszystkich elementów i widok podłużny", "Ctrl+E");
         wiersz("acNaTemat", "Pomoc na temat", "Pomoc do programu", "");
         wiersz("acAbout", "O programie", "O programie", "");
     }
@@ -282,7 +283,7 @@ private slots:
         QStringList menu;
         for (QAction* m : Okno().menuBar()->actions()) menu << m->text() + ":" + nazwy(m->menu()->actions()).join(',');
         QCOMPARE(menu, QStringList({"Dane:Informacje,Raport,Zapisz,Wczytaj,|,Koniec",
-                                    QString::fromUtf8("Protokoły:Różne normy,Ślad obliczeń"),
+                                    QString::fromUtf8("Protokoły:Różne normy,Ślad obliczeń,|,Elementy"),
                                     "&Pomoc:Pomoc na temat,O programie"}));
         QCOMPARE(Okno().findChild<QAction*>("acKoniec")->shortcut().toString(), QStringLiteral("Ctrl+K"));
         QCOMPARE(pasek->widgetForAction(pasek->actions()[0])->toolTipDuration(), 10000);
