@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -18,6 +17,7 @@
 #include "ui/TabelaElementow.h"
 #include "ui/qt/KomorkaElementow.h"
 #include "ui/qt/ModelElementow.h"
+#include "ui/qt/SkrotyOkna.h"
 #include "ui/qt/WidokPodluzny.h"
 #include "ui/qt/WidokQt.h"
 
@@ -37,23 +37,13 @@ constexpr int OdstepKolumny = 8;
 constexpr int WierszeTabeli = 7;
 const QColor KolorOdmowy(192, 0, 0);
 
-// Skróty okna (Ctrl+C "Wczytaj") mają pierwszeństwo przed kopiowaniem bieżącej komórki.
+// Ctrl+C w tabeli to "Wczytaj" jak w całym oknie, nie kopiowanie bieżącej komórki.
 class TTabelaElementow : public QTableView {
 public:
     using QTableView::QTableView;
 
 protected:
-    bool event(QEvent* zdarzenie) override
-    {
-        if (zdarzenie->type() == QEvent::ShortcutOverride) {
-            auto* k = static_cast<QKeyEvent*>(zdarzenie);
-            if (k->modifiers() == Qt::ControlModifier && k->key() >= Qt::Key_A && k->key() <= Qt::Key_Z) {
-                zdarzenie->ignore();
-                return true;
-            }
-        }
-        return QTableView::event(zdarzenie);
-    }
+    bool event(QEvent* zdarzenie) override { return OddajSkrotOknu(zdarzenie) || QTableView::event(zdarzenie); }
 };
 }  // namespace
 
