@@ -65,15 +65,6 @@ std::vector<std::pair<double, double>> MasyZeSladu(const std::string& przypadek)
     return masy;
 }
 
-std::vector<std::string> Przypadki()
-{
-    std::vector<std::string> nazwy;
-    for (const auto& wpis : fs::directory_iterator(DaneTestowe("przypadki")))
-        if (fs::exists(wpis.path() / "obiekt.PTV")) nazwy.push_back(wpis.path().filename().string());
-    std::sort(nazwy.begin(), nazwy.end());
-    return nazwy;
-}
-
 class ElementyPrzypadku : public testing::TestWithParam<std::string> {};
 
 TEST_P(ElementyPrzypadku, WierszeJakWynikJsonAWyborMomentuISilyJakMasyZeSladu)
