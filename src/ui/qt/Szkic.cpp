@@ -21,11 +21,14 @@ constexpr int SzerokoscSzkicu = 313;
 constexpr int WysokoscSzkicu = 20;
 const QColor Granatowy(0, 0, 128);
 
-std::vector<double> Dlugosci(const std::vector<tOdcinekUkladu>& el)
+constexpr int Margines = 5;  // x0 = 5, x1 = szerokość − 5
+
+// Końce elementów w pikselach szkicu o podanej szerokości; puste, gdy nie ma czego rysować.
+std::vector<int> Konce(const std::vector<tOdcinekUkladu>& el, int szerokosc)
 {
     std::vector<double> d;
     for (const auto& e : el) d.push_back(e.Dlugosc);
-    return d;
+    return KonceOdcinkow(d, Margines, szerokosc - 2 * Margines);
 }
 
 void Podpora(QPainter& p, int x, int y)
@@ -47,9 +50,9 @@ void Przegub(QPainter& p, int x, int y)
 void RysujSzkic(QPainter& p, QSize obszar, const tObiektMostowy& obiekt)
 {
     const std::vector<tOdcinekUkladu> el = OdcinkiObiektu(obiekt);
-    const int x0 = 5, x1 = obszar.width() - 5, W = x1 - x0, y = 5;
-    const std::vector<int> x = KonceOdcinkow(Dlugosci(el), x0, W);
+    const std::vector<int> x = Konce(el, obszar.width());
     if (x.empty()) return;
+    const int y = 5;
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -98,7 +101,7 @@ bool TSzkic::event(QEvent* zdarzenie)
     if (zdarzenie->type() != QEvent::ToolTip || !obiekt_ || !tabela_) return QWidget::event(zdarzenie);
     auto* pomoc = static_cast<QHelpEvent*>(zdarzenie);
     const std::vector<tOdcinekUkladu> el = OdcinkiObiektu(*obiekt_);
-    const int i = OdcinekPodX(KonceOdcinkow(Dlugosci(el), 5, width() - 10), pomoc->pos().x());
+    const int i = OdcinekPodX(Konce(el, width()), pomoc->pos().x());
     if (i < 0) return QWidget::event(zdarzenie);
     QToolTip::showText(pomoc->globalPos(),
                        toolTip() + QStringLiteral("\n\n") + Tekst(OpisElementuSzkicu(*obiekt_, el[i].Element, *tabela_)),
