@@ -10,7 +10,7 @@ constexpr qsizetype MaksOpisow = 4096;
 
 void TKomorkaElementow::Czcionka(const QFont& czcionka) const
 {
-    if (czcionka == czcionka_ && opisy_.size() < MaksOpisow) return;
+    if (czcionka == czcionka_ && surowa_.isValid() && opisy_.size() < MaksOpisow) return;
     czcionka_ = czcionka;
     surowa_ = QRawFont::fromFont(czcionka);
     opisy_.clear();
