@@ -33,6 +33,16 @@ private:
 
 inline std::string DaneTestowe(const std::string& wzgledna) { return std::string(PONTIVA_DANE_TESTOWE) + "/" + wzgledna; }
 
+// Nazwy katalogów przypadków (tests/dane/przypadki/<nazwa>/obiekt.PTV), posortowane.
+inline std::vector<std::string> Przypadki()
+{
+    std::vector<std::string> nazwy;
+    for (const auto& wpis : fs::directory_iterator(DaneTestowe("przypadki")))
+        if (fs::exists(wpis.path() / "obiekt.PTV")) nazwy.push_back(wpis.path().filename().string());
+    std::sort(nazwy.begin(), nazwy.end());
+    return nazwy;
+}
+
 inline std::string CzytajPlik(const fs::path& sciezka)
 {
     std::ifstream f(sciezka, std::ios::binary);

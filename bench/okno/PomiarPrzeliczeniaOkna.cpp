@@ -4,12 +4,15 @@
 //   QT_QPA_PLATFORM=offscreen ./pomiar_okna
 // (mediana z 5 serii: -median 5; czas procesora: -perf -perfcounter taskclock).
 // Obie wartości każdego zmienianego pola dają poprawny obiekt, więc przy każdej liczbie
-// obrotów pętli mierzy się pełne przeliczenie, nigdy odrzucone dane.
+// obrotów pętli mierzy się pełne przeliczenie, nigdy odrzucone dane. Te same zmiany
+// mierzy się też z pokazanym panelem "Elementy" (tabela 91 wierszy i widok podłużny).
 #include "OknoTestowe.h"
+#include "ui/qt/PanelElementow.h"
 
 class PomiarPrzeliczeniaOkna : public QObject {
     Q_OBJECT
 
+    QTemporaryDir ustawienia_;  // widoczność panelu nie trafia do ustawień użytkownika
     std::unique_ptr<tOknoTestowe> t_;
     TGlowneOkno& Okno() { return t_->Okno(); }
 
@@ -30,6 +33,7 @@ class PomiarPrzeliczeniaOkna : public QObject {
 private slots:
     void initTestCase()
     {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia_.path());
         t_ = std::make_unique<tOknoTestowe>();
         QVERIFY(t_->Otworz());
         tMost m;
@@ -55,6 +59,16 @@ private slots:
         QBENCHMARK { Okno().Przebieg().Przelicz(); }
         QVERIFY(Okno().Przebieg().OstatniWynik().Poprawne());
     }
+
+    // Te same zmiany z pokazanym panelem "Elementy".
+    void zmianaPolaZPanelem()
+    {
+        if (Okno().PanelElementow().isHidden()) Okno().findChild<QAction*>(QStringLiteral("acElementy"))->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(Okno().PanelElementow().isVisible());
+        QCOMPARE(Kroki(Pole(Okno(), RxSE_N)), 0);
+    }
+    void zmianaDlugosciZPanelem() { QCOMPARE(Kroki(Pole(Okno(), PoleDlugosci(46))), 0); }
 
     void cleanupTestCase() { t_.reset(); }
 };

@@ -46,27 +46,28 @@ void PobierzDane(Widok& w, tObiektMostowy& obiekt)
     DodajElementy(obiekt, schemat, N, dlugosci);
 }
 
+const char* NaglowekBledu(tEtap etap)
+{
+    switch (etap) {
+    case tEtap::Parametry: return NaglowekParametrow;
+    case tEtap::Sumy: return NaglowekSum;
+    case tEtap::Dlugosci: return NaglowekDlugosci;
+    case tEtap::Oblicz: return NaglowekObliczen;
+    case tEtap::Brak: break;
+    }
+    return "";
+}
+
 std::vector<std::string> LinieKomunikatow(const tWynikPrzeliczenia& wynik)
 {
-    switch (wynik.Etap) {
-    case tEtap::Parametry:
-        return {NaglowekParametrow, wynik.Komunikat};
-    case tEtap::Sumy: {
-        // Komunikat sum dzielony na wiersze przy każdym CR.
-        std::vector<std::string> linie = {NaglowekSum, ""};
-        std::string reszta = wynik.Komunikat + '\r';
-        for (size_t cr; (cr = reszta.find('\r')) != std::string::npos; reszta.erase(0, cr + 1))
-            linie.push_back(reszta.substr(0, cr));
-        return linie;
-    }
-    case tEtap::Dlugosci:
-        return {NaglowekDlugosci, wynik.Komunikat};
-    case tEtap::Oblicz:
-        return {NaglowekObliczen, wynik.Komunikat};
-    case tEtap::Brak:
-        break;
-    }
-    return {"", ObliczeniaPoprawne};
+    if (wynik.Poprawne()) return {"", ObliczeniaPoprawne};
+    if (wynik.Etap != tEtap::Sumy) return {NaglowekBledu(wynik.Etap), wynik.Komunikat};
+    // Komunikat sum dzielony na wiersze przy każdym CR.
+    std::vector<std::string> linie = {NaglowekSum, ""};
+    std::string reszta = wynik.Komunikat + '\r';
+    for (size_t cr; (cr = reszta.find('\r')) != std::string::npos; reszta.erase(0, cr + 1))
+        linie.push_back(reszta.substr(0, cr));
+    return linie;
 }
 
 tTekstyWynikow TekstyWynikow(const tObiektMostowy& o)
@@ -174,8 +175,10 @@ tWynikPrzeliczenia tGlownyPrzebieg::Przelicz()
     PobierzDane(widok_, obiekt_);
     widok_.OdswiezSzkic();
     ostatni_ = SprawdzIOblicz(obiekt_);
+    tabela_ = TabelaElementow(obiekt_, ostatni_);
     if (ostatni_.Poprawne()) widok_.UstawWyniki(TekstyWynikow(obiekt_));
     widok_.PokazKomunikaty(LinieKomunikatow(ostatni_), !ostatni_.Poprawne());
+    widok_.OdswiezElementy();
     return ostatni_;
 }
 

@@ -10,10 +10,15 @@
 #include "core/ObiektMostowy.h"
 #include "core/Przeliczenie.h"
 #include "persistence/PlikRoboczy.h"
+#include "ui/TabelaElementow.h"
 #include "ui/Widok.h"
 
 // Wypełnia obiekt z pól widoku: UstawDane, potem elementy wierszy 1..k edytora.
 void PobierzDane(Widok& widok, tObiektMostowy& obiekt);
+
+// Nagłówek błędu etapu w obszarze komunikatów ("BŁĄD PRZEKROJU PODŁUŻNEGO", ...);
+// pusty dla tEtap::Brak.
+const char* NaglowekBledu(tEtap etap);
 
 // Wiersze obszaru komunikatów dla wyniku (nagłówek błędu i komunikat albo
 // pusty wiersz i "OBLICZENIA POPRAWNE").
@@ -88,6 +93,8 @@ public:
     void WlaczPrzeliczanie(bool wlacz) { przeliczanie_ = wlacz; }
     bool KomunikatPierwszegoZapisu() const { return pierwszyZapis_; }
     const tWynikPrzeliczenia& OstatniWynik() const { return ostatni_; }
+    // Wyniki elementów ostatniego przeliczenia okna (panel "Elementy", dymki szkicu).
+    const tTabelaElementow& Tabela() const { return tabela_; }
 
 private:
     Widok& widok_;
@@ -96,4 +103,5 @@ private:
     bool przeliczanie_ = false;
     bool pierwszyZapis_ = true;
     tWynikPrzeliczenia ostatni_;
+    tTabelaElementow tabela_;
 };

@@ -63,6 +63,8 @@ public:
 
     // Szkic podłużny czyta obiekt mostowy przebiegu; przebieg prosi o przerysowanie.
     virtual void OdswiezSzkic() = 0;
+    // Tabela wyników elementów przebiegu (Tabela()) zmieniła się po przeliczeniu.
+    virtual void OdswiezElementy() = 0;
 
     // Okno komunikatu z tytułem i ikoną; CR w tekście rozdziela wiersze.
     virtual void PokazKomunikat(const std::string& tytul, const std::string& tekst, tIkona ikona) = 0;

@@ -26,6 +26,7 @@ public:
     void UkryjKomunikaty() override;
     void PokazKomunikaty(const std::vector<std::string>& linie, bool blad) override;
     void OdswiezSzkic() override { ++Przerysowania; }
+    void OdswiezElementy() override {}
     void PokazKomunikat(const std::string& tytul, const std::string& tekst, tIkona ikona) override;
 
     struct tListaPamieci {

@@ -1,7 +1,5 @@
 #include "wspprzec/Pojazdy.h"
 
-#include <algorithm>
-
 #include "common/Asercja.h"
 #include "common/Formatowanie.h"
 #include "common/Pomocnicze.h"
@@ -87,6 +85,11 @@ double RozpietoscPojazdow(double L)
 
 }  // namespace
 
+tMasyPojazdu MasyPojazdu(const tEfektyPojazdow& M, const tEfektyPojazdow& T, double MP, double TP)
+{
+    return {MasaZeSkali(M, MP), MasaZeSkali(T, TP)};
+}
+
 bool PojazdUmowny(int k, double& M, double& T, double L, std::string& Msg)
 {
     Asercja(k >= 1 && k <= 6, TekstZlaKategoria);
@@ -130,12 +133,10 @@ double PrzeliczPojazdy(tEfektyPojazdow& M, tEfektyPojazdow& T, double Lm, double
     SladDodaj("");
     SladDodaj(TekstAproksymacja);
     SladDodaj("");
-    const double masaM = MasaZeSkali(M, MP);
-    const double masaT = MasaZeSkali(T, TP);
-    const double masa = std::min(masaM, masaT);
-    SladWartosc("Dla momentu ", masaM);
-    SladWartosc("Dla siły    ", masaT);
-    SladWartosc("MASA POJAZDU", masa);
+    const tMasyPojazdu masy = MasyPojazdu(M, T, MP, TP);
+    SladWartosc("Dla momentu ", masy.Moment);
+    SladWartosc("Dla siły    ", masy.Sila);
+    SladWartosc("MASA POJAZDU", masy.Masa());
     SladDodaj("");
-    return masa;
+    return masy.Masa();
 }

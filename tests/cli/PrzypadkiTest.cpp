@@ -14,15 +14,6 @@ namespace {
 
 using namespace testy;
 
-std::vector<std::string> Przypadki()
-{
-    std::vector<std::string> nazwy;
-    for (const auto& wpis : fs::directory_iterator(DaneTestowe("przypadki")))
-        if (fs::exists(wpis.path() / "obiekt.PTV")) nazwy.push_back(wpis.path().filename().string());
-    std::sort(nazwy.begin(), nazwy.end());
-    return nazwy;
-}
-
 // Pierwszy wiersz, którym tekst różni się od wzorca (czytelniej niż cały plik w komunikacie).
 void PorownajWiersze(const std::string& tekst, const std::string& wzorzec, const std::string& plik)
 {

@@ -1,6 +1,7 @@
 // Zrzuty okien do obejrzenia przez człowieka (nie test): okno główne dla każdego rodzaju
 // przekroju (mosty z katalogów przypadków) z przekrojem w skali i wykresem "Różnych norm",
 // okno z błędem danych, okno identyfikacji, przeglądarka ze śladem, rysunki przekrojów,
+// panel "Elementy" (każdy rodzaj przekroju, belki przegubowe, 45 przęseł, dane odrzucone),
 // "O programie" i pomoc.
 // Użycie: QT_QPA_PLATFORM=offscreen zrzuty_okien KATALOG_WYJSCIA; kod 1, gdy któryś zrzut
 // się nie zapisał.
@@ -10,6 +11,7 @@
 #include "OknoTestowe.h"
 #include "common/Slad.h"
 #include "ui/qt/OknoPomocy.h"
+#include "ui/qt/PanelElementow.h"
 #include "ui/qt/TAboutBox.h"
 #include "ui/qt/TObrazekPrzekroju.h"
 #include "ui/qt/TOknoHelp.h"
@@ -71,6 +73,29 @@ int main(int argc, char** argv)
     Zrzut(okno, QStringLiteral("glowne_okno_przegubowa"));
     Pole(okno, RxSE_C1)->UstawWartosc(Pole(okno, RxSE_C1)->Wartosc() + 1);
     Zrzut(okno, QStringLiteral("glowne_okno_blad"));
+
+    QTemporaryDir ustawienia;  // widoczność panelu nie trafia do ustawień użytkownika
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia.path());
+    okno.findChild<QAction*>(QStringLiteral("acElementy"))->trigger();
+    for (const char* p : {"pn85_p0", "pn85_p1", "pn85_p2", "pn85_p3", "pn85_p4", "pn85_p5", "pn85_p6",
+                          "pn85_przegubowa_lewe_ramie", "pn85_przegubowa_prawe_ramie", "din_p0"}) {
+        okno.Przebieg().WczytajDane(testy::DaneTestowe("przypadki/" + std::string(p) + "/obiekt.PTV"));
+        QCoreApplication::processEvents();
+        Zrzut(okno, QStringLiteral("elementy_%1").arg(QString::fromLatin1(p)));
+    }
+    tMost m;
+    m.Schemat = 5;
+    m.Przesla = 45;
+    m.Dlugosci.assign(MaksWierszy, 3);
+    m.Dlugosci.front() = m.Dlugosci.back() = 2;
+    for (int w = 2; w < MaksWierszy; w += 2) m.Dlugosci[w - 1] = 15;
+    UstawMost(okno, m);
+    QCoreApplication::processEvents();
+    Zrzut(okno, QStringLiteral("elementy_45_przesel"));
+    Pole(okno, PoleDlugosci(2))->UstawWartosc(130);
+    QCoreApplication::processEvents();
+    Zrzut(okno, QStringLiteral("elementy_odrzucone"));
+    okno.findChild<QAction*>(QStringLiteral("acElementy"))->trigger();
 
     okno.Przebieg().UstawInfo({"12345678", "1", "DK 7", "12+300", "Kraków", "rzeka Wisła"});
     okno.OknoJNI().UstawDane(okno.Przebieg().Info());

@@ -1,13 +1,13 @@
 #include "ui/qt/PoleLiczbowe.h"
 
-#include <QKeyEvent>
-#include <QWheelEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "common/Formatowanie.h"
+#include "ui/qt/SkrotyOkna.h"
 
 bool CzytajLiczbe(const QString& tekst, double& wynik)
 {
@@ -70,15 +70,7 @@ QAbstractSpinBox::StepEnabled TPoleLiczbowe::stepEnabled() const
 
 bool TPoleLiczbowe::event(QEvent* zdarzenie)
 {
-    // Skróty okna (Ctrl+litera, np. Ctrl+C "Wczytaj", Ctrl+Z "Zapisz") mają pierwszeństwo
-    // przed kopiowaniem i cofaniem w polu.
-    if (zdarzenie->type() == QEvent::ShortcutOverride) {
-        auto* k = static_cast<QKeyEvent*>(zdarzenie);
-        if (k->modifiers() == Qt::ControlModifier && k->key() >= Qt::Key_A && k->key() <= Qt::Key_Z) {
-            zdarzenie->ignore();
-            return true;
-        }
-    }
+    if (OddajSkrotOknu(zdarzenie)) return true;
     return QAbstractSpinBox::event(zdarzenie);
 }
 

@@ -1,10 +1,14 @@
 #include "ui/qt/Szkic.h"
 
+#include <QHelpEvent>
 #include <QPainter>
-#include <cmath>
+#include <QToolTip>
 #include <vector>
 
 #include "core/ObiektMostowy.h"
+#include "ui/TabelaElementow.h"
+#include "ui/UkladPodluzny.h"
+#include "ui/qt/WidokQt.h"
 
 namespace {
 const char* const DymekSzkicu =
@@ -17,10 +21,15 @@ constexpr int SzerokoscSzkicu = 313;
 constexpr int WysokoscSzkicu = 20;
 const QColor Granatowy(0, 0, 128);
 
-struct tOdcinek {
-    int Rodzaj;
-    double Dlugosc;
-};
+constexpr int Margines = 5;  // x0 = 5, x1 = szerokość − 5
+
+// Końce elementów w pikselach szkicu o podanej szerokości; puste, gdy nie ma czego rysować.
+std::vector<int> Konce(const std::vector<tOdcinekUkladu>& el, int szerokosc)
+{
+    std::vector<double> d;
+    for (const auto& e : el) d.push_back(e.Dlugosc);
+    return KonceOdcinkow(d, Margines, szerokosc - 2 * Margines);
+}
 
 void Podpora(QPainter& p, int x, int y)
 {
@@ -40,21 +49,14 @@ void Przegub(QPainter& p, int x, int y)
 
 void RysujSzkic(QPainter& p, QSize obszar, const tObiektMostowy& obiekt)
 {
-    std::vector<tOdcinek> el;
-    double T = 0;
-    for (int i = 1; i <= obiekt.LiczbaElementow; ++i) {
-        const tElement& e = obiekt.Elementy[i];
-        if (e.Dlugosc > 0.001) {
-            el.push_back({e.Rodzaj, e.Dlugosc});
-            T += e.Dlugosc;
-        }
-    }
-    if (T < 0.01) return;
+    const std::vector<tOdcinekUkladu> el = OdcinkiObiektu(obiekt);
+    const std::vector<int> x = Konce(el, obszar.width());
+    if (x.empty()) return;
+    const int y = 5;
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRect(QPoint(0, 0), obszar), Qt::white);
-    const int x0 = 5, x1 = obszar.width() - 5, W = x1 - x0, y = 5;
     const int m = static_cast<int>(el.size());
     const int najgorszy = obiekt.NajgorszyElement();
     auto rodzaj = [&](int i) { return i >= 1 && i <= m ? el[i - 1].Rodzaj : -1; };
@@ -62,11 +64,7 @@ void RysujSzkic(QPainter& p, QSize obszar, const tObiektMostowy& obiekt)
     // Zawieszona belka (między prawym a lewym wspornikiem) jest czerwona jak wspornik swobodny.
     // Linia belki jest pozioma, więc odcinek o grubości pióra to prostokąt wokół y: tak samo
     // wygląda, a rysuje się wielokrotnie szybciej niż obrys grubym piórem.
-    std::vector<int> x(m + 1, x0);
-    double C = 0;
     for (int i = 1; i <= m; ++i) {
-        C += el[i - 1].Dlugosc;
-        x[i] = static_cast<int>(std::lround(x0 + C / T * W));
         QColor kolor = Qt::blue;
         if ((rodzaj(i - 1) == rWspornikPrawy && rodzaj(i + 1) == rWspornikLewy) || rodzaj(i) == rWspornikSwobodny)
             kolor = Qt::red;
@@ -75,15 +73,11 @@ void RysujSzkic(QPainter& p, QSize obszar, const tObiektMostowy& obiekt)
         const int polowa = i == najgorszy ? 2 : 1;  // pióro 5 albo 3
         p.fillRect(QRect(QPoint(x[i - 1] - polowa, y - polowa), QPoint(x[i] + polowa, y + polowa)), kolor);
     }
-
-    if (!JestWspornikiem(rodzaj(1))) Podpora(p, x0, y);
-    for (int i = 1; i < m; ++i) {
-        if (rodzaj(i) == rWspornikPrawy || rodzaj(i + 1) == rWspornikLewy)
-            Przegub(p, x[i], y);
-        else
-            Podpora(p, x[i], y);
+    for (int i = 0; i <= m; ++i) {
+        const tWezel w = WezelMiedzy(rodzaj(i), rodzaj(i + 1));
+        if (w == tWezel::Podpora) Podpora(p, x[i], y);
+        if (w == tWezel::Przegub) Przegub(p, x[i], y);
     }
-    if (!JestWspornikiem(rodzaj(m))) Podpora(p, x1, y);
     p.restore();
 }
 
@@ -97,6 +91,22 @@ void TSzkic::UstawObiekt(const tObiektMostowy* obiekt)
 {
     obiekt_ = obiekt;
     update();
+}
+
+void TSzkic::UstawTabele(const tTabelaElementow* tabela) { tabela_ = tabela; }
+
+// Nad elementem dymek ogólny i pod nim nazwa, długość i masa pojazdu elementu.
+bool TSzkic::event(QEvent* zdarzenie)
+{
+    if (zdarzenie->type() != QEvent::ToolTip || !obiekt_ || !tabela_) return QWidget::event(zdarzenie);
+    auto* pomoc = static_cast<QHelpEvent*>(zdarzenie);
+    const std::vector<tOdcinekUkladu> el = OdcinkiObiektu(*obiekt_);
+    const int i = OdcinekPodX(Konce(el, width()), pomoc->pos().x());
+    if (i < 0) return QWidget::event(zdarzenie);
+    QToolTip::showText(pomoc->globalPos(),
+                       toolTip() + QStringLiteral("\n\n") + Tekst(OpisElementuSzkicu(*obiekt_, el[i].Element, *tabela_)),
+                       this, QRect(), toolTipDuration());
+    return true;
 }
 
 void TSzkic::paintEvent(QPaintEvent*)

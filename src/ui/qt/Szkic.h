@@ -6,6 +6,7 @@
 
 class QPainter;
 class tObiektMostowy;
+struct tTabelaElementow;
 
 // Rysuje szkic obiektu na obszarze (0, 0)–obszar. Czyta tylko obiekt: rodzaje
 // i długości elementów oraz NajgorszyElement().
@@ -17,10 +18,14 @@ class TSzkic : public QWidget {
 public:
     explicit TSzkic(QWidget* rodzic = nullptr);
     void UstawObiekt(const tObiektMostowy* obiekt);
+    // Wyniki elementów do dymka nad elementem (nazwa, długość, masa pojazdu).
+    void UstawTabele(const tTabelaElementow* tabela);
 
 protected:
+    bool event(QEvent* zdarzenie) override;
     void paintEvent(QPaintEvent* zdarzenie) override;
 
 private:
     const tObiektMostowy* obiekt_ = nullptr;
+    const tTabelaElementow* tabela_ = nullptr;
 };

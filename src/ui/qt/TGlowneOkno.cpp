@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTextEdit>
@@ -25,6 +26,7 @@
 #include "reports/VanRTF.h"
 #include "ui/qt/PoleLiczbowe.h"
 #include "ui/qt/OknoPomocy.h"
+#include "ui/qt/PanelElementow.h"
 #include "ui/qt/Szkic.h"
 #include "ui/qt/TAboutBox.h"
 #include "ui/qt/TObrazekPrzekroju.h"
@@ -77,6 +79,9 @@ const char* const NazwyPol[PierwszePoleDlugosci] = {
     "RxSE_K1", "RxSE_K2", "RxSE_P",  "RxSE_G1", "RxSE_G2", "RxSE_N",  "IlePrzesel",
 };
 const char* const NazwyList[4] = {"CBPrzeslo", "CBSchemat", "CBNormatyw", "CBKlasa"};
+
+const char* const DymekElementow = "Wyniki wszystkich elementów i widok podłużny";
+const char* const KluczElementow = "okno/elementy";
 
 constexpr int CzasDymka = 10000;
 constexpr int SzerokoscPola = 90;
@@ -144,6 +149,8 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     oknoPomocy_ = new OknoPomocy(this);
     // Okno o stałym rozmiarze, liczonym przy wszystkich polach widocznych.
     setFixedSize(sizeHint());
+    rozmiar_ = size();
+    BudujPanelElementow();
 }
 
 TGlowneOkno::~TGlowneOkno() { UstawKomunikatyRtf(nullptr); }
@@ -202,8 +209,44 @@ void TGlowneOkno::BudujAkcje()
     dane->addActions({acInfo, acRaport, acZapisz, acWczytaj});
     dane->addSeparator();
     dane->addAction(acKoniec);
-    menuBar()->addMenu(Tekst("Protokoły"))->addActions({acNormy, acSlad});
+    protokoly_ = menuBar()->addMenu(Tekst("Protokoły"));
+    protokoly_->addActions({acNormy, acSlad});
     menuBar()->addMenu(Tekst("&Pomoc"))->addActions({acNaTemat, acAbout});
+}
+
+// Panel "Elementy" pod oknem, domyślnie ukryty; jego widoczność pamięta magazyn
+// ustawień systemu (nie PT.INI ani plik roboczy). Pokazany dokłada oknu wysokości.
+void TGlowneOkno::BudujPanelElementow()
+{
+    elementy_ = new TPanelElementow(przebieg_->Tabela(), this);
+    for (QWidget* w : elementy_->findChildren<QWidget*>()) w->setToolTipDuration(CzasDymka);
+    widok_->UstawPanelElementow(elementy_);
+    elementy_->hide();
+    addDockWidget(Qt::BottomDockWidgetArea, elementy_);
+    QAction* acElementy = elementy_->toggleViewAction();
+    acElementy->setObjectName(QStringLiteral("acElementy"));
+    acElementy->setToolTip(Tekst(DymekElementow));
+    acElementy->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    addAction(acElementy);
+    protokoly_->addSeparator();
+    protokoly_->addAction(acElementy);
+    // Zapis tylko przy widocznym oknie: niszczone okno chowa panel, a to nie jest wybór użytkownika.
+    connect(acElementy, &QAction::toggled, this, [this](bool widoczny) {
+        if (isVisible()) QSettings().setValue(QString::fromLatin1(KluczElementow), widoczny);
+    });
+    // Akcja zmienia stan przed pokazaniem panelu: rozmiar dopiero przy zmianie widoczności.
+    connect(elementy_, &QDockWidget::visibilityChanged, this, &TGlowneOkno::DopasujRozmiar);
+    connect(elementy_, &QDockWidget::topLevelChanged, this, &TGlowneOkno::DopasujRozmiar);
+    if (QSettings().value(QString::fromLatin1(KluczElementow), false).toBool()) elementy_->show();
+}
+
+void TGlowneOkno::DopasujRozmiar()
+{
+    QSize rozmiar = rozmiar_;
+    if (elementy_->isVisibleTo(this) && !elementy_->isFloating())
+        rozmiar.rheight() += elementy_->sizeHint().height() +
+                             style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    setFixedSize(rozmiar);
 }
 
 QWidget* TGlowneOkno::BudujPanelPrzekroju()
@@ -410,6 +453,7 @@ void TGlowneOkno::Polacz()
     k_.Listy[static_cast<int>(tLista::CBPrzeslo)]->installEventFilter(this);
     for (int p = 0; p < LiczbaPolSzerokosci; ++p) k_.Pola[p]->installEventFilter(this);
     k_.Szkic->UstawObiekt(&przebieg_->Obiekt());
+    k_.Szkic->UstawTabele(&przebieg_->Tabela());
 }
 
 bool TGlowneOkno::eventFilter(QObject* obiekt, QEvent* zdarzenie)

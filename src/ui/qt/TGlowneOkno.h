@@ -10,12 +10,14 @@
 #include "ui/qt/WidokQt.h"
 
 class QAction;
+class QMenu;
 class QStatusBar;
 class OknoPomocy;
 class TAboutBox;
 class TObrazekPrzekroju;
 class TOknoHelp;
 class TOknoWykresu;
+class TPanelElementow;
 class TZapiszJNI;
 
 class TGlowneOkno : public QMainWindow {
@@ -30,6 +32,7 @@ public:
     TAboutBox& OknoOProgramie() { return *oknoAbout_; }
     TObrazekPrzekroju& OknoPrzekroju() { return *oknoPrzekroju_; }
     OknoPomocy& Pomoc() { return *oknoPomocy_; }
+    TPanelElementow& PanelElementow() { return *elementy_; }
     const tKontrolkiOkna& Kontrolki() const { return k_; }
     QStatusBar* LiniaStatusu() const { return status_; }
 
@@ -48,6 +51,8 @@ private:
     QWidget* BudujPanelSchematu();
     QWidget* BudujEdytorPrzesel();
     QWidget* BudujPanelWynikow();
+    void BudujPanelElementow();
+    void DopasujRozmiar();
     void UstawDymki();
     void Polacz();
     QAction* Akcja(const char* nazwa, const char* podpis, const char* dymek, int ikona, const char* skrot);
@@ -78,6 +83,9 @@ private:
     OknoPomocy* oknoPomocy_ = nullptr;
     TOknoWykresu* oknoWykresu_ = nullptr;  // wykres "Różnych norm", tworzony przy pierwszym użyciu
     QWidget* panelSchematu_ = nullptr;
+    QMenu* protokoly_ = nullptr;
+    TPanelElementow* elementy_ = nullptr;
+    QSize rozmiar_;  // rozmiar okna bez panelu "Elementy"
     bool uruchomione_ = false;
     bool zamkniete_ = false;
 };

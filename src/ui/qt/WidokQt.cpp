@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTextEdit>
 
+#include "ui/qt/PanelElementow.h"
 #include "ui/qt/PoleLiczbowe.h"
 #include "ui/qt/Szkic.h"
 
@@ -128,6 +129,11 @@ void TWidokQt::OdswiezSzkic()
 {
     k_.Szkic->update();
     if (k_.PoOdswiezeniuSzkicu) k_.PoOdswiezeniuSzkicu();
+}
+
+void TWidokQt::OdswiezElementy()
+{
+    if (elementy_) elementy_->Odswiez();
 }
 
 void TWidokQt::PokazKomunikat(const std::string& tytul, const std::string& tekst, tIkona ikona)

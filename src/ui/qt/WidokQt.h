@@ -13,6 +13,7 @@ class QLineEdit;
 class QTextEdit;
 class QWidget;
 class TPoleLiczbowe;
+class TPanelElementow;
 class TSzkic;
 
 // Kontrolki okna głównego, które widzi przebieg.
@@ -56,6 +57,9 @@ public:
     void UkryjKomunikaty() override;
     void PokazKomunikaty(const std::vector<std::string>& linie, bool blad) override;
     void OdswiezSzkic() override;
+    void OdswiezElementy() override;
+    // Panel "Elementy" powstaje po przebiegu, bo czyta jego tabelę wyników.
+    void UstawPanelElementow(TPanelElementow* panel) { elementy_ = panel; }
     void PokazKomunikat(const std::string& tytul, const std::string& tekst, tIkona ikona) override;
 
 private:
@@ -63,6 +67,7 @@ private:
     void UstawTekstKomunikatow(const QString& tekst);
 
     tKontrolkiOkna k_;
+    TPanelElementow* elementy_ = nullptr;
     int wierszeWidoczne_ = -1;
     int ustawia_ = 0;
     int barwyBledu_ = -1;

@@ -10,6 +10,8 @@ int main(int argc, char* argv[])
 {
     QApplication aplikacja(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pontiva"));
+    // Magazyn ustawień systemu (QSettings) dla ustawień okna, nigdy PT.INI.
+    if (QApplication::organizationName().isEmpty()) QApplication::setOrganizationName(QStringLiteral("Pontiva"));
     QApplication::setWindowIcon(IkonaProgramu());
     // QApplication przełączyło locale biblioteki C; liczby formatujemy sami.
     UstawRegionalne(QLocale::system());

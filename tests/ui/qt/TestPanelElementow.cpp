@@ -1,0 +1,141 @@
+// Panel "Elementy" w oknie offscreen: przełączany akcją i zapamiętany w magazynie ustawień
+// dla nowego okna, kopiowanie do schowka, Ctrl+C nadal "Wczytaj", dymki elementów szkicu
+// i widoku podłużnego. Zrzuty panelu robi program tools/zrzuty.
+#include <QAction>
+#include <QClipboard>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QHelpEvent>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableView>
+#include <QTimer>
+#include <QToolTip>
+
+#include "OknoTestowe.h"
+#include "ui/qt/PanelElementow.h"
+#include "ui/qt/Szkic.h"
+#include "ui/qt/WidokPodluzny.h"
+
+namespace {
+QString Przypadek(const char* nazwa)
+{
+    return QStringLiteral(PONTIVA_DANE_TESTOWE "/przypadki/%1/obiekt.PTV").arg(QString::fromLatin1(nazwa));
+}
+
+// Tekst dymka, który widżet pokazuje nad punktem.
+QString Dymek(QWidget* w, QPoint punkt)
+{
+    QToolTip::hideText();
+    QHelpEvent zdarzenie(QEvent::ToolTip, punkt, w->mapToGlobal(punkt));
+    QApplication::sendEvent(w, &zdarzenie);
+    return QToolTip::text();
+}
+}  // namespace
+
+class TestPanelElementow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir ustawienia_;
+    std::unique_ptr<tOknoTestowe> t_;
+    TGlowneOkno& Okno() { return t_->Okno(); }
+    QAction* AkcjaElementy() { return Okno().findChild<QAction*>(QStringLiteral("acElementy")); }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Pontiva"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia_.path());
+    }
+
+    void init()
+    {
+        QSettings().clear();  // każdy test zaczyna od ukrytego panelu
+        t_ = std::make_unique<tOknoTestowe>();
+        QVERIFY(t_->Otworz());
+    }
+
+    void cleanup() { t_.reset(); }
+
+    // Domyślnie ukryty; pokazany dokłada wysokości, okno nad nim się nie zmienia; widoczność
+    // pamięta nowe okno.
+    void przelaczanyIZapamietany()
+    {
+        QVERIFY(Okno().PanelElementow().isHidden());
+        const QSize rozmiar = Okno().size();
+        const QRect srodek = Okno().centralWidget()->geometry();
+        AkcjaElementy()->trigger();
+        QVERIFY(Okno().PanelElementow().isVisible());
+        QCOMPARE(Okno().width(), rozmiar.width());
+        QVERIFY(Okno().height() > rozmiar.height() + 200);
+        QCOMPARE(Okno().centralWidget()->geometry(), srodek);
+        QVERIFY(t_->Otworz());
+        QVERIFY(Okno().PanelElementow().isVisible());
+        QVERIFY(AkcjaElementy()->isChecked());
+        AkcjaElementy()->trigger();
+        QCOMPARE(Okno().size(), rozmiar);
+        QVERIFY(t_->Otworz());
+        QVERIFY(Okno().PanelElementow().isHidden());
+        QCOMPARE(QSettings().value(QStringLiteral("okno/elementy")).toBool(), false);
+    }
+
+    // Przycisk i menu podręczne: zaznaczone wiersze, bez zaznaczenia cała tabela.
+    void kopiujeDoSchowka()
+    {
+        Okno().Przebieg().WczytajDane(Przypadek("pn85_przegubowa_lewe_ramie").toStdString());
+        AkcjaElementy()->trigger();
+        TPanelElementow& panel = Okno().PanelElementow();
+        QItemSelectionModel* zaznaczenie = panel.Tabela()->selectionModel();
+        for (int w : {2, 4})
+            zaznaczenie->select(panel.Tabela()->model()->index(w, 0),
+                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTest::mouseClick(panel.PrzyciskKopiuj(), Qt::LeftButton);
+        QStringList wiersze = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(wiersze.size(), 3);
+        QVERIFY(wiersze[0].startsWith(QStringLiteral("Nr\tElement\t")));
+        QVERIFY(wiersze[1].startsWith(QString::fromUtf8("3\tWspornik nr 1\t")));
+        QVERIFY(wiersze[2].startsWith(QString::fromUtf8("▼ 5\tWspornik nr 2\t")));
+        zaznaczenie->clearSelection();
+        panel.Tabela()->findChild<QAction*>(QStringLiteral("acKopiujElementy"))->trigger();
+        QCOMPARE(QApplication::clipboard()->text().count('\n'), 8);
+    }
+
+    // Ctrl+C w tabeli otwiera "Wczytaj" jak wszędzie w oknie, niczego nie kopiuje.
+    void ctrlCWTabeliWczytuje()
+    {
+        AkcjaElementy()->trigger();
+        QTableView* tabela = Okno().PanelElementow().Tabela();
+        tabela->setFocus();
+        tabela->setCurrentIndex(tabela->model()->index(0, 0));
+        QApplication::clipboard()->clear();
+        QString otwarte;
+        QTimer::singleShot(50, [&] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                otwarte = d->windowTitle();
+                d->reject();
+            }
+        });
+        QTest::keyClick(tabela, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(otwarte, QStringLiteral("Wczytaj"));
+        QVERIFY(QApplication::clipboard()->text().isEmpty());
+    }
+
+    // Nad elementem szkicu: dymek ogólny, a pod nim nazwa, długość i masa elementu.
+    // Przęsło nr 1 belki (2 + 20 + … = 69,3 m) leży na x = 5 + 303 · 2/69,3 … 5 + 303 · 22/69,3.
+    void dymkiElementow()
+    {
+        Okno().Przebieg().WczytajDane(Przypadek("pn85_przegubowa_lewe_ramie").toStdString());
+        TSzkic* szkic = Okno().Kontrolki().Szkic;
+        QCOMPARE(Dymek(szkic, {60, 5}), szkic->toolTip() + QString::fromUtf8("\n\nPrzęsło nr 1\nDługość: 20,00 m\n"
+                                                                             "Masa pojazdu: 42,00 t"));
+        QCOMPARE(Dymek(szkic, {2, 5}), szkic->toolTip());
+        AkcjaElementy()->trigger();
+        TWidokPodluzny* widok = Okno().PanelElementow().WidokPodluzny();
+        const tProstokat& p = widok->Rysunek().Elementy[4].Pole;
+        QVERIFY(Dymek(widok, {p.X + p.Szer / 2, p.Y + 2}).startsWith(QString::fromUtf8("Nr: ▼ 5\nElement: Wspornik nr 2\n")));
+    }
+};
+
+TEST_OKIEN(TestPanelElementow)
+#include "TestPanelElementow.moc"
