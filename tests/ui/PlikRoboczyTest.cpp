@@ -259,7 +259,8 @@ TEST_F(Zapisz, SciezkaZIdentyfikacjiIKomunikatPierwszegoZapisu)
     EXPECT_FALSE(CzytajPlik(kat / "JNI/99999999_1.PTV").empty());
     ASSERT_EQ(w.OknaKomunikatow.size(), 1u);
     EXPECT_EQ(w.OknaKomunikatow[0].Tytul, "INFO");
-    EXPECT_EQ(w.OknaKomunikatow[0].Tekst, "Dane o obiekcie zostały zapisane\rdo podkatalogu o nazwie JNI");
+    EXPECT_EQ(w.OknaKomunikatow[0].Tekst,
+              "Dane o obiekcie zostały zapisane\rdo podkatalogu o nazwie JNI\r" + kat.Sciezka() + "/JNI/99999999_1.PTV");
     EXPECT_EQ(w.OknaKomunikatow[0].Ikona, tIkona::Informacja);
     EXPECT_EQ(w.Tytul, "Pontiva obiektów mostowych [JNI: 99999999 NrP: 1](dr:DK 7 km: 1+000)");
     ASSERT_TRUE(p.Zapisz({"99999999", "2", "", "", "", ""}));

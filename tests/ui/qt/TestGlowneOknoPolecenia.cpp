@@ -215,7 +215,8 @@ private slots:
         });
         Wywolaj("acZapisz");
         QCOMPARE(k.Tytul, QStringLiteral("INFO"));
-        QCOMPARE(k.Tekst, QString::fromUtf8("Dane o obiekcie zostały zapisane\ndo podkatalogu o nazwie JNI"));
+        QCOMPARE(k.Tekst, QString::fromUtf8("Dane o obiekcie zostały zapisane\ndo podkatalogu o nazwie JNI\n") +
+                              t_->Katalog() + "/JNI/99999999_1.PTV");
         QVERIFY(QFile::exists(t_->Katalog() + "/JNI/99999999_1.PTV"));
         QVERIFY(Okno().windowTitle().contains(QStringLiteral("[JNI: 99999999 NrP: 1]")));
     }
