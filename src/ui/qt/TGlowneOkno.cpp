@@ -193,11 +193,11 @@ void TGlowneOkno::BudujAkcje()
     pasek->addSeparator();
     pasek->addActions({acNaTemat, acAbout});
 
-    QMenu* dane = menuBar()->addMenu(Tekst("Dane"));
+    QMenu* dane = menuBar()->addMenu(Tekst("&Dane"));
     dane->addActions({acInfo, acRaport, acZapisz, acWczytaj});
     dane->addSeparator();
     dane->addAction(acKoniec);
-    menuBar()->addMenu(Tekst("Protokoły"))->addActions({acNormy, acSlad});
+    menuBar()->addMenu(Tekst("P&rotokoły"))->addActions({acNormy, acSlad});
     menuBar()->addMenu(Tekst("&Pomoc"))->addActions({acNaTemat, acAbout});
 }
 
@@ -308,6 +308,9 @@ QWidget* TGlowneOkno::BudujEdytorPrzesel()
     obszar->setToolTip(Tekst(DymekEdytora));
     obszar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     obszar->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Sam obszar nie jest przystankiem Tab: fokus idzie od razu do pól długości, a obszar
+    // przewija się do pola z fokusem.
+    obszar->setFocusPolicy(Qt::NoFocus);
     auto* edytor = new QWidget;
     const QFontMetrics fm(edytor->font());
     int szerokoscPodpisu = 0;

@@ -281,8 +281,8 @@ private slots:
                                                                       "Ślad obliczeń,|,Pomoc na temat,O programie"));
         QStringList menu;
         for (QAction* m : Okno().menuBar()->actions()) menu << m->text() + ":" + nazwy(m->menu()->actions()).join(',');
-        QCOMPARE(menu, QStringList({"Dane:Informacje,Raport,Zapisz,Wczytaj,|,Koniec",
-                                    QString::fromUtf8("Protokoły:Różne normy,Ślad obliczeń"),
+        QCOMPARE(menu, QStringList({"&Dane:Informacje,Raport,Zapisz,Wczytaj,|,Koniec",
+                                    QString::fromUtf8("P&rotokoły:Różne normy,Ślad obliczeń"),
                                     "&Pomoc:Pomoc na temat,O programie"}));
         QCOMPARE(Okno().findChild<QAction*>("acKoniec")->shortcut().toString(), QStringLiteral("Ctrl+K"));
         QCOMPARE(pasek->widgetForAction(pasek->actions()[0])->toolTipDuration(), 10000);
