@@ -30,6 +30,7 @@
 #include "ui/qt/TObrazekPrzekroju.h"
 #include "ui/qt/TOknoHelp.h"
 #include "ui/qt/TZapiszJNI.h"
+#include "ui/qt/UstawieniaOkna.h"
 
 namespace {
 const char* const DymekPaneli = "Wszystkie wymiary podawaj w metrach";
@@ -139,6 +140,7 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     oknoPomocy_ = new OknoPomocy(this);
     // Okno o stałym rozmiarze, liczonym przy wszystkich polach widocznych.
     setFixedSize(sizeHint());
+    PrzygotujPulpit();
 }
 
 TGlowneOkno::~TGlowneOkno() { UstawKomunikatyRtf(nullptr); }
@@ -195,6 +197,8 @@ void TGlowneOkno::BudujAkcje()
 
     QMenu* dane = menuBar()->addMenu(Tekst("&Dane"));
     dane->addActions({acInfo, acRaport, acZapisz, acWczytaj});
+    menuOstatnie_ = dane->addMenu(Tekst("Ostatnio otwierane"));
+    connect(dane, &QMenu::aboutToShow, this, &TGlowneOkno::OdswiezOstatnie);
     dane->addSeparator();
     dane->addAction(acKoniec);
     menuBar()->addMenu(Tekst("P&rotokoły"))->addActions({acNormy, acSlad});
@@ -438,6 +442,7 @@ void TGlowneOkno::closeEvent(QCloseEvent* zdarzenie)
         zamkniete_ = true;
         przebieg_->Zamknij();
     }
+    TUstawieniaOkna().ZapiszGeometrie(*this);
     // Zamknięcie okna głównego kończy program razem z oknami pomocniczymi.
     oknoTekstu_->close();
     oknoPomocy_->close();

@@ -10,6 +10,7 @@
 #include "ui/qt/WidokQt.h"
 
 class QAction;
+class QMenu;
 class QStatusBar;
 class OknoPomocy;
 class TAboutBox;
@@ -35,6 +36,13 @@ public:
     // Pokazanie zapisanego raportu w przeglądarce systemu; false, gdy się nie udało.
     // Testy podstawiają własne, by nie uruchamiać edytora.
     std::function<bool(const QString& plik)> OtworzRaport;
+
+    // Plik roboczy wczytany tak jak poleceniem "Wczytaj" (wiersz poleceń, upuszczenie na
+    // okno, "Ostatnio otwierane"); pliku, którego nie ma albo nie da się czytać, nie
+    // wczytuje: okno komunikatu i false.
+    bool OtworzPlik(const QString& sciezka);
+    // Argumenty programu (QApplication::arguments): plik roboczy po nazwie programu.
+    void OtworzArgumenty(const QStringList& argumenty);
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
@@ -65,6 +73,12 @@ private:
     bool OknoIdentyfikacji(const char* przycisk);
     void Komunikat(const std::string& tytul, const std::string& tekst, bool ostrzezenie);
 
+    // Zwyczaje programu na pulpicie (TGlowneOknoPliki.cpp): upuszczanie plików, położenie
+    // okna, ostatnio otwierane pliki i katalog.
+    void PrzygotujPulpit();
+    void OdswiezOstatnie();
+    void ZapamietajPlik(const QString& sciezka);
+
     tKontrolkiOkna k_;
     QStatusBar* status_ = nullptr;
     std::unique_ptr<TWidokQt> widok_;
@@ -76,6 +90,7 @@ private:
     TZapiszJNI* oknoJNI_ = nullptr;
     OknoPomocy* oknoPomocy_ = nullptr;
     QWidget* panelSchematu_ = nullptr;
+    QMenu* menuOstatnie_ = nullptr;
     bool uruchomione_ = false;
     bool zamkniete_ = false;
 };

@@ -16,6 +16,7 @@
 #include "ui/qt/TGlowneOkno.h"
 #include "ui/qt/TOknoHelp.h"
 #include "ui/qt/TZapiszJNI.h"
+#include "ui/qt/UstawieniaOkna.h"
 
 namespace {
 const char* const TytulWczytaj = "Wczytaj";
@@ -56,13 +57,17 @@ void TGlowneOkno::Informacje()
 
 void TGlowneOkno::Zapisz()
 {
-    if (OknoIdentyfikacji(PrzyciskZapisz)) przebieg_->Zapisz(oknoJNI_->Dane());
+    if (OknoIdentyfikacji(PrzyciskZapisz) && przebieg_->Zapisz(oknoJNI_->Dane()))
+        ZapamietajPlik(Tekst(tGlownyPrzebieg::SciezkaZapisu(przebieg_->Info())));
 }
 
 void TGlowneOkno::Wczytaj()
 {
-    const QString plik = QFileDialog::getOpenFileName(this, Tekst(TytulWczytaj), Tekst(KatalogJNI()), Tekst(FiltrPliku));
-    if (!plik.isEmpty()) przebieg_->WczytajDane(plik.toStdString());
+    const QString plik = QFileDialog::getOpenFileName(this, Tekst(TytulWczytaj), TUstawieniaOkna().OstatniKatalog(),
+                                                      Tekst(FiltrPliku));
+    if (plik.isEmpty()) return;
+    przebieg_->WczytajDane(plik.toStdString());
+    ZapamietajPlik(plik);
 }
 
 void TGlowneOkno::Raport()

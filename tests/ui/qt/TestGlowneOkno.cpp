@@ -281,7 +281,7 @@ private slots:
                                                                       "Ślad obliczeń,|,Pomoc na temat,O programie"));
         QStringList menu;
         for (QAction* m : Okno().menuBar()->actions()) menu << m->text() + ":" + nazwy(m->menu()->actions()).join(',');
-        QCOMPARE(menu, QStringList({"&Dane:Informacje,Raport,Zapisz,Wczytaj,|,Koniec",
+        QCOMPARE(menu, QStringList({"&Dane:Informacje,Raport,Zapisz,Wczytaj,Ostatnio otwierane,|,Koniec",
                                     QString::fromUtf8("P&rotokoły:Różne normy,Ślad obliczeń"),
                                     "&Pomoc:Pomoc na temat,O programie"}));
         QCOMPARE(Okno().findChild<QAction*>("acKoniec")->shortcut().toString(), QStringLiteral("Ctrl+K"));
