@@ -97,12 +97,14 @@ void TGlowneOkno::RozneNormy()
         Komunikat(TytulBleduPorownania, blad, true);
         return;
     }
+    oknoTekstu_->JNI = Tekst(przebieg_->Info().JNI);
     oknoTekstu_->PokazPlik(Tekst(TytulPorownania), Tekst(sciezka));
 }
 
 void TGlowneOkno::SladObliczen()
 {
     przebieg_->Przelicz();
+    oknoTekstu_->JNI = Tekst(przebieg_->Info().JNI);
     oknoTekstu_->PokazSlad();
 }
 

@@ -22,8 +22,11 @@ public:
 
     // Zapis pokazanych wierszy: Windows-1250, każdy wiersz zakończony CR LF.
     bool ZapiszDoPliku(const QString& sciezka) const;
-    // Wydruk z tytułem okna jako nazwą zadania.
+    // Wydruk z tytułem okna jako nazwą zadania; każda strona z nagłówkiem: JNI obiektu,
+    // tytuł okna, "strona n z m".
     void Drukuj(QPrinter& drukarka) const;
+    // JNI obiektu, którego dotyczy pokazany tekst (nagłówek wydruku); pusty: bez JNI.
+    QString JNI;
 
     QString Tekst() const;
 
