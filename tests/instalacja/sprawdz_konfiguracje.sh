@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Konfiguracja bez Qt 6: z oknem włączonym kończy się błędem z podpowiedzią, z oknem
+# wyłączonym jawnie (-DPONTIVA_OKNA=OFF) przechodzi i nie ma celu pontiva.
+set -euo pipefail
+ZRODLA=$1
+GENERATOR=$2
+TMP=$(mktemp -d)
+trap 'rm -rf "$TMP"' EXIT
+blad() { echo "BŁĄD: $*" >&2; exit 1; }
+
+if cmake -S "$ZRODLA" -B "$TMP/z_oknem" -G "$GENERATOR" -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON >"$TMP/wy" 2>&1; then
+  blad "konfiguracja bez Qt 6 przeszła, choć okno jest włączone"
+fi
+grep -q "Nie znaleziono Qt 6" "$TMP/wy" || { cat "$TMP/wy"; blad "brak komunikatu o Qt 6"; }
+grep -q -- "-DPONTIVA_OKNA=OFF" "$TMP/wy" || { cat "$TMP/wy"; blad "brak podpowiedzi -DPONTIVA_OKNA=OFF"; }
+
+cmake -S "$ZRODLA" -B "$TMP/bez_okna" -G "$GENERATOR" -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DPONTIVA_OKNA=OFF \
+  >"$TMP/wy" 2>&1 || { cat "$TMP/wy"; blad "konfiguracja z -DPONTIVA_OKNA=OFF"; }
+# Próba na sucho (-n, make i ninja): cel pontiva-cli istnieje; katalogów okien w budowie nie ma.
+cmake --build "$TMP/bez_okna" --target pontiva-cli -- -n >/dev/null || blad "brak celu pontiva-cli"
+[ ! -e "$TMP/bez_okna/src/ui/qt" ] && [ ! -e "$TMP/bez_okna/tests/ui/qt" ] || blad "okna w budowie mimo -DPONTIVA_OKNA=OFF"
+echo "konfiguracja_bez_qt: 1 passed, 0 failed"
