@@ -2,12 +2,9 @@
 # Instalacja do DESTDIR z prefiksem /usr: dokładna lista plików, poprawny wpis pulpitu
 # i typ MIME (przyjęty przez update-mime-database), ikony PNG w swoich rozmiarach, strona
 # man z każdym poleceniem i opcją z "pontiva-cli --help", działające pontiva-cli.
-set -euo pipefail
+source "$(dirname "$0")/wspolne.sh"
 BUILD=$1
 TESTY=$2
-TMP=$(mktemp -d)
-trap 'rm -rf "$TMP"' EXIT
-blad() { echo "BŁĄD: $*" >&2; exit 1; }
 
 DESTDIR="$TMP/root" cmake --install "$BUILD" --prefix /usr >/dev/null
 cd "$TMP/root/usr"

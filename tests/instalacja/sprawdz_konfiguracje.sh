@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
 # Konfiguracja bez Qt 6: z oknem włączonym kończy się błędem z podpowiedzią, z oknem
 # wyłączonym jawnie (-DPONTIVA_OKNA=OFF) przechodzi i nie ma celu pontiva.
-set -euo pipefail
+source "$(dirname "$0")/wspolne.sh"
 ZRODLA=$1
 GENERATOR=$2
-TMP=$(mktemp -d)
-trap 'rm -rf "$TMP"' EXIT
-blad() { echo "BŁĄD: $*" >&2; exit 1; }
 
 if cmake -S "$ZRODLA" -B "$TMP/z_oknem" -G "$GENERATOR" -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON >"$TMP/wy" 2>&1; then
   blad "konfiguracja bez Qt 6 przeszła, choć okno jest włączone"
