@@ -10,6 +10,9 @@
 #include "ui/qt/WidokQt.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QMenu;
 class QStatusBar;
 class OknoPomocy;
@@ -48,6 +51,10 @@ protected:
     void showEvent(QShowEvent* zdarzenie) override;
     void closeEvent(QCloseEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    // Upuszczenie pliku roboczego na okno go wczytuje (TGlowneOknoPliki.cpp).
+    void dragEnterEvent(QDragEnterEvent* zdarzenie) override;
+    void dragMoveEvent(QDragMoveEvent* zdarzenie) override;
+    void dropEvent(QDropEvent* zdarzenie) override;
 
 private:
     void BudujAkcje();

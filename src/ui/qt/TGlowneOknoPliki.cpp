@@ -23,46 +23,33 @@ QString PrzeciaganyPlik(const QMimeData* dane)
     const QString plik = dane->urls().first().toLocalFile();
     return QFileInfo(plik).suffix().compare(QLatin1String("ptv"), Qt::CaseInsensitive) == 0 ? plik : QString();
 }
-
-// Filtr okna i jego pól: plik roboczy upuszczony gdziekolwiek w oknie jest wczytywany,
-// inne pliki są odrzucane, także przez pola, które wkleiłyby ich ścieżkę jako tekst;
-// przeciąganie zwykłego tekstu do pola działa jak dotąd.
-class tFiltrUpuszczania : public QObject {
-public:
-    explicit tFiltrUpuszczania(TGlowneOkno* okno) : QObject(okno), okno_(okno) {}
-
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override
-    {
-        const QEvent::Type t = zdarzenie->type();
-        if (t != QEvent::DragEnter && t != QEvent::DragMove && t != QEvent::Drop) return false;
-        auto* e = static_cast<QDropEvent*>(zdarzenie);
-        if (obiekt != okno_ && !e->mimeData()->hasUrls()) return false;
-        const QString plik = PrzeciaganyPlik(e->mimeData());
-        if (plik.isEmpty()) {
-            e->ignore();
-            return true;
-        }
-        e->acceptProposedAction();
-        // Wczytanie (i ewentualny komunikat) dopiero po zakończeniu przeciągania.
-        if (t == QEvent::Drop)
-            QMetaObject::invokeMethod(okno_, [o = okno_, plik] { o->OtworzPlik(plik); }, Qt::QueuedConnection);
-        return true;
-    }
-
-private:
-    TGlowneOkno* okno_;
-};
 }  // namespace
 
 void TGlowneOkno::PrzygotujPulpit()
 {
-    auto* filtr = new tFiltrUpuszczania(this);
     setAcceptDrops(true);
-    installEventFilter(filtr);
-    for (QWidget* w : findChildren<QWidget*>())
-        if (w->acceptDrops()) w->installEventFilter(filtr);
     OdswiezOstatnie();
     TUstawieniaOkna().PrzywrocGeometrie(*this);
+}
+
+// Kontrolki, które upuszczania nie przyjmują (np. obszar komunikatów), przekazują je tu.
+void TGlowneOkno::dragEnterEvent(QDragEnterEvent* zdarzenie) { dragMoveEvent(zdarzenie); }
+
+void TGlowneOkno::dragMoveEvent(QDragMoveEvent* zdarzenie)
+{
+    if (PrzeciaganyPlik(zdarzenie->mimeData()).isEmpty())
+        zdarzenie->ignore();
+    else
+        zdarzenie->acceptProposedAction();
+}
+
+void TGlowneOkno::dropEvent(QDropEvent* zdarzenie)
+{
+    const QString plik = PrzeciaganyPlik(zdarzenie->mimeData());
+    if (plik.isEmpty()) return zdarzenie->ignore();
+    zdarzenie->acceptProposedAction();
+    // Wczytanie (i ewentualny komunikat) dopiero po zakończeniu przeciągania.
+    QMetaObject::invokeMethod(this, [this, plik] { OtworzPlik(plik); }, Qt::QueuedConnection);
 }
 
 bool TGlowneOkno::OtworzPlik(const QString& sciezka)
