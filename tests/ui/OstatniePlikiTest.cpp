@@ -34,18 +34,6 @@ TEST(OstatniePliki, KolejnoscPowtorzeniaLimit)
     }
 }
 
-TEST(OstatniePliki, SciezkaWzglednaStajeSieBezwzgledna)
-{
-    testy::tKatalogTymczasowy kat;
-    const auto poprzedni = std::filesystem::current_path();
-    std::filesystem::current_path(kat.Sciezka());
-    tOstatniePliki l;
-    l.Dodaj("most.PTV");
-    l.Dodaj(kat / "most.PTV");
-    std::filesystem::current_path(poprzedni);
-    EXPECT_EQ(l.Pliki(), Lista{kat / "most.PTV"});
-}
-
 TEST(OstatniePliki, PlikuNieMa)
 {
     testy::tKatalogTymczasowy kat;
