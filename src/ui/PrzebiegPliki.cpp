@@ -11,7 +11,8 @@
 namespace {
 
 const char* const TytulInfo = "INFO";
-const char* const PierwszyZapis = "Dane o obiekcie zostały zapisane\rdo podkatalogu o nazwie JNI";
+// Jak komunikat raportu: gdzie leży zapisany plik.
+const std::string PierwszyZapis = "Dane o obiekcie zostały zapisane\rdo podkatalogu o nazwie JNI\r";
 const char* const BladZapisu = "Błąd zapisu danych.\r";
 const char* const TytulBledu = "Błąd";
 const char* const TytulUwagi = "UWAGA";
@@ -162,7 +163,7 @@ bool tGlownyPrzebieg::Zapisz(const tInfoObiektu& zOkna)
     }
     UstawTytul();
     if (pierwszyZapis_) {
-        widok_.PokazKomunikat(TytulInfo, PierwszyZapis, tIkona::Informacja);
+        widok_.PokazKomunikat(TytulInfo, PierwszyZapis + SciezkaZapisu(info_), tIkona::Informacja);
         pierwszyZapis_ = false;
     }
     return true;

@@ -162,7 +162,8 @@ TEST_F(Zapisz, SciezkaTytulIKomunikatPierwszegoZapisu)
     EXPECT_EQ(o.w->Tytul, "Pontiva obiektów mostowych [JNI: 99999999 NrP: 1](dr:DK 7 km: 1+000)");
     ASSERT_TRUE(o.p->Zapisz({"99999999", "2", "", "", "", ""}));
     EXPECT_FALSE(CzytajPlik(kat / "JNI/99999999_2.PTV").empty());
-    EXPECT_EQ(o.Okienka(), "INFO|Dane o obiekcie zostały zapisane\rdo podkatalogu o nazwie JNI|I;");  // tylko raz
+    EXPECT_EQ(o.Okienka(), "INFO|Dane o obiekcie zostały zapisane\rdo podkatalogu o nazwie JNI\r" + kat / "JNI/99999999_1.PTV" +
+                               "|I;");  // tylko raz, z nazwą zapisanego pliku
 }
 
 TEST_F(Zapisz, BladZapisuPokazanyIStanBezZmian)

@@ -29,7 +29,10 @@ QString OknoPomocy::AdresPomocy()
     const QString program = QCoreApplication::applicationDirPath();
     // Katalog help/ w drzewie źródeł: ten plik leży w src/ui/qt.
     const QString zrodla = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../../help");
-    for (const QString& katalog : {program + QStringLiteral("/Help"), program + QStringLiteral("/help"), zrodla}) {
+    // Program zainstalowany: PREFIKS/bin/pontiva i PREFIKS/share/pontiva/Help.
+    const QString zainstalowany = program + QStringLiteral("/../share/pontiva/Help");
+    for (const QString& katalog :
+         {program + QStringLiteral("/Help"), program + QStringLiteral("/help"), zainstalowany, zrodla}) {
         const QFileInfo plik(QDir(katalog).filePath(QString::fromLatin1(PlikPomocy)));
         if (plik.exists()) return QUrl::fromLocalFile(plik.canonicalFilePath()).toString();
     }

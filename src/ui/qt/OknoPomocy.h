@@ -16,7 +16,8 @@ public:
     // Temat 1 albo 2; inny numer: spis treści.
     void PokazTemat(int temat);
 
-    // Adres pliku pomocy: zasób programu, Help/ obok programu albo help/ źródeł;
+    // Adres pliku pomocy: zasób programu, Help/ obok programu, share/pontiva/Help
+    // programu zainstalowanego albo help/ źródeł;
     // pusty, gdy pomocy nie ma nigdzie.
     static QString AdresPomocy();
 

@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTextEdit>
@@ -32,6 +31,7 @@
 #include "ui/qt/TObrazekPrzekroju.h"
 #include "ui/qt/TOknoHelp.h"
 #include "ui/qt/TZapiszJNI.h"
+#include "ui/qt/UstawieniaOkna.h"
 
 namespace {
 const char* const DymekPaneli = "Wszystkie wymiary podawaj w metrach";
@@ -81,7 +81,6 @@ const char* const NazwyPol[PierwszePoleDlugosci] = {
 const char* const NazwyList[4] = {"CBPrzeslo", "CBSchemat", "CBNormatyw", "CBKlasa"};
 
 const char* const DymekElementow = "Wyniki wszystkich elementów i widok podłużny";
-const char* const KluczElementow = "okno/elementy";
 
 constexpr int CzasDymka = 10000;
 constexpr int SzerokoscPola = 90;
@@ -151,6 +150,7 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     setFixedSize(sizeHint());
     rozmiar_ = size();
     BudujPanelElementow();
+    PrzygotujPulpit();
 }
 
 TGlowneOkno::~TGlowneOkno() { UstawKomunikatyRtf(nullptr); }
@@ -205,11 +205,13 @@ void TGlowneOkno::BudujAkcje()
     pasek->addSeparator();
     pasek->addActions({acNaTemat, acAbout});
 
-    QMenu* dane = menuBar()->addMenu(Tekst("Dane"));
+    QMenu* dane = menuBar()->addMenu(Tekst("&Dane"));
     dane->addActions({acInfo, acRaport, acZapisz, acWczytaj});
+    menuOstatnie_ = dane->addMenu(Tekst("Ostatnio otwierane"));
+    connect(dane, &QMenu::aboutToShow, this, &TGlowneOkno::OdswiezOstatnie);
     dane->addSeparator();
     dane->addAction(acKoniec);
-    protokoly_ = menuBar()->addMenu(Tekst("Protokoły"));
+    protokoly_ = menuBar()->addMenu(Tekst("P&rotokoły"));
     protokoly_->addActions({acNormy, acSlad});
     menuBar()->addMenu(Tekst("&Pomoc"))->addActions({acNaTemat, acAbout});
 }
@@ -232,12 +234,12 @@ void TGlowneOkno::BudujPanelElementow()
     protokoly_->addAction(acElementy);
     // Zapis tylko przy widocznym oknie: niszczone okno chowa panel, a to nie jest wybór użytkownika.
     connect(acElementy, &QAction::toggled, this, [this](bool widoczny) {
-        if (isVisible()) QSettings().setValue(QString::fromLatin1(KluczElementow), widoczny);
+        if (isVisible()) TUstawieniaOkna().UstawPanelElementow(widoczny);
     });
     // Akcja zmienia stan przed pokazaniem panelu: rozmiar dopiero przy zmianie widoczności.
     connect(elementy_, &QDockWidget::visibilityChanged, this, &TGlowneOkno::DopasujRozmiar);
     connect(elementy_, &QDockWidget::topLevelChanged, this, &TGlowneOkno::DopasujRozmiar);
-    if (QSettings().value(QString::fromLatin1(KluczElementow), false).toBool()) elementy_->show();
+    if (TUstawieniaOkna().PanelElementow(false)) elementy_->show();
 }
 
 void TGlowneOkno::DopasujRozmiar()
@@ -356,6 +358,9 @@ QWidget* TGlowneOkno::BudujEdytorPrzesel()
     obszar->setToolTip(Tekst(DymekEdytora));
     obszar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     obszar->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Sam obszar nie jest przystankiem Tab: fokus idzie od razu do pól długości, a obszar
+    // przewija się do pola z fokusem.
+    obszar->setFocusPolicy(Qt::NoFocus);
     auto* edytor = new QWidget;
     const QFontMetrics fm(edytor->font());
     int szerokoscPodpisu = 0;
@@ -484,6 +489,7 @@ void TGlowneOkno::closeEvent(QCloseEvent* zdarzenie)
         zamkniete_ = true;
         przebieg_->Zamknij();
     }
+    TUstawieniaOkna().ZapiszGeometrie(*this);
     // Zamknięcie okna głównego kończy program razem z oknami pomocniczymi.
     oknoTekstu_->close();
     oknoPomocy_->close();

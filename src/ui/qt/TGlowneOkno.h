@@ -10,6 +10,9 @@
 #include "ui/qt/WidokQt.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QMenu;
 class QStatusBar;
 class OknoPomocy;
@@ -40,10 +43,21 @@ public:
     // Testy podstawiają własne, by nie uruchamiać edytora.
     std::function<bool(const QString& plik)> OtworzRaport;
 
+    // Plik roboczy wczytany tak jak poleceniem "Wczytaj" (wiersz poleceń, upuszczenie na
+    // okno, "Ostatnio otwierane"); pliku, którego nie ma albo nie da się czytać, nie
+    // wczytuje: okno komunikatu i false.
+    bool OtworzPlik(const QString& sciezka);
+    // Argumenty programu (QApplication::arguments): plik roboczy po nazwie programu.
+    void OtworzArgumenty(const QStringList& argumenty);
+
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
     void closeEvent(QCloseEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    // Upuszczenie pliku roboczego na okno go wczytuje (TGlowneOknoPliki.cpp).
+    void dragEnterEvent(QDragEnterEvent* zdarzenie) override;
+    void dragMoveEvent(QDragMoveEvent* zdarzenie) override;
+    void dropEvent(QDropEvent* zdarzenie) override;
 
 private:
     void BudujAkcje();
@@ -71,6 +85,12 @@ private:
     bool OknoIdentyfikacji(const char* przycisk);
     void Komunikat(const std::string& tytul, const std::string& tekst, bool ostrzezenie);
 
+    // Zwyczaje programu na pulpicie (TGlowneOknoPliki.cpp): upuszczanie plików, położenie
+    // okna, ostatnio otwierane pliki i katalog.
+    void PrzygotujPulpit();
+    void OdswiezOstatnie();
+    void ZapamietajPlik(const QString& sciezka);
+
     tKontrolkiOkna k_;
     QStatusBar* status_ = nullptr;
     std::unique_ptr<TWidokQt> widok_;
@@ -86,6 +106,7 @@ private:
     QMenu* protokoly_ = nullptr;
     TPanelElementow* elementy_ = nullptr;
     QSize rozmiar_;  // rozmiar okna bez panelu "Elementy"
+    QMenu* menuOstatnie_ = nullptr;
     bool uruchomione_ = false;
     bool zamkniete_ = false;
 };

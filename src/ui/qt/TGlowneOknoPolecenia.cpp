@@ -17,6 +17,7 @@
 #include "ui/qt/TOknoHelp.h"
 #include "ui/qt/TOknoWykresu.h"
 #include "ui/qt/TZapiszJNI.h"
+#include "ui/qt/UstawieniaOkna.h"
 
 namespace {
 const char* const TytulWczytaj = "Wczytaj";
@@ -57,13 +58,15 @@ void TGlowneOkno::Informacje()
 
 void TGlowneOkno::Zapisz()
 {
-    if (OknoIdentyfikacji(PrzyciskZapisz)) przebieg_->Zapisz(oknoJNI_->Dane());
+    if (OknoIdentyfikacji(PrzyciskZapisz) && przebieg_->Zapisz(oknoJNI_->Dane()))
+        ZapamietajPlik(Tekst(tGlownyPrzebieg::SciezkaZapisu(przebieg_->Info())));
 }
 
 void TGlowneOkno::Wczytaj()
 {
-    const QString plik = QFileDialog::getOpenFileName(this, Tekst(TytulWczytaj), Tekst(KatalogJNI()), Tekst(FiltrPliku));
-    if (!plik.isEmpty()) przebieg_->WczytajDane(plik.toStdString());
+    const QString plik = QFileDialog::getOpenFileName(this, Tekst(TytulWczytaj), TUstawieniaOkna().OstatniKatalog(),
+                                                      Tekst(FiltrPliku));
+    if (!plik.isEmpty()) OtworzPlik(plik);
 }
 
 void TGlowneOkno::Raport()
@@ -95,6 +98,7 @@ void TGlowneOkno::RozneNormy()
         Komunikat(TytulBleduPorownania, blad, true);
         return;
     }
+    oknoTekstu_->JNI = Tekst(przebieg_->Info().JNI);
     oknoTekstu_->PokazPlik(Tekst(TytulPorownania), Tekst(sciezka));
     if (!oknoWykresu_) oknoWykresu_ = new TOknoWykresu(this);
     oknoWykresu_->Pokaz(UkladWykresu(przeliczenia, naglowek->Normatyw, naglowek->Klasa, przebieg_->Info()));
@@ -103,6 +107,7 @@ void TGlowneOkno::RozneNormy()
 void TGlowneOkno::SladObliczen()
 {
     przebieg_->Przelicz();
+    oknoTekstu_->JNI = Tekst(przebieg_->Info().JNI);
     oknoTekstu_->PokazSlad();
 }
 

@@ -1,22 +1,29 @@
 #include "ui/qt/TOknoHelp.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStyle>
+#include <QTextDocument>
 #include <QToolBar>
+#include <algorithm>
+#include <memory>
 
 #include "common/Cp1250.h"
 #include "common/Slad.h"
 #include "system/Pliki.h"
+#include "ui/qt/UstawieniaOkna.h"
 
 namespace {
 
@@ -29,6 +36,8 @@ const char* const FiltrTxt = "Zbiory tekstowe (*.TXT)";
 const char* const RozszerzenieTxt = "txt";
 const char* const TytulBledu = "Błąd";
 const char* const KomBrakZapisu = "Nie można zapisać zbioru\r";
+const char* const NaglowekJNI = "JNI: ";
+const char* const NaglowekStrony = "strona %1 z %2";
 
 struct tOpisAkcji {
     const char* napis;
@@ -204,7 +213,33 @@ bool TOknoHelp::ZapiszDoPliku(const QString& sciezka) const
 void TOknoHelp::Drukuj(QPrinter& drukarka) const
 {
     drukarka.setDocName(windowTitle());
-    Memo->print(&drukarka);
+    // Układ stron liczony dla drukarki, na kopii tekstu, by nie ruszać okna.
+    std::unique_ptr<QTextDocument> dokument(Memo->document()->clone());
+    dokument->setDefaultFont(Memo->font());
+    dokument->documentLayout()->setPaintDevice(&drukarka);
+    QPainter p;
+    if (!p.begin(&drukarka)) return;
+    p.setFont(Memo->font());
+    const QSizeF strona = drukarka.pageLayout().paintRectPixels(drukarka.resolution()).size();
+    const qreal wiersz = QFontMetricsF(Memo->font(), &drukarka).lineSpacing();
+    const QSizeF tresc(strona.width(), strona.height() - 2 * wiersz);
+    dokument->setPageSize(tresc);
+    const int stron = dokument->pageCount();
+    const int od = std::max(1, drukarka.fromPage());
+    const int doStrony = drukarka.toPage() > 0 ? std::min(stron, drukarka.toPage()) : stron;
+    const QString jni = JNI.isEmpty() ? QString() : QString::fromUtf8(NaglowekJNI) + JNI;
+    for (int n = od; n <= doStrony; ++n) {
+        if (n > od) drukarka.newPage();
+        const QRectF naglowek(0, 0, strona.width(), wiersz);
+        p.drawText(naglowek, Qt::AlignLeft | Qt::AlignVCenter, jni);
+        p.drawText(naglowek, Qt::AlignHCenter | Qt::AlignVCenter, windowTitle());
+        p.drawText(naglowek, Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8(NaglowekStrony).arg(n).arg(stron));
+        p.drawLine(QPointF(0, 1.5 * wiersz), QPointF(strona.width(), 1.5 * wiersz));
+        p.save();
+        p.translate(0, 2 * wiersz - (n - 1) * tresc.height());
+        dokument->drawContents(&p, QRectF(QPointF(0, (n - 1) * tresc.height()), tresc));
+        p.restore();
+    }
 }
 
 void TOknoHelp::ZapiszJako()
@@ -214,9 +249,12 @@ void TOknoHelp::ZapiszJako()
     okno.setFileMode(QFileDialog::AnyFile);
     okno.setNameFilter(QString::fromUtf8(FiltrTxt));
     okno.setDefaultSuffix(QString::fromLatin1(RozszerzenieTxt));
+    TUstawieniaOkna ustawienia;
+    okno.setDirectory(ustawienia.OstatniKatalog());
     // Pytanie przed nadpisaniem zadaje samo okno wyboru (domyślna opcja).
     if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty()) return;
     const QString sciezka = okno.selectedFiles().first();
+    ustawienia.UstawOstatniKatalog(QFileInfo(sciezka).absolutePath());
     std::string komunikat;
     if (!ZapiszDoPliku(sciezka, komunikat)) {
         QString t = QString::fromUtf8(KomBrakZapisu) + sciezka + '\r' + QString::fromStdString(komunikat);
@@ -233,7 +271,11 @@ void TOknoHelp::DrukujZOknem()
 
 void TOknoHelp::ZmienCzcionke()
 {
+    // Okno czcionki zaczyna od czcionki, którą tekst jest naprawdę pokazany (np. zamiennik
+    // niezainstalowanej Courier New), a nie od pierwszej rodziny z listy.
+    QFont pokazana = Memo->font();
+    pokazana.setFamily(QFontInfo(pokazana).family());
     bool wybrano = false;
-    const QFont f = QFontDialog::getFont(&wybrano, Memo->font(), this);
+    const QFont f = QFontDialog::getFont(&wybrano, pokazana, this);
     if (wybrano) Memo->setFont(f);
 }

@@ -25,8 +25,11 @@ public:
     // atomowym; przy błędzie stary plik zostaje, a komunikat mówi dlaczego.
     bool ZapiszDoPliku(const QString& sciezka, std::string& komunikat) const;
     bool ZapiszDoPliku(const QString& sciezka) const;
-    // Wydruk z tytułem okna jako nazwą zadania.
+    // Wydruk z tytułem okna jako nazwą zadania; każda strona z nagłówkiem: JNI obiektu,
+    // tytuł okna, "strona n z m".
     void Drukuj(QPrinter& drukarka) const;
+    // JNI obiektu, którego dotyczy pokazany tekst (nagłówek wydruku); pusty: bez JNI.
+    QString JNI;
 
     QString Tekst() const;
 

@@ -1,22 +1,27 @@
 // Program okienkowy: okno główne z przeliczeniem przy każdej zmianie danych.
+// "pontiva PLIK.PTV" otwiera okno z tym plikiem wczytanym.
 #include <QApplication>
 #include <QLocale>
 
 #include "ui/qt/IkonaProgramu.h"
 #include "ui/qt/RegionalneQt.h"
 #include "ui/qt/TGlowneOkno.h"
+#include "ui/qt/TlumaczenieQt.h"
 
 int main(int argc, char* argv[])
 {
     QApplication aplikacja(argc, argv);
+    // Nazwy magazynu ustawień okna (QSettings) i wpisu programu na pulpicie.
+    QApplication::setOrganizationName(QStringLiteral("Pontiva"));
     QApplication::setApplicationName(QStringLiteral("Pontiva"));
-    // Magazyn ustawień systemu (QSettings) dla ustawień okna, nigdy PT.INI.
-    if (QApplication::organizationName().isEmpty()) QApplication::setOrganizationName(QStringLiteral("Pontiva"));
+    QApplication::setDesktopFileName(QStringLiteral("pontiva"));
     QApplication::setWindowIcon(IkonaProgramu());
+    ZainstalujTlumaczenieQt(aplikacja);
     // QApplication przełączyło locale biblioteki C; liczby formatujemy sami.
     UstawRegionalne(QLocale::system());
 
     TGlowneOkno okno;
-    okno.show();
+    okno.show();  // wczytuje PT.INI, więc plik z wiersza poleceń ma pierwszeństwo
+    okno.OtworzArgumenty(QApplication::arguments());
     return aplikacja.exec();
 }

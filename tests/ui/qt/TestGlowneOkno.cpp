@@ -185,7 +185,7 @@ private slots:
         Identyfikacja(przycisk, {}, true, &k);
         Wywolaj("acZapisz");
         QCOMPARE(przycisk + " " + k.Tytul + "|" + k.Tekst,
-                 QString::fromUtf8("Zapisz INFO|Dane o obiekcie zostały zapisane\ndo podkatalogu o nazwie JNI"));
+                 QString::fromUtf8("Zapisz INFO|Dane o obiekcie zostały zapisane\ndo podkatalogu o nazwie JNI\n") + plik);
         QVERIFY(k.Ikona == QMessageBox::Information && QFile::exists(plik));
         Pole(Okno(), RxSE_BB)->UstawWartosc(0);
         Okno().Przebieg().UstawInfo({});

@@ -1,0 +1,33 @@
+#pragma once
+// Ustawienia samego okna, nie obiektu mostowego: ostatnio otwierane pliki, ostatni
+// katalog okien wyboru pliku, położenie i rozmiar okna głównego, widoczność panelu
+// "Elementy". Leżą w magazynie ustawień systemu (QSettings organizacji i programu
+// z QCoreApplication, w programie "Pontiva"), nigdy w PT.INI ani w pliku roboczym,
+// których bajty nie zależą od okna.
+#include <QSettings>
+#include <QStringList>
+
+class QWidget;
+
+class TUstawieniaOkna {
+public:
+    TUstawieniaOkna();  // organizacja i program z QCoreApplication
+
+    // Najnowszy pierwszy, najwyżej osiem (tOstatniePliki).
+    QStringList OstatniePliki() const;
+    void DodajOstatni(const QString& sciezka);
+
+    // Katalog, w którym startują okna wyboru pliku; pierwszy raz (albo gdy zapamiętanego
+    // już nie ma) katalog JNI.
+    QString OstatniKatalog() const;
+    void UstawOstatniKatalog(const QString& katalog);
+
+    void ZapiszGeometrie(const QWidget& okno);
+    void PrzywrocGeometrie(QWidget& okno) const;
+
+    bool PanelElementow(bool domyslnie) const;
+    void UstawPanelElementow(bool widoczny);
+
+private:
+    QSettings s_;
+};
