@@ -40,10 +40,15 @@ TEST(Oblicz, PrzypadkiBrzegowe)
         {"współczynniki przeciążenia odmawiają", nPN85, 4, {{rBelkaSwobodnie, 10}}, 0.4,
          "Nie mogę obliczyć rozpiętości zastępczych\rZła ilość dźwigarów : 0", -1, "", "  [N] = 0,0000000"},
     };
+    // Każde obliczenie najpierw zamyka okno śladu, by nie pokazywało starych wierszy.
+    int zamkniecia = 0;
+    SladUstawZamykanieOkna([&] { ++zamkniecia; });
     for (const auto& p : przypadki) {
         tObiektMostowy o = Most(p.normatyw, p.przekroj, p.elementy, p.P);
         std::string Err;
+        const int przed = zamkniecia;
         EXPECT_EQ(o.Oblicz(Err), p.Err.empty()) << p.opis;
+        EXPECT_EQ(zamkniecia, przed + 1) << p.opis;
         EXPECT_EQ(Err, p.Err) << p.opis;
         EXPECT_EQ(o.NajgorszyElement(), p.najgorszy) << p.opis;
         const auto linie = Slad().Linie();
@@ -56,6 +61,7 @@ TEST(Oblicz, PrzypadkiBrzegowe)
             EXPECT_EQ(linie[linie.size() - 2], "  [Najgorszy element ] = " + std::to_string(p.najgorszy)) << p.opis;
         }
     }
+    SladUstawZamykanieOkna(nullptr);
 }
 
 // Obliczenie przerwane błędem zostawia wyniki poprzedniego; tylko Najgorszy wraca do −1.

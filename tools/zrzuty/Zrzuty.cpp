@@ -2,7 +2,8 @@
 // przekroju (mosty z katalogów przypadków) z przekrojem w skali i wykresem "Różnych norm",
 // okno z błędem danych, okno identyfikacji, przeglądarka ze śladem, rysunki przekrojów,
 // panel "Elementy" (każdy rodzaj przekroju, belki przegubowe, 45 przęseł, dane odrzucone),
-// "O programie" i pomoc.
+// "O programie" i pomoc. Obok wzorce do tests/dane/rysunki/: opis rysunków przekrojów
+// (przekroje.txt) i ikona w każdym rozmiarze (ikona_N.png).
 // Użycie: QT_QPA_PLATFORM=offscreen zrzuty_okien KATALOG_WYJSCIA; kod 1, gdy któryś zrzut
 // się nie zapisał.
 #include <QDir>
@@ -111,6 +112,10 @@ int main(int argc, char** argv)
         Zrzut(okno.OknoPrzekroju(), QStringLiteral("przekroj_%1").arg(typ));
     }
     Zrzut(okno.OknoOProgramie(), QStringLiteral("o_programie"));
+    QFile opis(katalog + QStringLiteral("/przekroje.txt"));
+    if (!opis.open(QIODevice::WriteOnly) || opis.write(OpisRysunkowTekstem().toUtf8()) < 0) ++bledy;
+    for (int r : RozmiaryIkony)
+        if (!ObrazIkony(r).save(katalog + QStringLiteral("/ikona_%1.png").arg(r))) ++bledy;
     okno.Pomoc().PokazTemat(2);
     Zrzut(okno.Pomoc(), QStringLiteral("pomoc_temat2"));
     return bledy ? 1 : 0;

@@ -8,7 +8,9 @@
 
 #include "Wspolne.h"
 #include "persistence/Katalogi.h"
+#include "ui/qt/IkonaProgramu.h"
 #include "ui/qt/PoleLiczbowe.h"
+#include "ui/qt/RysunkiPrzekrojow.h"
 #include "ui/qt/TGlowneOkno.h"
 
 // Program testu okien: bez czcionek każdy znak byłby pustym prostokątem, a testy i tak
@@ -120,3 +122,30 @@ inline bool ZachodzaNaSiebie(QWidget* rodzic)
     }
     return false;
 }
+
+// Zatwierdzone rysunki przekrojów i ikona (tests/dane/rysunki/): opis siedmiu rysunków jako
+// tekst i rozmiary ikony. Nowe wzorce zapisuje program zrzutów (cel "zrzuty") do
+// build/zrzuty/; po obejrzeniu zmiany kopiuje się je do tests/dane/rysunki/.
+inline QString OpisRysunkowTekstem()
+{
+    auto p = [](QPointF x) { return QString::number(x.x(), 'f', 2) + ',' + QString::number(x.y(), 'f', 2); };
+    QString t;
+    for (int typ = 0; typ < 7; ++typ) {
+        const tRysunek r = OpisPrzekroju(typ);
+        t += QStringLiteral("[%1]\n").arg(typ);
+        for (auto [nazwa, grupa] : {std::pair{"Beton", &r.Beton}, {"Nawierzchnia", &r.Nawierzchnia}, {"Stal", &r.Stal}}) {
+            for (const QPolygonF& w : *grupa) {
+                t += QString::fromLatin1(nazwa);
+                for (QPointF x : w) t += ' ' + p(x);
+                t += '\n';
+            }
+        }
+        for (auto [nazwa, grupa] : {std::pair{"Linia", &r.Linie}, {"Os", &r.Osie}})
+            for (const QLineF& l : *grupa) t += QString::fromLatin1(nazwa) + ' ' + p(l.p1()) + ' ' + p(l.p2()) + '\n';
+        for (const tWymiar& w : r.Wymiary) t += "Wymiar " + p({w.x1, w.y}) + ' ' + p({w.x2, w.y}) + ' ' + w.Etykieta + '\n';
+        for (const tNapis& n : r.Napisy) t += "Napis " + p(n.Srodek) + ' ' + n.Tekst + '\n';
+    }
+    return t;
+}
+inline const int RozmiaryIkony[] = {16, 24, 32, 48, 64, 128, 256};
+inline QImage ObrazIkony(int rozmiar) { return IkonaProgramu().pixmap(rozmiar).toImage().convertToFormat(QImage::Format_ARGB32); }

@@ -218,6 +218,21 @@ private slots:
         okno.PokazPrzekroj(-1);
         QVERIFY(okno.isVisible() && okno.Typ() == 6 && okno.windowTitle() == QString::fromStdString(NazwaPrzekroju(6)));
     }
+
+    // Rysunki przekrojów i ikona jak zatwierdzone (tests/dane/rysunki/, jak je odnowić:
+    // OknoTestowe.h): przesunięta balustrada albo zmieniona ikona wychodzi tutaj.
+    void rysunkiIIkonaJakZatwierdzone()
+    {
+        QFile opis(QStringLiteral(PONTIVA_DANE_TESTOWE "/rysunki/przekroje.txt"));
+        QVERIFY(opis.open(QIODevice::ReadOnly));
+        const QStringList wzorzec = QString::fromUtf8(opis.readAll()).split('\n'), teraz = OpisRysunkowTekstem().split('\n');
+        for (int i = 0; i < std::min(wzorzec.size(), teraz.size()); ++i) QCOMPARE(teraz[i], wzorzec[i]);
+        QCOMPARE(teraz.size(), wzorzec.size());
+        for (int r : RozmiaryIkony) {
+            const QImage wzor(QStringLiteral(PONTIVA_DANE_TESTOWE "/rysunki/ikona_%1.png").arg(r));
+            QVERIFY2(ObrazIkony(r) == wzor.convertToFormat(QImage::Format_ARGB32), qPrintable(QString::number(r)));
+        }
+    }
 };
 
 TEST_OKIEN(TestOknaPomocnicze)
