@@ -36,13 +36,7 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia_.path());
         t_ = std::make_unique<tOknoTestowe>();
         QVERIFY(t_->Otworz());
-        tMost m;
-        m.Schemat = 5;
-        m.Przesla = 45;
-        m.Dlugosci.assign(MaksWierszy, 3);
-        m.Dlugosci.front() = m.Dlugosci.back() = 2;
-        for (int w = 2; w < MaksWierszy; w += 2) m.Dlugosci[w - 1] = 15;
-        UstawMost(Okno(), m);
+        UstawMost(Okno(), MostPrzegubowy45());
         QCOMPARE(Obiekt(Okno()).LiczbaElementow, 91);
         QVERIFY(Okno().Przebieg().OstatniWynik().Poprawne());
     }

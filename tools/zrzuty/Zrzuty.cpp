@@ -84,13 +84,7 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents();
         Zrzut(okno, QStringLiteral("elementy_%1").arg(QString::fromLatin1(p)));
     }
-    tMost m;
-    m.Schemat = 5;
-    m.Przesla = 45;
-    m.Dlugosci.assign(MaksWierszy, 3);
-    m.Dlugosci.front() = m.Dlugosci.back() = 2;
-    for (int w = 2; w < MaksWierszy; w += 2) m.Dlugosci[w - 1] = 15;
-    UstawMost(okno, m);
+    UstawMost(okno, MostPrzegubowy45());
     QCoreApplication::processEvents();
     Zrzut(okno, QStringLiteral("elementy_45_przesel"));
     Pole(okno, PoleDlugosci(2))->UstawWartosc(130);

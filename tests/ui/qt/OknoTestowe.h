@@ -63,6 +63,18 @@ struct tMost {
     std::vector<double> Dlugosci = {0, 16, 0};
 };
 
+// Belka przegubowa z 45 przęsłami (91 elementów): wsporniki 2 m, przęsła 15 m, ramiona 3 m.
+inline tMost MostPrzegubowy45()
+{
+    tMost m;
+    m.Schemat = 5;
+    m.Przesla = 45;
+    m.Dlugosci.assign(MaksWierszy, 3);
+    m.Dlugosci.front() = m.Dlugosci.back() = 2;
+    for (int w = 2; w < MaksWierszy; w += 2) m.Dlugosci[w - 1] = 15;
+    return m;
+}
+
 inline void UstawMost(TGlowneOkno& okno, const tMost& m)
 {
     const int listy[] = {m.Przekroj, m.Schemat, m.Normatyw, m.Klasa};  // w kolejności tLista
