@@ -58,6 +58,9 @@ private slots:
     void zmianaPolaZPanelem()
     {
         if (Okno().PanelElementow().isHidden()) Okno().findChild<QAction*>(QStringLiteral("acElementy"))->trigger();
+        // Cały panel widoczny, jak na wysokim ekranie: ekran offscreen (600 pikseli) zostawiłby
+        // mu tylko kilka wierszy tabeli.
+        Okno().resize(Okno().sizeHint());
         QCoreApplication::processEvents();
         QVERIFY(Okno().PanelElementow().isVisible());
         QCOMPARE(Kroki(Pole(Okno(), RxSE_N)), 0);

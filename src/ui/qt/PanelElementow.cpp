@@ -8,6 +8,7 @@
 #include <QItemSelectionModel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -36,6 +37,19 @@ const char* const WzorceKolumn[LiczbaKolumnElementow] = {
 constexpr int OdstepKolumny = 8;
 constexpr int WierszeTabeli = 7;
 const QColor KolorOdmowy(192, 0, 0);
+
+// Panel niższy od swojej treści (okno nie zmieściło się wyżej na ekranie) przewija ją; tyle,
+// ile treść potrzebuje, zgłasza bez ograniczeń QScrollArea.
+class TPrzewijanaTresc : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const int ramka = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(ramka, ramka);
+    }
+    QSize minimumSizeHint() const override { return {QScrollArea::minimumSizeHint().width(), 0}; }
+};
 
 // Ctrl+C w tabeli to "Wczytaj" jak w całym oknie, nie kopiowanie bieżącej komórki.
 class TTabelaElementow : public QTableView {
@@ -138,7 +152,11 @@ TPanelElementow::TPanelElementow(const tTabelaElementow& tabela, QWidget* rodzic
     connect(kopiuj_, &QPushButton::clicked, this, &TPanelElementow::Kopiuj);
     dol->addWidget(kopiuj_);
     uklad->addLayout(dol);
-    setWidget(tresc);
+    auto* przewijana = new TPrzewijanaTresc(this);
+    przewijana->setFrameShape(QFrame::NoFrame);
+    przewijana->setWidgetResizable(true);
+    przewijana->setWidget(tresc);
+    setWidget(przewijana);
 }
 
 void TPanelElementow::UstawSzerokosciKolumn()

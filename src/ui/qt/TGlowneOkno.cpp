@@ -123,9 +123,12 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     BudujAkcje();
     auto* srodek = new QWidget(this);
     auto* uklad = new QGridLayout(srodek);
-    uklad->addWidget(BudujPanelPrzekroju(), 0, 0);
-    uklad->addWidget(BudujPanelSchematu(), 0, 1);
-    uklad->addWidget(BudujPanelWynikow(), 1, 0, 1, 2);
+    QWidget* przekroj = BudujPanelPrzekroju();
+    QWidget* schemat = BudujPanelSchematu();
+    QWidget* wyniki = BudujPanelWynikow();
+    uklad->addWidget(przekroj, 0, 0, Qt::AlignTop);
+    uklad->addWidget(schemat, 0, 1);
+    uklad->addWidget(wyniki, 1, 0, 1, 2);
     setCentralWidget(srodek);
     UstawDymki();
 
@@ -146,14 +149,28 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     oknoPrzekroju_->UstawObiekt(&przebieg_->Obiekt());
     oknoJNI_ = new TZapiszJNI(this);
     oknoPomocy_ = new OknoPomocy(this);
-    // Okno o stałym rozmiarze, liczonym przy wszystkich polach widocznych.
-    setFixedSize(sizeHint());
+    // Rozmiary z listami już wypełnionymi (lista zapamiętuje rozmiar z pierwszego pytania).
+    // Większe okno: panel przekroju zostaje jak jest, szerokość dostaje prawa kolumna
+    // (obszar komunikatów, edytor przęseł), a wysokość edytor przęseł i obszar komunikatów
+    // w proporcji do swoich wierszy (rozmiary wierszy są proporcjonalne do współczynników).
+    przekroj->setMinimumHeight(schemat->sizeHint().height());
+    uklad->setColumnStretch(1, 1);
+    uklad->setRowStretch(0, schemat->sizeHint().height());
+    uklad->setRowStretch(1, wyniki->minimumSizeHint().height());
+    // Najmniejszy rozmiar okna to rozmiar liczony przy wszystkich polach widocznych.
+    srodek->setMinimumSize(srodek->sizeHint());
+    resize(sizeHint());
     rozmiar_ = size();
     BudujPanelElementow();
     PrzygotujPulpit();
 }
 
-TGlowneOkno::~TGlowneOkno() { UstawKomunikatyRtf(nullptr); }
+TGlowneOkno::~TGlowneOkno()
+{
+    UstawKomunikatyRtf(nullptr);
+    // Panel niszczony razem z oknem nie zmienia już jego rozmiaru.
+    elementy_->disconnect(this);
+}
 
 QAction* TGlowneOkno::Akcja(const char* nazwa, const char* podpis, const char* dymek, int ikona, const char* skrot)
 {
@@ -242,13 +259,29 @@ void TGlowneOkno::BudujPanelElementow()
     if (TUstawieniaOkna().PanelElementow(false)) elementy_->show();
 }
 
+int TGlowneOkno::WysokoscPanelu() const
+{
+    return elementy_->sizeHint().height() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+}
+
+// Zadokowany panel dokłada oknu swoją wysokość, ale tylko tyle, ile zmieści ekran (resztę
+// panel przewija); schowany albo odłączony oddaje oknu rozmiar sprzed pokazania. Panel
+// pokazany razem z oknem liczy się od rozmiaru z konstruktora albo z ustawień.
 void TGlowneOkno::DopasujRozmiar()
 {
-    QSize rozmiar = rozmiar_;
-    if (elementy_->isVisibleTo(this) && !elementy_->isFloating())
-        rozmiar.rheight() += elementy_->sizeHint().height() +
-                             style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
-    setFixedSize(rozmiar);
+    const bool zPanelem = elementy_->isVisibleTo(this) && !elementy_->isFloating();
+    if (zPanelem == zPanelem_) return;
+    zPanelem_ = zPanelem;
+    if (isMaximized() || isFullScreen()) return;
+    if (!zPanelem) {
+        // Najmniejszy rozmiar okna jeszcze liczy schowany panel: najpierw nowy układ.
+        layout()->invalidate();
+        layout()->activate();
+        return resize(rozmiar_);
+    }
+    if (uruchomione_) rozmiar_ = size();
+    resize(rozmiar_.width(), rozmiar_.height() + WysokoscPanelu());
+    NaEkranie(*this);
 }
 
 QWidget* TGlowneOkno::BudujPanelPrzekroju()
@@ -380,9 +413,12 @@ QWidget* TGlowneOkno::BudujEdytorPrzesel()
     }
     edytor->setFixedSize(100 + szerokoscPodpisu + 10, MaksWierszy * 20 + 10);
     obszar->setWidget(edytor);
+    // Najmniej 11 wierszy; w większym oknie widać ich więcej (obszar nie zgłasza większej
+    // potrzeby niż to minimum, więc rośnie tylko z oknem).
     const int ramka = 2 * obszar->frameWidth();
-    obszar->setFixedSize(edytor->width() + obszar->verticalScrollBar()->sizeHint().width() + ramka,
-                         WierszeEdytoraNaEkranie * 20 + 10 + ramka);
+    obszar->setMinimumSize(edytor->width() + obszar->verticalScrollBar()->sizeHint().width() + ramka,
+                           WierszeEdytoraNaEkranie * 20 + 10 + ramka);
+    obszar->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     return obszar;
 }
 
@@ -411,7 +447,8 @@ QWidget* TGlowneOkno::BudujPanelWynikow()
     komunikaty->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     komunikaty->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     komunikaty->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
-    komunikaty->setFixedHeight(4 * komunikaty->fontMetrics().lineSpacing() + 12);
+    komunikaty->setMinimumHeight(4 * komunikaty->fontMetrics().lineSpacing() + 12);
+    komunikaty->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     ZachowajMiejsce(komunikaty);
     k_.Komunikaty = komunikaty;
     uklad->addWidget(komunikaty, 0, 5, 4, 1);

@@ -67,6 +67,7 @@ private:
     QWidget* BudujPanelWynikow();
     void BudujPanelElementow();
     void DopasujRozmiar();
+    int WysokoscPanelu() const;
     void UstawDymki();
     void Polacz();
     QAction* Akcja(const char* nazwa, const char* podpis, const char* dymek, int ikona, const char* skrot);
@@ -105,7 +106,8 @@ private:
     QWidget* panelSchematu_ = nullptr;
     QMenu* protokoly_ = nullptr;
     TPanelElementow* elementy_ = nullptr;
-    QSize rozmiar_;  // rozmiar okna bez panelu "Elementy"
+    QSize rozmiar_;          // rozmiar okna bez panelu "Elementy", do przywrócenia po jego schowaniu
+    bool zPanelem_ = false;  // rozmiar okna obejmuje zadokowany panel "Elementy"
     QMenu* menuOstatnie_ = nullptr;
     bool uruchomione_ = false;
     bool zamkniete_ = false;

@@ -6,8 +6,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
+#include <algorithm>
 
 #include "ui/OstatniePliki.h"
+#include "ui/qt/PanelElementow.h"
 #include "ui/qt/TGlowneOkno.h"
 #include "ui/qt/UstawieniaOkna.h"
 
@@ -25,7 +27,12 @@ void TGlowneOkno::PrzygotujPulpit()
 {
     setAcceptDrops(true);
     OdswiezOstatnie();
-    TUstawieniaOkna().PrzywrocGeometrie(*this);
+    // Zapisany rozmiar obejmuje panel "Elementy", jeśli był pokazany: panel pokazany razem
+    // z oknem nie dokłada już wysokości.
+    if (TUstawieniaOkna().PrzywrocGeometrie(*this) && elementy_->isVisibleTo(this)) {
+        zPanelem_ = true;
+        rozmiar_ = QSize(width(), std::max(rozmiar_.height(), height() - WysokoscPanelu()));
+    }
 }
 
 // Kontrolki, które upuszczania nie przyjmują (np. obszar komunikatów), przekazują je tu.

@@ -4,6 +4,7 @@
 // "Elementy". Leżą w magazynie ustawień systemu (QSettings organizacji i programu
 // z QCoreApplication, w programie "Pontiva"), nigdy w PT.INI ani w pliku roboczym,
 // których bajty nie zależą od okna.
+#include <QMargins>
 #include <QSettings>
 #include <QStringList>
 
@@ -23,7 +24,9 @@ public:
     void UstawOstatniKatalog(const QString& katalog);
 
     void ZapiszGeometrie(const QWidget& okno);
-    void PrzywrocGeometrie(QWidget& okno) const;
+    // Okno zapisane na innym (większym) ekranie wraca dopasowane do bieżącego (NaEkranie);
+    // false, gdy nic nie zapisano.
+    bool PrzywrocGeometrie(QWidget& okno) const;
 
     bool PanelElementow(bool domyslnie) const;
     void UstawPanelElementow(bool widoczny);
@@ -31,3 +34,11 @@ public:
 private:
     QSettings s_;
 };
+
+// Ramka okna od menedżera okien (pasek tytułu, brzegi); zerowa, dopóki okno się nie pokazało.
+QMargins Ramka(const QWidget& okno);
+// Okno razem z ramką i paskiem tytułu w dostępnym obszarze swojego ekranu (bez paska zadań):
+// za duże się zmniejsza, wystające się przesuwa; nigdy poniżej swojego minimum. Ramka, gdy
+// okno nie ma jeszcze własnej: podana (zapamiętana), a bez niej szacowana, i wtedy okno
+// tylko się zmniejsza.
+void NaEkranie(QWidget& okno, QMargins ramka = {});

@@ -1,5 +1,5 @@
 // Okno główne offscreen: wpisywanie, strzałki i utrata fokusu, barwy obszaru komunikatów,
-// linia statusu, skróty okna w polu, wiersze edytora, ustawienia regionalne, układ; polecenia
+// linia statusu, skróty okna w polu, wiersze edytora, ustawienia regionalne, układ, rozmiar; polecenia
 // od początku do końca: Informacje, Zapisz, Wczytaj, Raport, Różne normy, Ślad obliczeń,
 // Koniec, okno przekroju, O programie, pomoc F1.
 #include "OknoTestowe.h"
@@ -165,6 +165,28 @@ private slots:
         for (QAction* a : polecenia << Okno().findChild<QAction*>("acKoniec"))
             QVERIFY2(a->isSeparator() || wMenu.contains(a), qPrintable(a->text()));
         QVERIFY(Lista(Okno(), tLista::CBNormatyw)->toolTipDuration() == 10000 && QToolTip::palette().color(QPalette::ToolTipBase) == Qt::yellow);
+    }
+
+    // Okno otwiera się w najmniejszym rozmiarze i mniejszego nie przyjmuje. W większym panel
+    // przekroju zostaje jak był, całą dodaną wysokość biorą edytor przęseł (więcej) i obszar
+    // komunikatów, a dodaną szerokość obszar komunikatów.
+    void rozmiarOkna()
+    {
+        const QSize najmniejszy = Okno().size();
+        QCOMPARE(Okno().minimumSize(), najmniejszy);
+        Okno().resize(najmniejszy - QSize(50, 50));
+        QCOMPARE(Okno().size(), najmniejszy);
+        QWidget* przekroj = Okno().findChild<QWidget*>("PanelPrzekroju");
+        QWidget* edytor = Okno().findChild<QWidget*>("EdytorPrzesel");
+        QWidget* komunikaty = Okno().Kontrolki().Komunikaty;
+        const QRect p = przekroj->geometry();
+        const QSize e = edytor->size(), k = komunikaty->size();
+        Okno().resize(najmniejszy + QSize(200, 150));
+        QCOMPARE(przekroj->geometry(), p);
+        const QSize de = edytor->size() - e, dk = komunikaty->size() - k;
+        QCOMPARE(de.height() + dk.height(), 150);
+        QVERIFY2(de.height() > dk.height() && dk.height() > 0, qPrintable(QString::number(dk.height())));
+        QCOMPARE(dk.width(), 200);
     }
 
     // Informacje: przycisk "OK", zatwierdzenie ustawia tytuł, Anuluj niczego nie zmienia.

@@ -8,6 +8,8 @@
 #include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableView>
 #include <QTimer>
@@ -58,8 +60,10 @@ private slots:
 
     void cleanup() { t_.reset(); }
 
-    // Domyślnie ukryty; pokazany dokłada wysokości, okno nad nim się nie zmienia; widoczność
-    // pamięta nowe okno.
+    // Domyślnie ukryty; pokazany dokłada oknu wysokości tyle, ile zmieści ekran testów
+    // (768 pikseli, mniej niż okno z całym panelem), a resztę panel przewija; okno nad nim się
+    // nie zmienia. Nowe okno pamięta panel i rozmiar z nim (panel nie dokłada drugi raz),
+    // a schowany panel oddaje oknu poprzedni rozmiar.
     void przelaczanyIZapamietany()
     {
         QVERIFY(Okno().PanelElementow().isHidden());
@@ -68,11 +72,18 @@ private slots:
         AkcjaElementy()->trigger();
         QVERIFY(Okno().PanelElementow().isVisible());
         QCOMPARE(Okno().width(), rozmiar.width());
-        QVERIFY(Okno().height() > rozmiar.height() + 200);
+        const QRect ekran = Okno().screen()->availableGeometry();
+        QCOMPARE(Okno().frameGeometry().top(), ekran.top());
+        QCOMPARE(Okno().frameGeometry().bottom(), ekran.bottom());
+        QTRY_VERIFY(Okno().PanelElementow().findChild<QScrollArea*>()->verticalScrollBar()->isVisible());
         QCOMPARE(Okno().centralWidget()->geometry(), srodek);
+        Okno().setGeometry({QPoint(100, 40), rozmiar + QSize(0, 100)});  // niższe niż z całym panelem
+        const QRect zPanelem = Okno().frameGeometry();
+        Okno().close();
         QVERIFY(t_->Otworz());
         QVERIFY(Okno().PanelElementow().isVisible());
         QVERIFY(AkcjaElementy()->isChecked());
+        QCOMPARE(Okno().frameGeometry(), zPanelem);
         AkcjaElementy()->trigger();
         QCOMPARE(Okno().size(), rozmiar);
         QVERIFY(t_->Otworz());

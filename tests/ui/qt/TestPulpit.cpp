@@ -151,6 +151,32 @@ private slots:
         QVERIFY(Bajty(ustawienia_.path() + "/Pontiva/Pontiva.conf").contains("elementy=true"));
     }
 
+    // Położenie i rozmiar zapisane na większym ekranie wracają na ekran testów (1366 × 768):
+    // okno z ramką w całości na ekranie, nie mniejsze niż najmniejsze (okno, które się mieści,
+    // wraca bez zmian: ustawieniaPozaPlikiemStanu).
+    void polozenieNaEkranie()
+    {
+        QVERIFY(t_->Otworz());
+        const QSize m = Okno().minimumSize();
+        const struct {
+            QRect zapisane;
+            int szerokosc;  // 0: najmniejsze okno
+        } przypadki[] = {
+            {{1500, 900, 2400, 1600}, 1366 - 4},  // z większego ekranu: na całą szerokość (ramka 2 + 2)
+            {{1000, 600, m.width(), m.height()}, 0},  // wystaje w prawo i w dół
+            {{-300, -200, 300, 200}, 0},          // za małe i nad ekranem
+        };
+        for (const auto& p : przypadki) {
+            Okno().setGeometry(p.zapisane);
+            Okno().close();
+            QVERIFY(t_->Otworz());
+            QVERIFY2(Okno().screen()->availableGeometry().contains(Okno().frameGeometry()),
+                     qPrintable(QDebug::toString(Okno().frameGeometry())));
+            QCOMPARE(Okno().width(), p.szerokosc ? p.szerokosc : m.width());
+            QVERIFY(Okno().height() >= m.height() && (p.szerokosc || Okno().height() == m.height()));
+        }
+    }
+
     // 150 wierszy śladu: każda strona zaczyna się nagłówkiem, żaden wiersz nie ginie.
     void naglowekWydruku()
     {
