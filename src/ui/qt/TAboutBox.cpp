@@ -1,10 +1,12 @@
 #include "ui/qt/TAboutBox.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/qt/IkonaProgramu.h"
 
@@ -31,11 +33,14 @@ QString WersjaProgramu()
 #endif
 }
 
+// Wielkości napisów są dla czcionki programu 9 pt; przy większej rosną w tej samej proporcji.
+constexpr qreal PunktyCzcionkiProgramu = 9;
+
 QLabel* Napis(QWidget* rodzic, const QString& tekst, const QColor& kolor, int punkty, bool gruby)
 {
     auto* l = new QLabel(tekst, rodzic);
     QFont f = l->font();
-    f.setPointSize(punkty);
+    f.setPointSizeF(punkty * std::max<qreal>(1, QFontInfo(f).pointSizeF() / PunktyCzcionkiProgramu));
     f.setBold(gruby);
     l->setFont(f);
     QPalette p = l->palette();

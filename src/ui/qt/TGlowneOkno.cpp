@@ -84,7 +84,17 @@ const char* const DymekElementow = "Wyniki wszystkich elementów i widok podłu�
 
 constexpr int CzasDymka = 10000;
 constexpr int SzerokoscPola = 90;
+const char* const WzorPola = "999,99";
+const char* const WzorWyniku = "9999,9999";
 constexpr int WierszeEdytoraNaEkranie = 11;
+
+// Przy czcionce większej niż domyślna pole rośnie ponad swój rozmiar: na tekst wzoru i zapas
+// (strzałki pola liczbowego, ramka) liczony w wysokościach wiersza tekstu.
+int Szerokosc(const QWidget* w, const char* wzor, int najmniej, int wierszeZapasu)
+{
+    const QFontMetrics fm = w->fontMetrics();
+    return std::max(najmniej, fm.horizontalAdvance(QString::fromLatin1(wzor)) + wierszeZapasu * fm.height());
+}
 
 QLabel* Podpis(const char* tekst, const char* dymek, QWidget* rodzic)
 {
@@ -322,7 +332,7 @@ QWidget* TGlowneOkno::BudujPanelPrzekroju()
             const int p = kolumna == 1 ? opis.Lewe : opis.Prawe;
             if (p < 0) continue;
             auto* pole = new TPoleLiczbowe(static_cast<tPole>(p), panel);
-            pole->setFixedWidth(SzerokoscPola);
+            pole->setFixedWidth(Szerokosc(panel, WzorPola, SzerokoscPola, 2));
             ZachowajMiejsce(pole);
             k_.Pola[p] = pole;
             siatka->addWidget(pole, w + 1, kolumna);
@@ -356,7 +366,7 @@ QWidget* TGlowneOkno::BudujPanelSchematu()
     gora->addWidget(podpisIle, 1, 0);
     auto* ile = new TPoleLiczbowe(IlePrzesel, panel);
     ile->setToolTip(Tekst(DymekIlePrzesel));
-    ile->setFixedWidth(SzerokoscPola);
+    ile->setFixedWidth(Szerokosc(panel, WzorPola, SzerokoscPola, 2));
     ZachowajMiejsce(ile);
     k_.Pola[IlePrzesel] = ile;
     gora->addWidget(ile, 1, 1);
@@ -400,24 +410,28 @@ QWidget* TGlowneOkno::BudujEdytorPrzesel()
     for (const char* wzor : {"Długość prawego skrajnego wspornika", "Rozpiętość prawego przęsła",
                              "Rozpiętość przęsła nr 45", "Długość wspornika nr 44"})
         szerokoscPodpisu = std::max(szerokoscPodpisu, fm.horizontalAdvance(Tekst(wzor)));
+    // Wiersze co 20 pikseli, przy większej czcionce wyższe; pole 80 × 19, podpis 20 pikseli za nim.
+    const int wysokoscPola = std::max(19, fm.height() + 4), szerokoscPola = Szerokosc(edytor, WzorPola, 80, 2);
+    const int xPodpisu = szerokoscPola + 20;
+    k_.WierszEdytora = wysokoscPola + 1;
     for (int i = 1; i <= MaksWierszy; ++i) {
-        const int gora = (i - 1) * 20;
+        const int gora = (i - 1) * k_.WierszEdytora;
         auto* pole = new TPoleLiczbowe(PoleDlugosci(i), edytor);
         pole->setObjectName(QStringLiteral("RxSE_L%1").arg(i));
-        pole->setGeometry(5, gora + 5, 80, 19);
+        pole->setGeometry(5, gora + 5, szerokoscPola, wysokoscPola);
         k_.Pola[PoleDlugosci(i)] = pole;
         auto* podpis = new QLabel(QString::number(i), edytor);
         podpis->setObjectName(QStringLiteral("Podpis%1").arg(i));
-        podpis->setGeometry(100, gora + 8, szerokoscPodpisu + 4, fm.height());
+        podpis->setGeometry(xPodpisu, gora + 6 + (wysokoscPola - fm.height()) / 2, szerokoscPodpisu + 4, fm.height());
         k_.PodpisyPrzesel[i - 1] = podpis;
     }
-    edytor->setFixedSize(100 + szerokoscPodpisu + 10, MaksWierszy * 20 + 10);
+    edytor->setFixedSize(xPodpisu + szerokoscPodpisu + 10, MaksWierszy * k_.WierszEdytora + 10);
     obszar->setWidget(edytor);
     // Najmniej 11 wierszy; w większym oknie widać ich więcej (obszar nie zgłasza większej
     // potrzeby niż to minimum, więc rośnie tylko z oknem).
     const int ramka = 2 * obszar->frameWidth();
     obszar->setMinimumSize(edytor->width() + obszar->verticalScrollBar()->sizeHint().width() + ramka,
-                           WierszeEdytoraNaEkranie * 20 + 10 + ramka);
+                           WierszeEdytoraNaEkranie * k_.WierszEdytora + 10 + ramka);
     obszar->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     return obszar;
 }
@@ -434,7 +448,7 @@ QWidget* TGlowneOkno::BudujPanelWynikow()
         pole->setObjectName(QString::fromLatin1(NazwyWynikow[i]));
         pole->setReadOnly(true);
         pole->setFocusPolicy(Qt::NoFocus);
-        pole->setFixedWidth(i == 4 ? 110 : SzerokoscPola);
+        pole->setFixedWidth(Szerokosc(pole, WzorWyniku, i == 4 ? 110 : SzerokoscPola, 1));
         pole->setToolTip(Tekst(DymkiWynikow[i]));
         k_.Wyniki[i] = pole;
         uklad->addWidget(pole, 2, i);

@@ -28,6 +28,8 @@ TObrazekPrzekroju::TObrazekPrzekroju(QWidget* rodzic) : QWidget(rodzic, Qt::Tool
     zakladki_->setDrawBase(false);
     zakladki_->resize(zakladki_->sizeHint());
     zakladki_->hide();
+    // Zakładki rosną z czcionką: okno co najmniej tak szerokie jak one.
+    resize(size().expandedTo(QSize(zakladki_->width(), 0)));
     connect(zakladki_, &QTabBar::currentChanged, this, [this] {
         Odswiez();
         update();

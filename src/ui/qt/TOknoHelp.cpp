@@ -124,6 +124,8 @@ TOknoHelp::TOknoHelp(QWidget* rodzic) : QMainWindow(rodzic)
     pasek->addAction(acCzcionka);
     pasek->addSeparator();
     pasek->addAction(acKoniec);
+    // Przy większej czcionce pasek narzędzi jest szerszy niż okno o zwykłym rozmiarze.
+    resize(size().expandedTo(sizeHint()));
 
     PokazUwage = [this](const QString& tytul, const QString& tresc) {
         QString t = tresc;

@@ -76,7 +76,7 @@ void TWidokQt::UstawWierszePrzesel(const std::vector<tWierszPrzesla>& wiersze)
     }
     wierszeWidoczne_ = k;
     QWidget* edytor = k_.PodpisyPrzesel[0]->parentWidget();
-    edytor->setFixedHeight(k * 20 + 10);
+    edytor->setFixedHeight(k * k_.WierszEdytora + 10);
 }
 
 void TWidokQt::UstawTytul(const std::string& tytul) { k_.Okno->setWindowTitle(Tekst(tytul)); }

@@ -25,6 +25,7 @@ struct tKontrolkiOkna {
     std::array<QLabel*, MaksWierszy> PodpisyPrzesel{};
     std::array<QLineEdit*, 5> Wyniki{};  // M1N, TN, MP, TP, KATEGORIA
     QTextEdit* Komunikaty = nullptr;
+    int WierszEdytora = 20;  // odstęp wierszy edytora przęseł, większy przy większej czcionce
     TSzkic* Szkic = nullptr;
     std::function<void()> PoOdswiezeniuSzkicu;  // po każdym wypełnieniu obiektu z pól
 };
