@@ -4,8 +4,12 @@
 // panel "Elementy" (każdy rodzaj przekroju, belki przegubowe, 45 przęseł, dane odrzucone),
 // "O programie" i pomoc. Obok wzorce do tests/dane/rysunki/: opis rysunków przekrojów
 // (przekroje.txt) i ikona w każdym rozmiarze (ikona_N.png).
-// Użycie: QT_QPA_PLATFORM=offscreen zrzuty_okien KATALOG_WYJSCIA; kod 1, gdy któryś zrzut
-// się nie zapisał.
+// Użycie: QT_QPA_PLATFORM=offscreen zrzuty_okien KATALOG_WYJSCIA [--czcionka PUNKTY]; kod 1,
+// gdy któryś zrzut się nie zapisał. --czcionka: czcionka programu tej wielkości (jak większa
+// czcionka pulpitu), by zobaczyć, czy okna rosną z tekstem.
+// Z --pulpit PLIK.PTV [--elementy] program tylko pokazuje okno główne z tym plikiem na
+// prawdziwym ekranie i czeka na zabicie; zrzut całego ekranu robi zrzuty_ekranu.sh.
+// --elementy włącza panel "Elementy" jak Ctrl+E, gdy okno już stoi na ekranie.
 #include <QDir>
 #include <QToolTip>
 
@@ -33,18 +37,49 @@ void Zrzut(QWidget& okno, const QString& nazwa)
         ++bledy;
     }
 }
+
+// Wartość opcji (usuniętej z listy razem z nią); pusta, gdy opcji nie ma.
+QString Opcja(QStringList& argumenty, const char* nazwa)
+{
+    const qsizetype i = argumenty.indexOf(QString::fromLatin1(nazwa));
+    if (i < 0 || i + 1 >= argumenty.size()) return {};
+    const QString wartosc = argumenty.takeAt(i + 1);
+    argumenty.removeAt(i);
+    return wartosc;
+}
+
+int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy)
+{
+    QTemporaryDir ustawienia;  // widoczność panelu nie trafia do ustawień użytkownika
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia.path());
+    tOknoTestowe t;
+    if (!t.Otworz() || !t.Okno().OtworzPlik(plik)) return 1;
+    if (elementy)
+        QTimer::singleShot(1000, &t.Okno(), [&t] { t.Okno().findChild<QAction*>(QStringLiteral("acElementy"))->trigger(); });
+    return aplikacja.exec();
+}
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QApplication aplikacja(argc, argv);
-    katalog = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("zrzuty");
-    if (QFontDatabase::families().isEmpty() || !QDir().mkpath(katalog)) {
+    QStringList argumenty = QApplication::arguments();
+    const int punkty = Opcja(argumenty, "--czcionka").toInt();
+    if (punkty > 0) {
+        QFont f = QApplication::font();
+        f.setPointSize(punkty);
+        QApplication::setFont(f);
+    }
+    const QString pulpit = Opcja(argumenty, "--pulpit");
+    const bool elementy = argumenty.removeAll(QStringLiteral("--elementy")) > 0;
+    katalog = argumenty.size() > 1 ? argumenty[1] : QStringLiteral("zrzuty");
+    if (QFontDatabase::families().isEmpty() || (pulpit.isEmpty() && !QDir().mkpath(katalog))) {
         qCritical("brak czcionek albo katalogu %s", qPrintable(katalog));
         return 1;
     }
     Regionalne() = {',', "dd.MM.yyyy"};
     QCoreApplication::setApplicationVersion(QStringLiteral(PONTIVA_WERSJA));
+    if (!pulpit.isEmpty()) return Pulpit(aplikacja, pulpit, elementy);
 
     tOknoTestowe t;
     if (!t.Otworz()) return 1;
@@ -78,6 +113,9 @@ int main(int argc, char** argv)
     QTemporaryDir ustawienia;  // widoczność panelu nie trafia do ustawień użytkownika
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia.path());
     okno.findChild<QAction*>(QStringLiteral("acElementy"))->trigger();
+    // Cały panel, jak na wysokim ekranie (ekran offscreen ma 600 pikseli); panel na niższym
+    // ekranie pokazuje zrzuty_ekranu.sh.
+    okno.resize(okno.sizeHint());
     for (const char* p : {"pn85_p0", "pn85_p1", "pn85_p2", "pn85_p3", "pn85_p4", "pn85_p5", "pn85_p6",
                           "pn85_przegubowa_lewe_ramie", "pn85_przegubowa_prawe_ramie", "din_p0"}) {
         okno.Przebieg().WczytajDane(testy::DaneTestowe("przypadki/" + std::string(p) + "/obiekt.PTV"));
