@@ -12,8 +12,9 @@ set -euo pipefail
 PONTIVA=$1 ZRZUTY=$2 WYJSCIE=$3 PLIK=$(realpath "$4")
 mkdir -p "$WYJSCIE"
 WYJSCIE=$(realpath "$WYJSCIE")
-for p in xvfb-run import openbox; do
-  command -v $p >/dev/null || { echo "brak programu $p (scripts/setup instaluje pakiety)"; exit 1; }
+# xvfb-run i import instaluje scripts/setup; menedżer okien tylko to narzędzie potrzebuje.
+for p in xvfb-run import openbox xwininfo; do
+  command -v $p >/dev/null || { echo "brak programu $p (apt-get install xvfb imagemagick openbox x11-utils)"; exit 1; }
 done
 ROBOCZY=$(mktemp -d)
 trap 'rm -rf "$ROBOCZY"' EXIT
