@@ -29,10 +29,11 @@ const char* const DymekKopiuj =
     "Kopiuj zaznaczone wiersze (bez zaznaczenia całą tabelę)\ndo schowka jako tekst dla arkusza kalkulacyjnego";
 const char* const DymekTabeli = "Wyniki wszystkich elementów ostatniego poprawnego przeliczenia";
 // Wzorce najszerszych tekstów kolumn: szerokości ustawiane raz, nie przy każdym przeliczeniu.
-// Rodzaj dostaje resztę szerokości (długie nazwy skrócone, pełne w dymku).
+// Rodzaj dostaje resztę szerokości (długie nazwy skrócone, pełne w dymku). Siły poprzeczne
+// krótkich wsporników i TP przy małym GAMMA mają cztery cyfry przed przecinkiem.
 const char* const WzorceKolumn[LiczbaKolumnElementow] = {
-    "▼ 99", "Prawy skrajny wspornik", "", "150,00", "999,99", "999,99", "999,9999", "999,9999", "999,9999",
-    "999,9999", "42,00", "moment",
+    "▼ 99", "Prawy skrajny wspornik", "", "150,00", "999,99", "999,99", "9999,9999", "9999,9999", "9999,9999",
+    "99999,9999", "42,00", "moment",
 };
 constexpr int OdstepKolumny = 8;
 constexpr int WierszeTabeli = 7;
