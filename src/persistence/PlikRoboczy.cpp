@@ -39,8 +39,6 @@ int Calkowita(const tPlikIni& ini, const char* klucz, int domyslna, tNieczytelne
 
 }  // namespace
 
-const char* KluczParametru(int i) { return i >= 0 && i < LiczbaParametrow ? Parametry[i] : ""; }
-
 std::string OpisNieczytelnej(const tNieczytelnaLiczba& n)
 {
     return Format(WzorNieczytelnej, {n.Sekcja, n.Klucz, n.Tekst, LiczbaOgolna(n.Przyjeto)});

@@ -29,9 +29,6 @@ struct tWynikiPliku {
     double M1N = 0, TN = 0, TP = 0, PTV = 0;
 };
 
-// Klucz sekcji PP parametru i (0..13).
-const char* KluczParametru(int i);
-
 // Liczba zapisana w pliku tekstem, który nie jest liczbą; wczytana jako Przyjeto.
 struct tNieczytelnaLiczba {
     std::string Sekcja, Klucz, Tekst;

@@ -61,7 +61,7 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
         {{"raport", Most, "-o", kat / "brak/x.rtf"}, 1,
          "Błąd [moduł VanRTF]: Nieprawidłowa nazwa zbioru. \nBrak kartoteki " + kat / "brak/\nBŁĄD: Błąd zapisu", ""},
         {{"normy", Most, "-o", kat / "brak/PTU.TXT"}, 1, "Błąd zapisu pliku.\n" + kat / "brak/PTU.TXT", ""},
-        {{"normy", Most, "--data", "1"}, 2, "Użycie: pontiva-cli normy", ""},
+        {{"normy", Most, "--data", "."}, 2, "Użycie: pontiva-cli normy", ""},
         {{"normy", kat.Sciezka()}, 2, "To nie jest zwykły plik: " + kat.Sciezka(), ""},
         {{"sprawdz"}, 2, "Użycie: pontiva-cli sprawdz", ""},
         {{"sprawdz", brak}, 2, "Nie można odczytać pliku: " + brak, ""},

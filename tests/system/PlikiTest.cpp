@@ -43,7 +43,7 @@ TEST(Czytnik, OdrzucaTeZKtorychNieDaSieCzytacPlikuISaZaDuze)
         {k / "duzy", tStanOdczytu::Blad, "Plik jest za duży (ponad 1 MiB): " + k / "duzy"},
     };
     for (const auto& p : przypadki) {
-        std::string bajty, komunikat;
+        std::string bajty = "z poprzedniego odczytu", komunikat;
         alarm(10);  // kolejka FIFO bez piszącego nie może zawiesić czytania
         EXPECT_EQ(CzytajPlik(p.sciezka, LimitPlikuRoboczego, bajty, komunikat), p.stan) << p.sciezka;
         alarm(0);

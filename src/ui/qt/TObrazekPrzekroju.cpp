@@ -51,7 +51,6 @@ void TObrazekPrzekroju::UstawObiekt(const tObiektMostowy* obiekt)
 {
     obiekt_ = obiekt;
     zakladki_->setVisible(obiekt_ != nullptr);
-    zakladki_->setCurrentIndex(0);
 }
 
 bool TObrazekPrzekroju::WSkali() const { return obiekt_ && zakladki_->currentIndex() == 0; }

@@ -206,12 +206,6 @@ bool TOknoHelp::ZapiszDoPliku(const QString& sciezka, std::string& komunikat) co
     return ZapiszPlik(sciezka.toStdString(), bajty, komunikat);
 }
 
-bool TOknoHelp::ZapiszDoPliku(const QString& sciezka) const
-{
-    std::string komunikat;
-    return ZapiszDoPliku(sciezka, komunikat);
-}
-
 void TOknoHelp::Drukuj(QPrinter& drukarka) const
 {
     drukarka.setDocName(windowTitle());

@@ -24,7 +24,6 @@ public:
     // Zapis pokazanych wierszy (Windows-1250, każdy wiersz zakończony CR LF) zapisem
     // atomowym; przy błędzie stary plik zostaje, a komunikat mówi dlaczego.
     bool ZapiszDoPliku(const QString& sciezka, std::string& komunikat) const;
-    bool ZapiszDoPliku(const QString& sciezka) const;
     // Wydruk z tytułem okna jako nazwą zadania; każda strona z nagłówkiem: JNI obiektu,
     // tytuł okna, "strona n z m".
     void Drukuj(QPrinter& drukarka) const;

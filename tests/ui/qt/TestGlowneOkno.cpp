@@ -61,8 +61,9 @@ private slots:
             {RxSE_BB, "+.5", "8.5", 8.5, true},    {RxSE_A1, "↓", "0,40", 0.4, false},
             {RxSE_A1, "↑", "0,50", 0.5, true},     {RxSE_N, "↑", "6", 6, true},
             {PoleDlugosci(2), "↑", "17,00", 17, true}, {RxSE_B, "=150", "150", 150, false},
-            {RxSE_B, "→", "100,00", 100, false},   {RxSE_E2, "=x1", "x1", -100, false},
-            {RxSE_E2, "→", "x1", -100, false},
+            {RxSE_B, "→", "100,00", 100, false},   {RxSE_E1, "↑", "1,10", 1.1, false},
+            {RxSE_E2, "=x1", "x1", -100, false},   {RxSE_E2, "→", "x1", -100, false},
+            {RxSE_E2, "=1e999", "1e999", -100, false},
         };
         for (const auto& k : kroki) {
             TPoleLiczbowe* p = Pole(Okno(), k.pole);
@@ -120,6 +121,9 @@ private slots:
         QTest::keyClicks(b, QStringLiteral("1E1"));
         QCOMPARE(b->Tekst() + " " + QString::number(wywolania.count()), QStringLiteral("1E1 0"));
         QCOMPARE(Obiekt(Okno()).b, 10.0);
+        litera.setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));  // pierwsza litera też należy do okna
+        QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(b->Tekst() + " " + QString::number(wywolania.count()), QStringLiteral("1E1 1"));
         QString przycisk;
         Identyfikacja(przycisk, {}, false);
         QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier);

@@ -93,7 +93,7 @@ private slots:
     // strzałki i Delete nie są pisaniem; wydruk nosi tytuł okna. Plik w Windows-1250 pokazany
     // pod podanym tytułem, brak pliku niczego nie zmienia; "Zapisz jako" (rozszerzenie "txt"
     // dopisane) zapisuje Windows-1250 z CR LF po każdym wierszu; zapis w niemożliwe miejsce:
-    // false. Każde obliczenie zamyka przeglądarkę, także gdy istniała i zniknęła inna.
+    // ostrzeżenie z nazwą pliku. Każde obliczenie zamyka przeglądarkę, także gdy istniała i zniknęła inna.
     void przegladarka()
     {
         auto wczesniejsza = std::make_unique<TOknoHelp>();
@@ -126,7 +126,14 @@ private slots:
         });
         okno.acZapisz->trigger();
         QCOMPARE(CzytajPlik(kat_ / "kopia.txt"), CzytajPlik(kat_ / "PTU.TXT"));
-        QVERIFY(!okno.ZapiszDoPliku(Sciezka("brak/katalogu.txt")));
+        tKomunikat blad;
+        GdyOkno<QFileDialog>(this, [this, &blad](QFileDialog& d) {
+            d.selectFile(Sciezka("brak/katalogu.txt"));
+            PrzechwycKomunikat(this, blad);
+            static_cast<QDialog&>(d).accept();
+        });
+        okno.acZapisz->trigger();
+        QVERIFY2(blad.Ikona == QMessageBox::Warning && blad.Tekst.contains(Sciezka("brak/katalogu.txt")), qPrintable(blad.Tekst));
         QVERIFY(okno.isVisible());
         SladZamknijOkno();
         QVERIFY(!okno.isVisible());

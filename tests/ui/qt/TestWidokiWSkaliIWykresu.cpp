@@ -3,6 +3,7 @@
 // poleceniu, zapis PNG i SVG (ten sam co z pontiva-cli). Zrzuty obu widoków robi program
 // tools/zrzuty.
 #include <QFile>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabBar>
@@ -105,7 +106,18 @@ private slots:
         wybrany = t_->Plik("wykres.png");
         okno->findChild<QPushButton*>("btZapiszPng")->click();
         const QImage png(wybrany);
-        QCOMPARE(png.size(), okno->Wykres().sizeHint());
+        QCOMPARE(png, okno->Wykres().Obraz());
+        // Każdy napis leży przy swoim punkcie zaczepienia: tam obraz bez napisów jest inny.
+        tWykresPorownania bezNapisow = okno->Wykres().Wykres();
+        bezNapisow.Napisy.clear();
+        QImage tlo(png.size(), png.format());
+        QPainter malarz(&tlo);
+        RysujWykres(malarz, bezNapisow);
+        malarz.end();
+        for (const tNapisWykresu& n : okno->Wykres().Wykres().Napisy) {
+            const QRect r = QRectF(n.x - 2 * n.Rozmiar, n.y - 1.2 * n.Rozmiar, 4 * n.Rozmiar, 1.4 * n.Rozmiar).toRect();
+            QVERIFY2(png.copy(r) != tlo.copy(r), n.Tekst.c_str());
+        }
         wybrany = t_->Plik("wykres.svg");
         okno->findChild<QPushButton*>("btZapiszSvg")->click();
 
