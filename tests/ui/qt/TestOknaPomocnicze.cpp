@@ -1,7 +1,8 @@
 // Okna pomocnicze i rysunki: okno identyfikacji (sprawdzenie tak, jak je pokazuje okno,
 // wielkie litery JNI), przeglądarka tekstu (odmowa pisania, Windows-1250 przy odczycie
 // i zapisie, wydruk, zamykanie przez obliczenie), "O programie", szkic przekroju
-// podłużnego (barwy, pióro najgorszego, podpory, przeguby) i rysunki przekrojów.
+// podłużnego (barwy, pióro najgorszego, podpory, przeguby), rysunki przekrojów i obrazy
+// okien jak zatwierdzone.
 #include <QPrinter>
 #include <cmath>
 
@@ -13,6 +14,8 @@
 #include "ui/qt/TAboutBox.h"
 #include "ui/qt/TObrazekPrzekroju.h"
 #include "ui/qt/TOknoHelp.h"
+#include "ui/qt/TOknoWykresu.h"
+#include "ui/qt/WykresQt.h"
 #include "ui/qt/TZapiszJNI.h"
 
 using namespace testy;
@@ -239,6 +242,56 @@ private slots:
             const QImage wzor(QStringLiteral(PONTIVA_DANE_TESTOWE "/rysunki/ikona_%1.png").arg(r));
             QVERIFY2(ObrazIkony(r) == wzor.convertToFormat(QImage::Format_ARGB32), qPrintable(QString::number(r)));
         }
+    }
+
+    // Okna tak, jak je widać, równe zatwierdzonym obrazom tests/dane/rysunki/okna/*.png;
+    // inne zapisuje do obejrzenia w okna-inne/ katalogu budowy.
+    void oknaJakZatwierdzone()
+    {
+        tOknoTestowe t;
+        QVERIFY(t.Otworz());
+        TGlowneOkno& okno = t.Okno();
+        QStringList inne;
+        auto porownaj = [&inne](const QImage& obraz, const char* nazwa) {
+            const QString plik = QString::fromLatin1(nazwa) + QStringLiteral(".png");
+            if (obraz == QImage(QStringLiteral(PONTIVA_DANE_TESTOWE "/rysunki/okna/") + plik).convertToFormat(obraz.format())) return;
+            inne << plik;
+            QDir().mkpath(QStringLiteral("okna-inne"));
+            obraz.save(QStringLiteral("okna-inne/") + plik);
+        };
+        auto okienko = [&](QWidget& w, const char* nazwa) {
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            if (QWidget* f = QApplication::focusWidget()) f->clearFocus();  // bez migającego kursora
+            porownaj(w.grab().toImage(), nazwa);
+        };
+        okno.Przebieg().WczytajDane(DaneTestowe("przypadki/pn85_przegubowa_lewe_ramie/obiekt.PTV"));
+        okno.Przebieg().UstawInfo({"12345678", "1", "DK 7", "12+300", "Kraków", "rzeka Wisła"});
+        QAction* elementy = okno.findChild<QAction*>(QStringLiteral("acElementy"));
+        elementy->trigger();
+        okienko(okno, "glowne_okno_elementy");
+        okno.OknoPrzekroju().PokazPrzekroj(Obiekt(okno).Przekroj);
+        okno.OknoPrzekroju().PokazWSkali(true);
+        okienko(okno.OknoPrzekroju(), "przekroj_w_skali");
+        Pole(okno, PoleDlugosci(2))->UstawWartosc(130);
+        okienko(okno, "glowne_okno_odrzucone");
+        elementy->trigger();
+        okno.Przebieg().WczytajDane(DaneTestowe("przypadki/pn85_p0/obiekt.PTV"));
+        Pole(okno, RxSE_C1)->UstawWartosc(Pole(okno, RxSE_C1)->Wartosc() + 1);
+        okno.OknoPrzekroju().PokazPrzekroj(Obiekt(okno).Przekroj);
+        okienko(okno.OknoPrzekroju(), "przekroj_w_skali_niezgodne_sumy");
+        okno.findChild<QAction*>(QStringLiteral("acNormy"))->trigger();
+        porownaj(okno.findChild<TOknoWykresu*>()->Wykres().Obraz(), "wykres_norm");
+        okno.OknoJNI().UstawDane(okno.Przebieg().Info());
+        okienko(okno.OknoJNI(), "okno_identyfikacji");
+        okno.OknoJNI().hide();
+        okno.Przebieg().Przelicz();
+        okno.OknoTekstu().PokazSlad();
+        okienko(okno.OknoTekstu(), "przegladarka_slad");
+        QCoreApplication::setApplicationVersion(QStringLiteral("2.3.4"));
+        okienko(okno.OknoOProgramie(), "o_programie");
+        QCoreApplication::setApplicationVersion(QString());
+        QVERIFY2(inne.isEmpty(), qPrintable(inne.join(' ')));
     }
 };
 
