@@ -3,6 +3,7 @@
 // i zapisie, wydruk, zamykanie przez obliczenie), "O programie", szkic przekroju
 // podłużnego (barwy, pióro najgorszego, podpory, przeguby), rysunki przekrojów i obrazy
 // okien jak zatwierdzone.
+#include <QFontDialog>
 #include <QPrinter>
 #include <cmath>
 
@@ -96,7 +97,7 @@ private slots:
     // strzałki i Delete nie są pisaniem; wydruk nosi tytuł okna. Plik w Windows-1250 pokazany
     // pod podanym tytułem, brak pliku niczego nie zmienia; "Zapisz jako" (rozszerzenie "txt"
     // dopisane) zapisuje Windows-1250 z CR LF po każdym wierszu; zapis w niemożliwe miejsce:
-    // ostrzeżenie z nazwą pliku. Każde obliczenie zamyka przeglądarkę, także gdy istniała i zniknęła inna.
+    // ostrzeżenie z nazwą pliku. "Czcionka" zaczyna od czcionki tekstu. Każde obliczenie zamyka przeglądarkę, także gdy istniała i zniknęła inna.
     void przegladarka()
     {
         auto wczesniejsza = std::make_unique<TOknoHelp>();
@@ -140,6 +141,18 @@ private slots:
         QVERIFY(okno.isVisible());
         SladZamknijOkno();
         QVERIFY(!okno.isVisible());
+
+        // "Czcionka" zaczyna od rodziny, którą tekst jest naprawdę pokazany.
+        QString poczatkowa;
+        GdyOkno<QFontDialog>(this, [&poczatkowa](QFontDialog& d) {
+            poczatkowa = d.currentFont().family();
+            d.setCurrentFont(QFont(QStringLiteral("DejaVu Sans"), 15));
+            d.accept();
+        });
+        const QString pokazana = QFontInfo(okno.Memo->font()).family();
+        okno.acCzcionka->trigger();
+        QCOMPARE(poczatkowa, pokazana);
+        QCOMPARE(okno.Memo->font().pointSize(), 15);
     }
 
     // Granatowe tło, żółty opis, wersja przy każdym pokazaniu; kliknięcie w tło zamyka,
@@ -151,6 +164,7 @@ private slots:
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         QCOMPARE(okno.Wersja->text(), QStringLiteral("Wersja: 2.3.4"));
+        QCOMPARE(okno.minimumSize(), okno.maximumSize());  // bez zmiany rozmiaru
         QVERIFY(okno.grab().toImage().pixelColor(2, 2) == Granatowy && okno.Opis->palette().color(QPalette::WindowText) == Qt::yellow);
         for (QLabel* l : {okno.Opis, okno.Ikona, okno.Nazwa}) QTest::mouseClick(l, Qt::LeftButton);
         QVERIFY(okno.isVisible());

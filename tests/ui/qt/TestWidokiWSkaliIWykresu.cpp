@@ -47,6 +47,20 @@ std::vector<std::tuple<QString, tMost, bool>> Mosty()
     }
     return mosty;
 }
+// Liczy zdarzenia danego typu, które dostaje widżet.
+class tLicznikZdarzen : public QObject {
+public:
+    tLicznikZdarzen(QWidget& w, QEvent::Type typ, int& licznik) : typ_(typ), licznik_(licznik) { w.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        licznik_ += e->type() == typ_;
+        return false;
+    }
+
+private:
+    QEvent::Type typ_;
+    int& licznik_;
+};
 } // namespace
 
 class TestWidokiWSkaliIWykresu : public QObject {
@@ -77,8 +91,13 @@ private slots:
         przycisk->click();
         QVERIFY(Przekroj().isVisible() && Przekroj().WSkali());
         QCOMPARE(c1(), std::string("1,50"));
+        int malowania = 0;
+        tLicznikZdarzen licznik(Przekroj(), QEvent::Paint, malowania);
+        QTest::qWait(20);
+        malowania = 0;
         Pole(Okno(), RxSE_C1)->UstawWartosc(2.0);
         QCOMPARE(c1(), std::string("2,00"));
+        QTRY_VERIFY(malowania > 0);  // widok naprawdę przemalowany
         // Zakładka oznaczeń: rysunek wymiarowy jak dotąd, bez różnicy sum.
         Przekroj().findChild<QTabBar*>()->setCurrentIndex(1);
         QCOMPARE(CzerwonePiksele(Przekroj().grab().toImage()), 0);
