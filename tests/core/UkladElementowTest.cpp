@@ -65,6 +65,7 @@ TEST(WierszePrzesel, PodpisyINazwy)
         {5, 45, 89, "Długość wspornika nr 44", "Wspornik nr 44"},
         {5, 45, 90, "Rozpiętość przęsła nr 45", "Przęsło nr 45"},
         {5, 45, 91, "Długość prawego skrajnego wspornika", "Prawy skrajny wspornik"},
+        {7, 5, 2, "Rozpiętość przęsła", "Przęsło"},  // schemat spoza listy (uszkodzony plik): belka
     };
     for (const auto& p : przypadki) {
         const auto w = WierszePrzesel(p.schemat, p.N);
