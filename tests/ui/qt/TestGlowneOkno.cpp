@@ -1,7 +1,9 @@
-// Okno główne offscreen: wpisywanie, strzałki i utrata fokusu, barwy obszaru komunikatów,
-// linia statusu, skróty okna w polu, wiersze edytora, ustawienia regionalne, układ, rozmiar; polecenia
-// od początku do końca: Informacje, Zapisz, Wczytaj, Raport, Różne normy, Ślad obliczeń,
-// Koniec, okno przekroju, O programie, pomoc F1.
+// Okno główne offscreen: wpisywanie, strzałki i utrata fokusu, kółko myszy tylko z fokusem,
+// barwy obszaru komunikatów, linia statusu, skróty okna w polu, wiersze edytora, ustawienia
+// regionalne, układ, rozmiar; polecenia od początku do końca: Informacje, Zapisz, Wczytaj,
+// Raport, Różne normy, Ślad obliczeń, Koniec, okno przekroju, O programie, pomoc F1.
+#include <QWheelEvent>
+
 #include "OknoTestowe.h"
 #include "ui/qt/OknoPomocy.h"
 #include "ui/qt/RegionalneQt.h"
@@ -143,6 +145,26 @@ private slots:
             QCOMPARE(widoczne, QString(k, '2') + QString(MaksWierszy - k, '0'));
             QCOMPARE(Okno().Kontrolki().PodpisyPrzesel[0]->parentWidget()->height(), k * 20 + 10);
         }
+    }
+
+    // Kółko nad polem długości bez fokusu przewija edytor rozpiętości (zdarzenie idzie do
+    // rodzica), z fokusem zmienia wartość o krok.
+    void kolkoZmieniaTylkoPoleZFokusem()
+    {
+        TPoleLiczbowe* pole = Pole(Okno(), PoleDlugosci(2));
+        auto kolko = [pole] {
+            const QPointF srodek(pole->width() / 2.0, pole->height() / 2.0);
+            QWheelEvent z(srodek, pole->mapToGlobal(srodek), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+            QApplication::sendEvent(pole, &z);
+            return z.isAccepted();
+        };
+        Lista(Okno(), tLista::CBSchemat)->setFocus();
+        QVERIFY(!kolko());
+        QCOMPARE(pole->Tekst(), QString("16,00"));
+        pole->setFocus();
+        QVERIFY(kolko());
+        QCOMPARE(pole->Tekst(), QString("15,00"));
     }
 
     // Separator dziesiętny i krótka data z ustawień regionalnych użytkownika; kontrolki
