@@ -189,3 +189,15 @@ std::string Format(std::string_view wzor, std::initializer_list<ArgFormatu> argu
     }
     return wynik;
 }
+
+std::string JedenWiersz(const std::string& tekst)
+{
+    std::string w;
+    for (char z : tekst) {
+        if (z == '\r' || z == '\n') z = ' ';
+        if (z == ' ' && (w.empty() || w.back() == ' ')) continue;
+        w += z;
+    }
+    if (!w.empty() && w.back() == ' ') w.pop_back();
+    return w;
+}

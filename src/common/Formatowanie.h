@@ -40,3 +40,7 @@ private:
 // Podzbiór printf: %[-][0][szerokość][.precyzja](d|s|f), %%. "%f" bez precyzji daje
 // dwa miejsca po przecinku. Liczby rzeczywiste z separatorem regionalnym.
 std::string Format(std::string_view wzor, std::initializer_list<ArgFormatu> argumenty);
+
+// Komunikat w jednym wierszu (panel, wykres): CR i LF jako odstęp, powtórzone odstępy
+// jako jeden, bez odstępów na brzegach.
+std::string JedenWiersz(const std::string& tekst);

@@ -38,19 +38,6 @@ constexpr double OdstepGrup = 0.6;   // przerwa między grupami w szerokościach
 constexpr double SzerokoscSlupka = 0.74;
 constexpr double WierszPrzypisu = 16;
 
-// Komunikat w jednym wierszu: CR i powtórzone odstępy jako jeden odstęp.
-std::string JedenWiersz(const std::string& tekst)
-{
-    std::string w;
-    for (char z : tekst) {
-        if (z == '\r' || z == '\n') z = ' ';
-        if (z == ' ' && (w.empty() || w.back() == ' ')) continue;
-        w += z;
-    }
-    if (!w.empty() && w.back() == ' ') w.pop_back();
-    return w;
-}
-
 std::string OpisInfo(const tInfoObiektu& info)
 {
     const std::string* pola[] = {&info.JNI, &info.NrP, &info.Droga, &info.Km, &info.Najblizsza, &info.Przeszkoda};

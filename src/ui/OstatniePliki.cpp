@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "system/System.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -30,8 +32,4 @@ void tOstatniePliki::Dodaj(const std::string& sciezka)
     if (pliki_.size() > Maks) pliki_.resize(Maks);
 }
 
-bool tOstatniePliki::Dostepny(const std::string& sciezka)
-{
-    std::error_code blad;
-    return fs::is_regular_file(sciezka, blad);
-}
+bool tOstatniePliki::Dostepny(const std::string& sciezka) { return os::Opis(sciezka).Rodzaj == os::tRodzaj::Zwykly; }

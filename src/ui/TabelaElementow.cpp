@@ -29,15 +29,12 @@ constexpr int MiejscaMasy = 2;
 
 std::string Liczba(double v, int miejsca) { return v == NieDotyczy ? NieDotyczyTekst : LiczbaStala(v, miejsca); }
 
-// Nagłówek etapu bez końcowego " :", komunikat w jednym wierszu (CR jako odstęp).
+// Nagłówek etapu bez końcowego " :", komunikat w jednym wierszu.
 std::string Odmowa(const tWynikPrzeliczenia& wynik)
 {
     std::string naglowek = NaglowekBledu(wynik.Etap);
     while (!naglowek.empty() && (naglowek.back() == ':' || naglowek.back() == ' ')) naglowek.pop_back();
-    std::string komunikat = wynik.Komunikat;
-    for (char& z : komunikat)
-        if (z == '\r' || z == '\n') z = ' ';
-    return DaneOdrzucone + naglowek + ": " + komunikat;
+    return DaneOdrzucone + naglowek + ": " + JedenWiersz(wynik.Komunikat);
 }
 
 }  // namespace
