@@ -8,7 +8,6 @@
 namespace {
 
 const char* const PodpisSkali = "Masa pojazdu:";
-const char* const ZnakNajgorszego = "▼";
 const char* const OpisNajgorszego = "▼ element decydujący o nośności";
 const char* const Metry = " m";
 
@@ -135,7 +134,7 @@ tRysunekPodluzny RysunekPodluzny(const tTabelaElementow& tabela, int szerokosc, 
     // Znak elementu decydującego zawsze, nawet nad elementem węższym od znaku.
     if (tabela.Najgorszy >= 0) {
         const tProstokat& el = r.Elementy[tabela.Najgorszy].Pole;
-        const std::string t = ZnakNajgorszego + std::to_string(tabela.Wiersze[tabela.Najgorszy].Numer);
+        const std::string t = std::string(ZnakNajgorszego) + std::to_string(tabela.Wiersze[tabela.Najgorszy].Numer);
         const std::string tekst = miara(t) <= el.Szer - 2 ? t : ZnakNajgorszego;
         r.Napisy.push_back({tekst, NadElementem(el, w.Numery, miara(tekst), h), true});
     }

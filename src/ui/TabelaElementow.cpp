@@ -16,8 +16,6 @@ const char* const DaneOdrzucone = "Dane odrzucone – ";
 const char* const NieDotyczyTekst = "—";
 const char* const Moment = "moment";
 const char* const Sila = "siła";
-// Ten sam znak wyróżnia element decydujący w widoku podłużnym.
-const char* const ZnakNajgorszego = "▼ ";
 const char* const WzorNajgorszego = "Decyduje element %d (%s): masa pojazdu %s t, %s";
 const char* const WzorDlugosci = "Długość: %s m";
 const char* const WzorMasy = "Masa pojazdu: %s t";
@@ -65,7 +63,7 @@ std::string TekstKomorki(const tTabelaElementow& t, int wiersz, int kolumna)
 {
     const tWierszElementu& w = t.Wiersze[wiersz];
     switch (kolumna) {
-    case kNr: return (wiersz == t.Najgorszy ? ZnakNajgorszego : "") + std::to_string(w.Numer);
+    case kNr: return (wiersz == t.Najgorszy ? std::string(ZnakNajgorszego) + " " : "") + std::to_string(w.Numer);
     case kElement: return w.Nazwa;
     case kRodzaj: return NazwaRodzaju(w.Rodzaj);
     case kDlugosc: return Liczba(w.Dlugosc, MiejscaDlugosci);

@@ -23,6 +23,9 @@ struct tTabelaElementow {
     std::string Odmowa;  // jeden wiersz po odrzuceniu danych; pusty po udanym przeliczeniu
 };
 
+// Znak elementu decydującego o nośności: w kolumnie "Nr" i w widoku podłużnym.
+inline constexpr const char* ZnakNajgorszego = "▼";
+
 enum tKolumnaElementow : int {
     kNr = 0,
     kElement,

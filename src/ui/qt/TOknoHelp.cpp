@@ -253,7 +253,7 @@ void TOknoHelp::ZapiszJako()
     ustawienia.UstawOstatniKatalog(QFileInfo(sciezka).absolutePath());
     std::string komunikat;
     if (!ZapiszDoPliku(sciezka, komunikat)) {
-        QString t = QString::fromUtf8(KomBrakZapisu) + sciezka + '\r' + QString::fromStdString(komunikat);
+        QString t = QString::fromUtf8(KomBrakZapisu) + QString::fromStdString(komunikat);  // komunikat nazywa plik
         QMessageBox::warning(this, QString::fromUtf8(TytulBledu), t.replace('\r', '\n'));
     }
 }

@@ -1,5 +1,6 @@
 #include "ui/qt/TOknoWykresu.h"
 
+#include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -7,9 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "persistence/Katalogi.h"
+#include "reports/Porownanie.h"
 #include "reports/WykresSvg.h"
+#include "system/Pliki.h"
 #include "ui/qt/IkonaProgramu.h"
+#include "ui/qt/UstawieniaOkna.h"
 #include "ui/qt/WidokQt.h"
 #include "ui/qt/WykresQt.h"
 
@@ -27,11 +30,10 @@ const char* const TytulBledu = "BŁĄD";
 constexpr int Szerokosc = 1060;
 constexpr int Wysokosc = 620;
 
-// Nazwa domyślna obok PTU.TXT, z rozszerzeniem formatu.
+// Nazwa domyślna w katalogu, w którym startują wszystkie okna wyboru pliku.
 QString Domyslna(const char* rozszerzenie)
 {
-    return QFileInfo(Tekst(SciezkaPorownania())).absolutePath() + '/' + QString::fromLatin1(NazwaPliku) +
-           QString::fromLatin1(rozszerzenie);
+    return TUstawieniaOkna().OstatniKatalog() + '/' + QString::fromLatin1(NazwaPliku) + QString::fromLatin1(rozszerzenie);
 }
 } // namespace
 
@@ -73,16 +75,29 @@ void TOknoWykresu::Blad(const std::string& komunikat)
     QMessageBox(QMessageBox::Warning, Tekst(TytulBledu), Tekst(komunikat), QMessageBox::Ok, this).exec();
 }
 
+QString TOknoWykresu::Wybierz(const char* rozszerzenie, const char* filtr)
+{
+    const QString plik = WybierzPlik(Tekst(TytulZapisu), Domyslna(rozszerzenie), Tekst(filtr));
+    if (!plik.isEmpty()) TUstawieniaOkna().UstawOstatniKatalog(QFileInfo(plik).absolutePath());
+    return plik;
+}
+
 void TOknoWykresu::ZapiszPng()
 {
-    const QString plik = WybierzPlik(Tekst(TytulZapisu), Domyslna(".png"), Tekst(FiltrPng));
+    const QString plik = Wybierz(".png", FiltrPng);
     if (plik.isEmpty()) return;
-    if (!wykres_->Obraz().save(plik, "PNG")) Blad(KomBladZapisuPorownania + plik.toStdString());
+    // Obraz zakodowany w pamięci, na dysk zapisem atomowym jak każdy plik programu.
+    QByteArray png;
+    QBuffer bufor(&png);
+    std::string powod;
+    if (!bufor.open(QIODevice::WriteOnly) || !wykres_->Obraz().save(&bufor, "PNG") ||
+        !ZapiszPlik(plik.toStdString(), std::string_view(png.constData(), static_cast<size_t>(png.size())), powod))
+        Blad(KomBladZapisuPorownania + plik.toStdString());
 }
 
 void TOknoWykresu::ZapiszSvg()
 {
-    const QString plik = WybierzPlik(Tekst(TytulZapisu), Domyslna(".svg"), Tekst(FiltrSvg));
+    const QString plik = Wybierz(".svg", FiltrSvg);
     std::string komunikat;
     if (!plik.isEmpty() && !ZapiszWykresSvg(wykres_->Wykres(), plik.toStdString(), komunikat)) Blad(komunikat);
 }

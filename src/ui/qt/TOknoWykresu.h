@@ -24,6 +24,8 @@ public:
     void ZapiszSvg();
 
 private:
+    // Plik wybrany do zapisu; katalog wyboru zapamiętany dla następnych okien.
+    QString Wybierz(const char* rozszerzenie, const char* filtr);
     void Blad(const std::string& komunikat);
     TWykres* wykres_ = nullptr;
 };
