@@ -8,6 +8,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/KomendaOblicz.h"
 #include "cli/Wyjscie.h"
 #include "common/Regionalne.h"
 #include "reports/Porownanie.h"
@@ -29,9 +30,6 @@ const char* const KomRaportZapisany = "Raport zapisany: ";
 const char* const KomKodZgodny = "Kod kontrolny zgodny z treścią raportu: ";
 const char* const KomKodNiezgodny = "Kod kontrolny NIEZGODNY z treścią raportu.";
 const char* const KomNieczytelny = "To nie jest czytelny raport urzędowy: ";
-
-constexpr int WynikOdmowa = 1;
-constexpr int WynikUzycie = 2;
 
 struct tArgumenty {
     std::string Plik;
@@ -120,18 +118,18 @@ int KomendaRaport(const std::vector<std::string>& argumenty)
     const tArgumenty a = Czytaj(argumenty, true, true);
     if (!a.Poprawne || a.Wyjscie.empty()) {
         Blad(UzycieRaport);
-        return WynikUzycie;
+        return KodUzycie;
     }
-    if (WyjscieToWejscie(a)) return WynikUzycie;
+    if (WyjscieToWejscie(a)) return KodUzycie;
     auto okno = Wczytaj(a.Plik);
-    if (!okno) return WynikUzycie;
+    if (!okno) return KodUzycie;
     tInfoObiektu info = okno->Przebieg.Info();
     const auto wynik = RaportDoPliku(
         info, [&](tObiektMostowy& o) { PobierzDane(okno->Widok, o); }, a.Wyjscie,
         a.Data.empty() ? Dzisiaj() : a.Data);
     if (!wynik.Zapisany) {
         Blad(std::string(TytulBleduRaportu) + ": " + wynik.Komunikat);
-        return WynikOdmowa;
+        return KodOdrzucone;
     }
     std::cout << KomRaportZapisany << wynik.Plik << '\n';
     return 0;
@@ -143,11 +141,11 @@ int KomendaNormy(const std::vector<std::string>& argumenty)
     const tArgumenty a = Czytaj(argumenty, true, false, true);
     if (!a.Poprawne) {
         Blad(UzycieNormy);
-        return WynikUzycie;
+        return KodUzycie;
     }
-    if (WyjscieToWejscie(a)) return WynikUzycie;
+    if (WyjscieToWejscie(a)) return KodUzycie;
     auto okno = Wczytaj(a.Plik);
-    if (!okno) return WynikUzycie;
+    if (!okno) return KodUzycie;
     // Opis obiektu z osobnego obiektu wypełnionego z pól; przeliczenia na obiekcie okna.
     auto naglowek = std::make_unique<tObiektMostowy>();
     PobierzDane(okno->Widok, *naglowek);
@@ -157,15 +155,15 @@ int KomendaNormy(const std::vector<std::string>& argumenty)
     if (a.Wyjscie.empty()) {
         przeliczenia = PrzeliczNormy(okno->Przebieg.Obiekt());
         std::cout << PolaczWiersze(WierszePorownania(*naglowek, przeliczenia, info), "\n");
-        if (!std::cout.good()) return WynikOdmowa;
+        if (!std::cout.good()) return KodUzycie;  // błąd zapisu na standardowe wyjście
     } else if (!ZapiszPorownanie(*naglowek, okno->Przebieg.Obiekt(), info, a.Wyjscie, komunikat, &przeliczenia)) {
         Blad(komunikat);
-        return WynikOdmowa;
+        return KodOdrzucone;
     }
     if (!a.Wykres.empty() &&
         !ZapiszWykresSvg(UkladWykresu(przeliczenia, naglowek->Normatyw, naglowek->Klasa, info), a.Wykres, komunikat)) {
         Blad(komunikat);
-        return WynikOdmowa;
+        return KodOdrzucone;
     }
     return 0;
 }
@@ -175,12 +173,12 @@ int KomendaSprawdz(const std::vector<std::string>& argumenty)
     const tArgumenty a = Czytaj(argumenty, false, false);
     if (!a.Poprawne) {
         Blad(UzycieSprawdz);
-        return WynikUzycie;
+        return KodUzycie;
     }
     std::string bajty, komunikat;
     if (CzytajPlik(a.Plik, LimitRaportu, bajty, komunikat) != tStanOdczytu::Przeczytany) {
         Blad(komunikat);
-        return WynikUzycie;
+        return KodUzycie;
     }
     const auto w = SprawdzRaport(bajty);
     switch (w.Stan) {
@@ -192,5 +190,5 @@ int KomendaSprawdz(const std::vector<std::string>& argumenty)
     case tStanRaportu::Nieczytelny: break;
     }
     Blad(KomNieczytelny + w.Opis);
-    return WynikUzycie;
+    return KodUzycie;
 }

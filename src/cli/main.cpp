@@ -41,7 +41,7 @@ const char* const Pomoc =
     "  0  każdy plik oceniono\n"
     "  1  dane któregoś pliku odrzucono albo obliczenie się nie powiodło\n"
     "  2  błędne użycie, plik, którego nie ma, nie da się go odczytać albo nie jest plikiem\n"
-    "     roboczym, albo błąd zapisu na standardowe wyjście\n"
+    "     roboczym, katalog bez plików roboczych albo błąd zapisu na standardowe wyjście\n"
     "\n"
     "Wyniki są w UTF-8.\n";
 

@@ -46,7 +46,6 @@ struct tRysunekPodluzny {
     tProstokat PodporaWzor;     // trójkąt podpory w węźle x = 0 (wierzchołek u góry pośrodku)
     int PromienPrzegubu = 0;
     tProstokat Legenda;         // pasek barw od Skala.Od do Skala.Do
-    tProstokat WzorNajgorszego; // przykład ramki elementu decydującego w legendzie
     tSkalaMas Skala;
     // Ten sam rysunek po przeliczeniu nie wymaga odmalowania.
     bool operator==(const tRysunekPodluzny&) const = default;

@@ -11,8 +11,8 @@ class TModelElementow : public QAbstractTableModel {
 public:
     TModelElementow(const tTabelaElementow& tabela, QObject* rodzic);
 
-    // Po przeliczeniu: ta sama liczba wierszy – zmiana tylko wierszy o nowych wartościach
-    // (zaznaczenie zostaje, reszta tabeli nie jest odmalowywana), inna – model od nowa.
+    // Po przeliczeniu zmieniają się tylko wiersze o nowych wartościach (zaznaczenie zostaje,
+    // reszta tabeli nie jest odmalowywana); wierszy dochodzi albo ubywa na końcu.
     void Odswiez();
 
     int rowCount(const QModelIndex& rodzic = {}) const override;

@@ -79,7 +79,6 @@ public:
         setToolTip(tekst);
         update();
     }
-    const QString& Tekst() const { return tekst_; }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -189,7 +188,6 @@ void TPanelElementow::showEvent(QShowEvent* zdarzenie)
     if (nieaktualny_) Odswiez();
 }
 
-const QString& TPanelElementow::TekstStanu() const { return stan_->Tekst(); }
 
 void TPanelElementow::Kopiuj()
 {

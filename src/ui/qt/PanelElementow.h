@@ -23,7 +23,6 @@ public:
 
     QTableView* Tabela() const { return tabela_; }
     TWidokPodluzny* WidokPodluzny() const { return podluzny_; }
-    const QString& TekstStanu() const;
     QPushButton* PrzyciskKopiuj() const { return kopiuj_; }
 
 protected:

@@ -69,8 +69,7 @@ QSize TWykres::sizeHint() const
 
 QImage TWykres::Obraz() const
 {
-    QImage obraz(sizeHint(), QImage::Format_RGB32);
-    obraz.fill(Qt::white);
+    QImage obraz(sizeHint(), QImage::Format_RGB32);  // tło wypełnia RysujWykres
     QPainter p(&obraz);
     RysujWykres(p, wykres_);
     return obraz;
