@@ -74,10 +74,3 @@ bool NaLiczbe(const std::string& tekst, double& wynik)
     wynik = v;
     return true;
 }
-
-double NaLiczbe(const std::string& tekst)
-{
-    double wynik = 0.0;
-    NaLiczbe(tekst, wynik);
-    return wynik;
-}

@@ -13,8 +13,6 @@ bool SprawdzKlase(int klasa, std::initializer_list<int> dozwolone, std::string& 
 bool SprawdzL270(std::string& Msg, double L);
 // Prosta przez (x1, y1), (x2, y2) w punkcie x; |x1 − x2| > 1e-10 albo BladAsercji.
 double Interpoluj(double x1, double y1, double x2, double y2, double x);
-// Liczba z tekstu: "," i "." jako separator; tekst nieliczbowy (także nan, inf) daje 0.
-double NaLiczbe(const std::string& tekst);
-// To samo z odpowiedzią, czy tekst był liczbą: false dla niepustego tekstu nieliczbowego
-// (wynik 0); pusty tekst to 0 i true.
+// Liczba z tekstu: "," i "." jako separator; tekst nieliczbowy (także nan, inf) daje 0
+// i false, pusty tekst 0 i true.
 bool NaLiczbe(const std::string& tekst, double& wynik);

@@ -246,9 +246,3 @@ bool tPlikIni::ZapiszPlik(const std::string& sciezka, std::string& komunikat) co
 {
     return ::ZapiszPlik(sciezka, Zawartosc(), komunikat);
 }
-
-bool tPlikIni::ZapiszPlik(const std::string& sciezka) const
-{
-    std::string komunikat;
-    return ZapiszPlik(sciezka, komunikat);
-}

@@ -37,7 +37,6 @@ public:
     std::string Zawartosc() const;
     // Zapis atomowy (system/Pliki.h): przy błędzie stary plik zostaje nietknięty.
     bool ZapiszPlik(const std::string& sciezka, std::string& komunikat) const;
-    bool ZapiszPlik(const std::string& sciezka) const;
 
 private:
     // Wiersz to fragment bajtów tekst_ (zmienione i nowe wiersze dopisuje się na końcu

@@ -30,12 +30,12 @@ public:
     // Zapamiętuje pierwszy błąd; Zatwierdz go zgłosi.
     void Dopisz(std::string_view bajty);
     bool Zatwierdz();
-    // Usuwa plik tymczasowy; cel zostaje nietknięty.
-    void Porzuc();
     bool Otwarty() const { return plik_ >= 0; }
     const std::string& Komunikat() const { return komunikat_; }
 
 private:
+    // Usuwa plik tymczasowy; cel zostaje nietknięty.
+    void Porzuc();
     bool Oproznij();
     bool Blad(const std::string& komunikat);
 

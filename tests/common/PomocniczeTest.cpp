@@ -66,7 +66,11 @@ TEST(NaLiczbe, TekstTolerancyjnyPrzyObuSeparatorach)
             {"1,5", 1.5}, {"1.5", 1.5}, {"", 0},       {"abc", 0},  {"nan", 0},   {"inf", 0},      {"1e999", 0},
             {"-2,25", -2.25}, {" 7 ", 7}, {"+3", 3}, {"1,5x", 0}, {"1E20", 1e20}, {"1.000,5", 0},
         };
-        for (auto [tekst, wartosc] : przypadki) EXPECT_EQ(NaLiczbe(tekst), wartosc) << tekst << " " << sep;
+        for (auto [tekst, wartosc] : przypadki) {
+            double v = -1;
+            EXPECT_EQ(NaLiczbe(tekst, v), wartosc != 0 || *tekst == '\0') << tekst;  // pusty to 0 i liczba
+            EXPECT_EQ(v, wartosc) << tekst << " " << sep;
+        }
     }
 }
 

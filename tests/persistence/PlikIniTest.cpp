@@ -79,13 +79,14 @@ TEST(PlikIni, ZapisAtomowyIBrakPliku)
     tPlikIni ini;
     ASSERT_TRUE(ini.Wczytaj(sciezka));
     ini.Zapisz("OBIEKT", "SCHEM", "2");
-    ASSERT_TRUE(ini.ZapiszPlik(sciezka));
-    EXPECT_FALSE(ini.ZapiszPlik(kat / "brak/A.PTV"));
+    std::string k;
+    ASSERT_TRUE(ini.ZapiszPlik(sciezka, k));
+    EXPECT_FALSE(ini.ZapiszPlik(kat / "brak/A.PTV", k));
     fs::create_directories(kat / "k/k");
-    EXPECT_FALSE(ini.ZapiszPlik(kat / "k")) << "katalog w miejscu pliku";
+    EXPECT_FALSE(ini.ZapiszPlik(kat / "k", k)) << "katalog w miejscu pliku";
     const mode_t maska = umask(0);
     umask(maska);
-    ASSERT_TRUE(ini.ZapiszPlik(kat / "nowy.PTV"));
+    ASSERT_TRUE(ini.ZapiszPlik(kat / "nowy.PTV", k));
     EXPECT_EQ(fs::status(kat / "nowy.PTV").permissions(), fs::perms(0666 & ~maska)) << "jak zwykły nowy plik";
     EXPECT_EQ(CzytajPlik(sciezka), "[INFO]\r\nJNI=1\r\n[OBIEKT]\r\nSCHEM=2\r\n");
     EXPECT_EQ(fs::status(sciezka).permissions(), fs::perms(0640)) << "uprawnienia starego pliku zostają";
