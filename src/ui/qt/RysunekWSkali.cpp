@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "common/Wyliczenia.h"
+#include "ui/qt/RysunkiPrzekrojow.h"
 #include "ui/qt/WidokQt.h"
 
 namespace {
@@ -13,16 +15,18 @@ constexpr double OdstepLancucha = 12;  // od części do linii wymiarowej
 constexpr double WysokoscOsi = 0.4;    // oś dźwigara wystaje nad płytę [m]
 const QColor Czerwony(200, 0, 0);
 
+// Barwy materiałów jak na rysunkach wymiarowych; chodnik, krawężnik i opaska własne,
+// by odróżnić części, które tam są jednym wielokątem.
 QColor Barwa(tCzescPrzekroju c, int typ)
 {
     switch (c) {
     case tCzescPrzekroju::Chodnik: return {205, 205, 195};
     case tCzescPrzekroju::Kraweznik:
-    case tCzescPrzekroju::Opaska: return {150, 150, 150};
-    case tCzescPrzekroju::Nawierzchnia: return {85, 85, 85};
-    case tCzescPrzekroju::Bariera: return {170, 176, 186};
-    case tCzescPrzekroju::Dzwigar: return typ == 2 ? QColor(170, 176, 186) : QColor(226, 226, 220);
-    default: return {226, 226, 220};
+    case tCzescPrzekroju::Opaska: return {160, 160, 160};
+    case tCzescPrzekroju::Nawierzchnia: return BarwaNawierzchni;
+    case tCzescPrzekroju::Bariera: return BarwaStali;
+    case tCzescPrzekroju::Dzwigar: return typ == pDwudzwigaroweJezdniaDolna ? BarwaStali : BarwaBetonu;
+    default: return BarwaBetonu;
     }
 }
 
@@ -153,10 +157,10 @@ void RysujPrzekrojWSkali(QPainter& p, const tPrzekrojWSkali& r, const QRectF& ce
         p.drawRect(QRectF(QPointF(sk.X(c.x1), sk.Y(c.y2)), QPointF(sk.X(c.x2), sk.Y(c.y1))));
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(90, 90, 90), 0.8, Qt::DashDotLine));
+    p.setPen(QPen(BarwaOsi, 0.8, Qt::DashDotLine));
     for (double x : r.OsieDzwigarow)
         p.drawLine(QPointF(sk.X(x), sk.Y(r.yMax + WysokoscOsi)), QPointF(sk.X(x), sk.Y(r.yMin) + 6));
-    p.setPen(QPen(QColor(90, 90, 90), 0.8, Qt::DashLine));
+    p.setPen(QPen(BarwaOsi, 0.8, Qt::DashLine));
     for (double x : r.GranicePasm) p.drawLine(QPointF(sk.X(x), sk.Y(-0.03)), QPointF(sk.X(x), sk.Y(r.yMin + 0.03)));
 
     p.setPen(kontur);

@@ -388,14 +388,14 @@ void RysujPrzekroj(QPainter& malarz, const tRysunek& rysunek, const QRectF& cel)
     const QColor czarny(Qt::black);
     const QPen kontur(czarny, std::max(1.0, 1.2 * s));
     const QPen cienka(czarny, std::max(0.6, 0.7 * s));
-    QPen os(QColor(90, 90, 90), std::max(0.6, 0.7 * s), Qt::DashDotLine);
+    QPen os(BarwaOsi, std::max(0.6, 0.7 * s), Qt::DashDotLine);
 
     malarz.setPen(kontur);
-    malarz.setBrush(QColor(226, 226, 220));
+    malarz.setBrush(BarwaBetonu);
     for (const QPolygonF& w : rysunek.Beton) malarz.drawPolygon(W(w));
-    malarz.setBrush(QColor(120, 120, 120));
+    malarz.setBrush(BarwaNawierzchni);
     for (const QPolygonF& w : rysunek.Nawierzchnia) malarz.drawPolygon(W(w));
-    malarz.setBrush(QColor(170, 176, 186));
+    malarz.setBrush(BarwaStali);
     for (const QPolygonF& w : rysunek.Stal) malarz.drawPolygon(W(w));
     malarz.setBrush(Qt::NoBrush);
     malarz.setPen(os);

@@ -2,6 +2,7 @@
 // Rysunki wymiarowe siedmiu rodzajów przekroju poprzecznego. Rysunek jest opisem
 // (wielokąty, osie, wymiary, napisy) w umownym układzie 426 × 300, rozciąganym przy
 // rysowaniu na dowolny prostokąt; napisy zachowują proporcje.
+#include <QColor>
 #include <QLineF>
 #include <QPolygonF>
 #include <QRectF>
@@ -10,6 +11,12 @@
 #include <vector>
 
 class QPainter;
+
+// Barwy materiałów i osi, wspólne dla rysunków wymiarowych i przekroju w skali.
+inline const QColor BarwaBetonu(226, 226, 220);
+inline const QColor BarwaNawierzchni(120, 120, 120);
+inline const QColor BarwaStali(170, 176, 186);
+inline const QColor BarwaOsi(90, 90, 90);
 
 constexpr double SzerokoscRysunku = 426.0;
 constexpr double WysokoscRysunku = 300.0;
