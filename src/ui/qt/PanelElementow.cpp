@@ -30,7 +30,7 @@ const char* const DymekKopiuj =
 const char* const DymekTabeli = "Wyniki wszystkich elementów ostatniego poprawnego przeliczenia";
 // Wzorce najszerszych tekstów kolumn: szerokości ustawiane raz, nie przy każdym przeliczeniu.
 // Rodzaj dostaje resztę szerokości (długie nazwy skrócone, pełne w dymku). Siły poprzeczne
-// krótkich wsporników i TP przy małym GAMMA mają cztery cyfry przed przecinkiem.
+// krótkich wsporników mają cztery cyfry przed przecinkiem, TP przy małym GAMMA pięć.
 const char* const WzorceKolumn[LiczbaKolumnElementow] = {
     "▼ 99", "Prawy skrajny wspornik", "", "150,00", "999,99", "999,99", "9999,9999", "9999,9999", "9999,9999",
     "99999,9999", "42,00", "moment",

@@ -46,6 +46,8 @@ void TWidokPodluzny::changeEvent(QEvent* zdarzenie)
         szerokosci_.clear();
         napisy_.clear();
         napisyGrube_.clear();
+        setFixedHeight(WysokoscWidokuPodluznego(fontMetrics().height()));
+        Odswiez();
     }
     QWidget::changeEvent(zdarzenie);
 }

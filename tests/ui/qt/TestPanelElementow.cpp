@@ -132,7 +132,8 @@ private slots:
         QVERIFY(QApplication::clipboard()->text().isEmpty());
     }
 
-    // Nad elementem szkicu: dymek ogólny, a pod nim nazwa, długość i masa elementu.
+    // Nad elementem szkicu: dymek ogólny, a pod nim nazwa, długość i masa elementu; widok
+    // podłużny rośnie z czcionką.
     // Przęsło nr 1 belki (2 + 20 + … = 69,3 m) leży na x = 5 + 303 · 2/69,3 … 5 + 303 · 22/69,3.
     void dymkiElementow()
     {
@@ -145,6 +146,13 @@ private slots:
         TWidokPodluzny* widok = Okno().PanelElementow().WidokPodluzny();
         const tProstokat& p = widok->Rysunek().Elementy[4].Pole;
         QVERIFY(Dymek(widok, {p.X + p.Szer / 2, p.Y + 2}).startsWith(QString::fromUtf8("Nr: ▼ 5\nElement: Wspornik nr 2\n")));
+        // Większa czcionka: wyższy widok i rysunek na nowo.
+        const int wysokosc = widok->height(), belka = widok->Rysunek().Belka.Y;
+        QFont f = widok->font();
+        f.setPointSizeF(f.pointSizeF() * 2);
+        widok->setFont(f);
+        QCOMPARE(widok->height() > wysokosc, true);
+        QCOMPARE(widok->Rysunek().Belka.Y > belka, true);
     }
 };
 
