@@ -46,7 +46,7 @@ private:
         std::uint32_t Poczatek = 0;
         std::uint32_t Dlugosc = 0;
     };
-    // Wiersze sekcji: [nagłówek + 1, koniec); nagłówek == -1 dla wierszy przed pierwszą sekcją.
+    // Wiersze sekcji bez nagłówka: [nagłówek + 1, początek następnej sekcji).
     struct tZakres {
         std::size_t Od = 0, Do = 0;
     };

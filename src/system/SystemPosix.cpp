@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 
 #include "system/System.h"
 
@@ -138,9 +140,16 @@ bool UstawTryb(int plik, unsigned tryb) { return ::fchmod(plik, static_cast<mode
 
 unsigned TrybNowegoPliku()
 {
-    const mode_t maska = ::umask(0);
-    ::umask(maska);
-    return 0666u & ~static_cast<unsigned>(maska);
+    // Maska procesu z /proc bez jej zmiany: umask(0) na chwilę wyścigowałby z innymi
+    // wątkami tworzącymi pliki. Bez /proc (starsze jądro) – zmiana i powrót.
+    unsigned maska = 0;
+    std::ifstream status("/proc/self/status");
+    for (std::string wiersz; std::getline(status, wiersz);)
+        if (wiersz.rfind("Umask:", 0) == 0 && std::sscanf(wiersz.c_str() + 6, "%o", &maska) == 1)
+            return 0666u & ~maska;
+    const mode_t m = ::umask(0);
+    ::umask(m);
+    return 0666u & ~static_cast<unsigned>(m);
 }
 
 bool ZmienNazwe(const std::string& z, const std::string& na, tBlad& blad)
