@@ -150,7 +150,7 @@ bool tZapisAtomowy::Zatwierdz()
     const std::string przedrostek = PrzedrostekCelu(Nazwa(cel_));
     for (const auto& n : os::NazwyWKatalogu(katalog_))
         if (n.size() == przedrostek.size() + 6 && n.compare(0, przedrostek.size(), przedrostek) == 0)
-            os::Usun(katalog_ + "/" + n);
+            os::UsunPorzucony(katalog_ + "/" + n);
     return true;
 }
 

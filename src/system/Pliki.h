@@ -18,7 +18,7 @@ tStanOdczytu CzytajPlik(const std::string& sciezka, std::size_t limit, std::stri
 // Zapis pliku kawałkami (raport RTF) z zatwierdzeniem na końcu. Cel będący dowiązaniem
 // symbolicznym jest zapisywany przez dowiązanie; cel tylko do odczytu albo niebędący
 // zwykłym plikiem jest odrzucany. Po udanym zatwierdzeniu znikają też pliki tymczasowe
-// tego celu pozostawione przez przerwany wcześniej zapis.
+// tego celu pozostawione przez przerwany wcześniej zapis (nie te, które inny zapis ma otwarte).
 class tZapisAtomowy {
 public:
     tZapisAtomowy() = default;

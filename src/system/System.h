@@ -42,6 +42,9 @@ bool ZmienNazwe(const std::string& z, const std::string& na, tBlad& blad);
 // fsync katalogu po zmianie nazwy; tam, gdzie system tego nie umie, bez skutku.
 void SynchronizujKatalog(const std::string& katalog);
 void Usun(const std::string& sciezka);
+// Usuwa plik tymczasowy przerwanego zapisu; plik, który inny zapis ma jeszcze otwarty
+// (zablokowany przy tworzeniu), zostaje.
+void UsunPorzucony(const std::string& sciezka);
 std::vector<std::string> NazwyWKatalogu(const std::string& katalog);
 bool KatalogZapisywalny(const std::string& katalog);
 

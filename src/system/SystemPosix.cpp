@@ -2,6 +2,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -115,7 +116,10 @@ bool TenSamPlik(const std::string& a, const std::string& b)
 int UtworzTymczasowy(std::string& wzor, tBlad& blad)
 {
     const int fd = ::mkostemp(wzor.data(), O_CLOEXEC);
-    if (fd < 0) blad = Przyczyna(errno);
+    if (fd < 0)
+        blad = Przyczyna(errno);
+    else
+        ::flock(fd, LOCK_EX | LOCK_NB);  // znak trwającego zapisu dla UsunPorzucony
     return fd;
 }
 
@@ -166,6 +170,14 @@ void SynchronizujKatalog(const std::string& katalog)
 }
 
 void Usun(const std::string& sciezka) { ::unlink(sciezka.c_str()); }
+
+void UsunPorzucony(const std::string& sciezka)
+{
+    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(sciezka.c_str());
+    ::close(fd);
+}
 
 std::vector<std::string> NazwyWKatalogu(const std::string& katalog)
 {

@@ -91,8 +91,14 @@ TEST(Zapis, PrzerwanyZapisZostawiaStaryPlikANastepnySprzata)
     PrzerwanyZapis(k / "cel");
     EXPECT_EQ(CzytajPlik(k / "cel"), "stary");
     EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 2);
+    tZapisAtomowy trwajacy;  // zapis tego samego celu w toku (drugie okno): jego plik zostaje
+    ASSERT_TRUE(trwajacy.Otworz(k / "cel"));
+    trwajacy.Dopisz("równoległy");
     std::string komunikat;
     ASSERT_TRUE(ZapiszPlik(k / "cel", "nowy", komunikat));
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 2);
+    EXPECT_TRUE(trwajacy.Zatwierdz());
+    EXPECT_EQ(CzytajPlik(k / "cel"), "równoległy");
     EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 1);
 }
 
