@@ -65,7 +65,7 @@ private slots:
             {PoleDlugosci(2), "↑", "17,00", 17, true}, {RxSE_B, "=150", "150", 150, false},
             {RxSE_B, "→", "100,00", 100, false},   {RxSE_E1, "↑", "1,10", 1.1, false},
             {RxSE_E2, "=x1", "x1", -100, false},   {RxSE_E2, "→", "x1", -100, false},
-            {RxSE_E2, "=1e999", "1e999", -100, false},
+            {RxSE_E2, "=1e999", "1e999", -100, false}, {RxSE_E2, "=inf", "inf", -100, false},
         };
         for (const auto& k : kroki) {
             TPoleLiczbowe* p = Pole(Okno(), k.pole);

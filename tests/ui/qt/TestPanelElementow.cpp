@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
 #include <QToolTip>
@@ -110,6 +111,11 @@ private slots:
         zaznaczenie->clearSelection();
         panel.Tabela()->findChild<QAction*>(QStringLiteral("acKopiujElementy"))->trigger();
         QCOMPARE(QApplication::clipboard()->text().count('\n'), 8);
+        // Przeliczenie z tą samą liczbą wierszy: zmienione wiersze odświeżone, zaznaczenie zostaje.
+        zaznaczenie->select(panel.Tabela()->model()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QSignalSpy zmiany(panel.Tabela()->model(), &QAbstractItemModel::dataChanged);
+        Pole(Okno(), PoleDlugosci(2))->UstawWartosc(21);
+        QVERIFY(!zmiany.isEmpty() && zaznaczenie->isRowSelected(1));
     }
 
     // Ctrl+C w tabeli otwiera "Wczytaj" jak wszędzie w oknie, niczego nie kopiuje.
