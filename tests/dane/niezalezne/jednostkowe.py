@@ -135,6 +135,8 @@ for c in (0.5, 0.4):
     model('PN66Przekroj5', 2, w_pomoscie('PN66Przekroj5', {1: c}))
     model('PN66Przekroj6', 2, w_pomoscie('PN66Przekroj6', {4: c, 5: c}))
 model('PN85Przekroj0', 'B', w_pomoscie('PN85Przekroj0', {2: 0.4}))
+# 1956: dokładnie dwa pasy ruchu (najmniejsza liczba, którą model przyjmuje).
+model('N1956Przekroj0', 2, w_pomoscie('N1956Przekroj0', {0: 4.0}))
 model('PN85Przekroj2', 'B', w_pomoscie('PN85Przekroj2', {1: 0.4}))
 model('PN85Przekroj3', 'B', w_pomoscie('PN85Przekroj3', {2: 0.4}))
 model('PN66Przekroj0', 2, w_pomoscie('PN66Przekroj0', {1: 0.4}))
