@@ -9,8 +9,8 @@
 #include "common/Regionalne.h"
 #include "persistence/PlikIni.h"
 #include "reports/Porownanie.h"
-#include "ui/Przebieg.h"
-#include "ui/WidokPamieci.h"
+#include "przebieg/Przebieg.h"
+#include "przebieg/WidokPamieci.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar)
 {

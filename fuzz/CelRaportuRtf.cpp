@@ -17,8 +17,8 @@
 #include "reports/SprawdzRaport.h"
 #include "reports/VanRTF.h"
 #include "system/Pliki.h"
-#include "ui/Przebieg.h"
-#include "ui/WidokPamieci.h"
+#include "przebieg/Przebieg.h"
+#include "przebieg/WidokPamieci.h"
 
 namespace {
 

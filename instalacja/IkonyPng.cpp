@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 
-#include "ui/qt/IkonaProgramu.h"
+#include "okna/IkonaProgramu.h"
 
 int main(int argc, char* argv[])
 {

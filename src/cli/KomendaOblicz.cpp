@@ -9,8 +9,8 @@
 #include "common/Formatowanie.h"
 #include "common/Regionalne.h"
 #include "common/Slad.h"
-#include "ui/Przebieg.h"
-#include "ui/WidokPamieci.h"
+#include "przebieg/Przebieg.h"
+#include "przebieg/WidokPamieci.h"
 
 namespace fs = std::filesystem;
 

@@ -17,8 +17,8 @@
 #include "reports/WykresSvg.h"
 #include "system/Pliki.h"
 #include "system/System.h"
-#include "ui/Przebieg.h"
-#include "ui/WidokPamieci.h"
+#include "przebieg/Przebieg.h"
+#include "przebieg/WidokPamieci.h"
 
 namespace {
 

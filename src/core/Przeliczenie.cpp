@@ -1,5 +1,14 @@
 #include "core/Przeliczenie.h"
 
+namespace {
+
+const char* const NaglowekParametrow = "BŁĄD PRZEKROJU POPRZECZNEGO";
+const char* const NaglowekSum = "BŁĄD WYMIARÓW PRZEKROJU POPRZECZNEGO";
+const char* const NaglowekDlugosci = "BŁĄD PRZEKROJU PODŁUŻNEGO";
+const char* const NaglowekObliczen = "BŁĄD OBLICZEŃ :";
+
+}  // namespace
+
 tWynikPrzeliczenia SprawdzIOblicz(tObiektMostowy& obiekt)
 {
     tWynikPrzeliczenia w;
@@ -14,4 +23,16 @@ tWynikPrzeliczenia SprawdzIOblicz(tObiektMostowy& obiekt)
     else
         w.Komunikat.clear();
     return w;
+}
+
+const char* NaglowekBledu(tEtap etap)
+{
+    switch (etap) {
+    case tEtap::Parametry: return NaglowekParametrow;
+    case tEtap::Sumy: return NaglowekSum;
+    case tEtap::Dlugosci: return NaglowekDlugosci;
+    case tEtap::Oblicz: return NaglowekObliczen;
+    case tEtap::Brak: break;
+    }
+    return "";
 }

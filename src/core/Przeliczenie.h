@@ -22,3 +22,7 @@ struct tWynikPrzeliczenia {
 };
 
 tWynikPrzeliczenia SprawdzIOblicz(tObiektMostowy& obiekt);
+
+// Nagłówek błędu etapu w obszarze komunikatów i panelu "Elementy"
+// ("BŁĄD PRZEKROJU PODŁUŻNEGO", ...); pusty dla tEtap::Brak.
+const char* NaglowekBledu(tEtap etap);

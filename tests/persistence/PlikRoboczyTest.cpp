@@ -1,6 +1,6 @@
 // Plik roboczy: pliki przypadków zapisał program, więc odczyt i ponowny zapis oddają te same
 // bajty. Układ pliku, wartości domyślne i zapis w miejscu starego pliku sprawdzają testy
-// przebiegu (tests/ui/PlikRoboczyTest.cpp) razem z wczytaniem do pól okna.
+// przebiegu (tests/przebieg/PlikRoboczyTest.cpp) razem z wczytaniem do pól okna.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -14,8 +14,8 @@
 #include "common/Regionalne.h"
 #include "persistence/Katalogi.h"
 #include "persistence/PlikIni.h"
-#include "ui/Przebieg.h"
-#include "ui/WidokPamieci.h"
+#include "przebieg/Przebieg.h"
+#include "przebieg/WidokPamieci.h"
 
 namespace {
 

@@ -15,13 +15,13 @@
 
 #include "OknoTestowe.h"
 #include "common/Slad.h"
-#include "ui/qt/OknoPomocy.h"
-#include "ui/qt/PanelElementow.h"
-#include "ui/qt/TAboutBox.h"
-#include "ui/qt/TObrazekPrzekroju.h"
-#include "ui/qt/TOknoHelp.h"
-#include "ui/qt/TOknoWykresu.h"
-#include "ui/qt/TZapiszJNI.h"
+#include "okna/TOknoPomocy.h"
+#include "okna/TPanelElementow.h"
+#include "okna/TAboutBox.h"
+#include "okna/TObrazekPrzekroju.h"
+#include "okna/TOknoHelp.h"
+#include "okna/TOknoWykresu.h"
+#include "okna/TZapiszJNI.h"
 
 namespace {
 QString katalog;

@@ -1,0 +1,139 @@
+// Polecenia okna głównego: akcje paska narzędzi i menu.
+#include <QComboBox>
+#include <QDate>
+#include <QFileDialog>
+#include <QPushButton>
+#include <memory>
+
+#include "common/Regionalne.h"
+#include "persistence/Katalogi.h"
+#include "reports/Porownanie.h"
+#include "reports/Raport.h"
+#include "okna/TOknoPomocy.h"
+#include "okna/TSzkic.h"
+#include "okna/TAboutBox.h"
+#include "okna/TObrazekPrzekroju.h"
+#include "okna/TGlowneOkno.h"
+#include "okna/TOknoHelp.h"
+#include "okna/TOknoWykresu.h"
+#include "okna/TZapiszJNI.h"
+#include "okna/TUstawieniaOkna.h"
+
+namespace {
+const char* const TytulWczytaj = "Wczytaj";
+const char* const FiltrPliku = "Plik roboczy (*.PTV *.ptv)";
+const char* const PrzyciskOK = "OK";
+const char* const PrzyciskZapisz = "Zapisz";
+const char* const TytulRaportu = "Raport";
+const char* const RaportBezPodgladu = "Raport zapisano w pliku:\r";
+const char* const TytulBleduPorownania = "BŁĄD";
+
+std::string Dzis()
+{
+    const QDate d = QDate::currentDate();
+    return FormatujDate(d.year(), d.month(), d.day());
+}
+}  // namespace
+
+
+void TGlowneOkno::Komunikat(const std::string& tytul, const std::string& tekst, bool ostrzezenie)
+{
+    widok_->PokazKomunikat(tytul, tekst, ostrzezenie ? tIkona::Ostrzezenie : tIkona::Informacja);
+}
+
+bool TGlowneOkno::OknoIdentyfikacji(const char* przycisk)
+{
+    oknoJNI_->UstawDane(przebieg_->Info());
+    oknoJNI_->bbOK->setText(Tekst(przycisk));
+    return oknoJNI_->exec() == QDialog::Accepted;
+}
+
+void TGlowneOkno::Informacje()
+{
+    if (OknoIdentyfikacji(PrzyciskOK))
+        przebieg_->UstawInfo(oknoJNI_->Dane());
+    else
+        przebieg_->UstawTytul();
+}
+
+void TGlowneOkno::Zapisz()
+{
+    if (OknoIdentyfikacji(PrzyciskZapisz) && przebieg_->Zapisz(oknoJNI_->Dane()))
+        ZapamietajPlik(Tekst(tGlownyPrzebieg::SciezkaZapisu(przebieg_->Info())));
+}
+
+void TGlowneOkno::Wczytaj()
+{
+    const QString plik = QFileDialog::getOpenFileName(this, Tekst(TytulWczytaj), TUstawieniaOkna().OstatniKatalog(),
+                                                      Tekst(FiltrPliku));
+    if (!plik.isEmpty()) OtworzPlik(plik);
+}
+
+void TGlowneOkno::Raport()
+{
+    tInfoObiektu info = przebieg_->Info();
+    const tWynikRaportu wynik =
+        PolecenieRaport(info, [this](tObiektMostowy& o) { PobierzDane(*widok_, o); }, KatalogRaportow(), Dzis());
+    przebieg_->UstawInfoBezZmian(info);  // numer przęsła mógł zostać poprawiony na "1"
+    if (!wynik.Zapisany) {
+        Komunikat(TytulBleduRaportu, wynik.Komunikat, true);
+        return;
+    }
+    // Bez przeglądarki RTF w systemie pokazujemy przynajmniej, gdzie jest raport.
+    if (!OtworzRaport(Tekst(wynik.Plik)))
+        Komunikat(TytulRaportu, RaportBezPodgladu + wynik.Plik, false);
+}
+
+void TGlowneOkno::RozneNormy()
+{
+    auto naglowek = std::make_unique<tObiektMostowy>();
+    PobierzDane(*widok_, *naglowek);
+    std::string blad;
+    const std::string sciezka = SciezkaPorownania();
+    tPorownanie przeliczenia;
+    const bool zapisane =
+        ZapiszPorownanie(*naglowek, przebieg_->Obiekt(), przebieg_->Info(), sciezka, blad, &przeliczenia);
+    szkic_->update();
+    if (!zapisane) {
+        Komunikat(TytulBleduPorownania, blad, true);
+        return;
+    }
+    oknoTekstu_->JNI = Tekst(przebieg_->Info().JNI);
+    oknoTekstu_->PokazPlik(Tekst(TytulPorownania), Tekst(sciezka));
+    if (!oknoWykresu_) oknoWykresu_ = new TOknoWykresu(this);
+    oknoWykresu_->Pokaz(UkladWykresu(przeliczenia, naglowek->Normatyw, naglowek->Klasa, przebieg_->Info()));
+}
+
+void TGlowneOkno::SladObliczen()
+{
+    przebieg_->Przelicz();
+    oknoTekstu_->JNI = Tekst(przebieg_->Info().JNI);
+    oknoTekstu_->PokazSlad();
+}
+
+void TGlowneOkno::PomocNaTemat()
+{
+    oknoPomocy_->PokazSpis();
+}
+
+// F1: temat 2 dla prawego panelu (schemat, przęsła, normatyw), temat 1 dla reszty okna.
+void TGlowneOkno::PomocKontekstowa()
+{
+    QWidget* fokus = focusWidget();
+    const bool prawy = fokus && (fokus == panelSchematu_ || panelSchematu_->isAncestorOf(fokus));
+    oknoPomocy_->PokazTemat(prawy ? 2 : 1);
+}
+
+void TGlowneOkno::OProgramie()
+{
+    oknoAbout_->show();
+    oknoAbout_->raise();
+}
+
+void TGlowneOkno::PokazPrzekroj()
+{
+    if (oknoPrzekroju_->isVisible())
+        oknoPrzekroju_->close();
+    else
+        oknoPrzekroju_->PokazPrzekroj(k_.Listy[static_cast<int>(tLista::CBPrzeslo)]->currentIndex());
+}

@@ -1,0 +1,198 @@
+#include "okna/TPanelElementow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "przebieg/KopiaElementow.h"
+#include "przebieg/TabelaElementow.h"
+#include "okna/TKomorkaElementow.h"
+#include "okna/TModelElementow.h"
+#include "okna/SkrotyOkna.h"
+#include "okna/TWidokPodluzny.h"
+#include "okna/Tekst.h"
+
+namespace {
+const char* const TytulPanelu = "Elementy";
+const char* const PodpisKopiuj = "Kopiuj";
+const char* const DymekKopiuj =
+    "Kopiuj zaznaczone wiersze (bez zaznaczenia całą tabelę)\ndo schowka jako tekst dla arkusza kalkulacyjnego";
+const char* const DymekTabeli = "Wyniki wszystkich elementów ostatniego poprawnego przeliczenia";
+// Wzorce najszerszych tekstów kolumn: szerokości ustawiane raz, nie przy każdym przeliczeniu.
+// Rodzaj dostaje resztę szerokości (długie nazwy skrócone, pełne w dymku). Siły poprzeczne
+// krótkich wsporników mają cztery cyfry przed przecinkiem, TP przy małym GAMMA pięć.
+const char* const WzorceKolumn[LiczbaKolumnElementow] = {
+    "▼ 99", "Prawy skrajny wspornik", "", "150,00", "999,99", "999,99", "9999,9999", "9999,9999", "9999,9999",
+    "99999,9999", "42,00", "moment",
+};
+constexpr int OdstepKolumny = 8;
+constexpr int WierszeTabeli = 7;
+const QColor KolorOdmowy(192, 0, 0);
+
+// Panel niższy od swojej treści (okno nie zmieściło się wyżej na ekranie) przewija ją; tyle,
+// ile treść potrzebuje, zgłasza bez ograniczeń QScrollArea.
+class TPrzewijanaTresc : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const int ramka = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(ramka, ramka);
+    }
+    QSize minimumSizeHint() const override { return {QScrollArea::minimumSizeHint().width(), 0}; }
+};
+
+// Ctrl+C w tabeli to "Wczytaj" jak w całym oknie, nie kopiowanie bieżącej komórki.
+class TTabelaElementow : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    bool event(QEvent* zdarzenie) override { return OddajSkrotOknu(zdarzenie) || QTableView::event(zdarzenie); }
+};
+}  // namespace
+
+// Wiersz stanu rysowany wprost: nowy tekst etykiety (QLabel) to nowy układ całego panelu
+// przy każdym przeliczeniu, a ten wiersz ma stałą wysokość i tylko się odmalowuje.
+class TWierszStanu : public QWidget {
+public:
+    explicit TWierszStanu(QWidget* rodzic) : QWidget(rodzic)
+    {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        setFixedHeight(fontMetrics().height() + 4);
+    }
+    void Ustaw(const QString& tekst, bool blad)
+    {
+        if (tekst == tekst_ && blad == blad_) return;
+        tekst_ = tekst;
+        blad_ = blad;
+        setToolTip(tekst);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        QFont f = font();
+        f.setBold(blad_);
+        p.setFont(f);
+        p.setPen(blad_ ? KolorOdmowy : palette().color(QPalette::WindowText));
+        // Bez skracania: wiersz przycina brzeg widżetu, pełny tekst jest w dymku.
+        const QFontMetrics fm(f);
+        p.drawText(QPoint(0, (height() - fm.height()) / 2 + fm.ascent()), tekst_);
+    }
+
+private:
+    QString tekst_;
+    bool blad_ = false;
+};
+
+TPanelElementow::TPanelElementow(const tTabelaElementow& tabela, QWidget* rodzic)
+    : QDockWidget(Tekst(TytulPanelu), rodzic), dane_(tabela)
+{
+    setObjectName(QStringLiteral("PanelElementow"));
+    setAllowedAreas(Qt::BottomDockWidgetArea);
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetFloatable);
+    auto* tresc = new QWidget(this);
+    auto* uklad = new QVBoxLayout(tresc);
+
+    stan_ = new TWierszStanu(tresc);
+    stan_->setObjectName(QStringLiteral("StanElementow"));
+    uklad->addWidget(stan_);
+
+    model_ = new TModelElementow(dane_, this);
+    tabela_ = new TTabelaElementow(tresc);
+    tabela_->setObjectName(QStringLiteral("TabelaElementow"));
+    tabela_->setToolTip(Tekst(DymekTabeli));
+    tabela_->setModel(model_);
+    tabela_->setItemDelegate(new TKomorkaElementow(tabela_));
+    tabela_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabela_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tabela_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabela_->setWordWrap(false);
+    // Pasek przewijania "w razie potrzeby" pojawiał się i znikał przy każdym przeliczeniu,
+    // za każdym razem z nowym układem tabeli.
+    tabela_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tabela_->verticalHeader()->hide();
+    tabela_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tabela_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    tabela_->horizontalHeader()->setHighlightSections(false);
+    UstawSzerokosciKolumn();
+    tabela_->setFixedHeight(tabela_->horizontalHeader()->sizeHint().height() +
+                            WierszeTabeli * tabela_->verticalHeader()->defaultSectionSize() +
+                            tabela_->horizontalScrollBar()->sizeHint().height() + 2 * tabela_->frameWidth());
+    auto* kopiujMenu = new QAction(Tekst(PodpisKopiuj), tabela_);
+    kopiujMenu->setObjectName(QStringLiteral("acKopiujElementy"));
+    connect(kopiujMenu, &QAction::triggered, this, &TPanelElementow::Kopiuj);
+    tabela_->addAction(kopiujMenu);
+    tabela_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    uklad->addWidget(tabela_);
+
+    podluzny_ = new TWidokPodluzny(dane_, tresc);
+    podluzny_->setObjectName(QStringLiteral("WidokPodluzny"));
+    uklad->addWidget(podluzny_);
+
+    auto* dol = new QHBoxLayout;
+    dol->addStretch(1);
+    kopiuj_ = new QPushButton(Tekst(PodpisKopiuj), tresc);
+    kopiuj_->setObjectName(QStringLiteral("btKopiujElementy"));
+    kopiuj_->setToolTip(Tekst(DymekKopiuj));
+    kopiuj_->setFocusPolicy(Qt::NoFocus);
+    connect(kopiuj_, &QPushButton::clicked, this, &TPanelElementow::Kopiuj);
+    dol->addWidget(kopiuj_);
+    uklad->addLayout(dol);
+    auto* przewijana = new TPrzewijanaTresc(this);
+    przewijana->setFrameShape(QFrame::NoFrame);
+    przewijana->setWidgetResizable(true);
+    przewijana->setWidget(tresc);
+    setWidget(przewijana);
+}
+
+void TPanelElementow::UstawSzerokosciKolumn()
+{
+    const QFontMetrics fm(tabela_->font());
+    for (int k = 0; k < LiczbaKolumnElementow; ++k)
+        tabela_->setColumnWidth(k, std::max(fm.horizontalAdvance(Tekst(NaglowekKolumny(k))),
+                                            fm.horizontalAdvance(Tekst(WzorceKolumn[k]))) +
+                                       OdstepKolumny);
+    tabela_->horizontalHeader()->setSectionResizeMode(kRodzaj, QHeaderView::Stretch);
+}
+
+void TPanelElementow::Odswiez()
+{
+    if (!isVisible()) {
+        nieaktualny_ = true;
+        return;
+    }
+    nieaktualny_ = false;
+    stan_->Ustaw(Tekst(WierszStanu(dane_)), !dane_.Odmowa.empty());
+    model_->Odswiez();
+    kopiuj_->setEnabled(!dane_.Wiersze.empty());
+    podluzny_->Odswiez();
+}
+
+void TPanelElementow::showEvent(QShowEvent* zdarzenie)
+{
+    QDockWidget::showEvent(zdarzenie);
+    if (nieaktualny_) Odswiez();
+}
+
+
+void TPanelElementow::Kopiuj()
+{
+    std::vector<int> wiersze;
+    for (const QModelIndex& i : tabela_->selectionModel()->selectedRows()) wiersze.push_back(i.row());
+    std::sort(wiersze.begin(), wiersze.end());
+    QGuiApplication::clipboard()->setText(Tekst(TekstDoArkusza(dane_, wiersze)));
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Pole liczbowe ze strzałkami, opisane tablicą pól przebiegu (zakres, krok, miejsca).
+// Wpisany tekst czyta się tak, jak go wpisano (bez przycinania do zakresu) i każda
+// zmiana tekstu jest zmianą pola; przy utracie fokusu wartość spoza zakresu zostaje
+// przycięta i pokazana w formacie pola. Wartość ustawiana przez program (wczytanie,
+// strzałki) przechodzi przez WartoscUstawiana i jest pokazywana z miejscami pola.
+// Kółko myszy zmienia wartość tylko pola z fokusem; nad innym przewija panel pod nim.
+#include <QAbstractSpinBox>
+
+#include "przebieg/PolaLiczbowe.h"
+
+class TPoleLiczbowe : public QAbstractSpinBox {
+    Q_OBJECT
+public:
+    TPoleLiczbowe(tPole pole, QWidget* rodzic = nullptr);
+
+    tPole Pole() const { return pole_; }
+    // Wartość odczytana z tekstu; tekst nieliczbowy daje minimum pola.
+    double Wartosc() const;
+    void UstawWartosc(double v);
+    QString Tekst() const;
+
+    void stepBy(int kroki) override;
+    QValidator::State validate(QString& tekst, int& pozycja) const override;
+
+signals:
+    // Zmienił się tekst pola (wpisywanie, strzałki, ustawienie przez program).
+    void Zmieniono();
+
+protected:
+    StepEnabled stepEnabled() const override;
+    bool event(QEvent* zdarzenie) override;
+    void wheelEvent(QWheelEvent* zdarzenie) override;
+
+private:
+    void PoEdycji();
+
+    tPole pole_;
+};
+
+// Tekst jako liczba: "," i "." jako separator; false dla tekstu nieliczbowego.
+bool CzytajLiczbe(const QString& tekst, double& wynik);

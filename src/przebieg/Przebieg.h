@@ -1,0 +1,103 @@
+#pragma once
+// Przebieg przeliczenia okna głównego bez zestawu narzędzi okienkowych: wypełnienie
+// obiektu mostowego z pól, sprawdzenia, Oblicz, wyniki i komunikaty, lista klas,
+// widoczność pól, tytuł, edytor rozpiętości, pliki robocze i plik stanu PT.INI.
+// Okno Qt przekazuje tu swoje zdarzenia; CLI i testy używają widoku w pamięci.
+#include <string>
+#include <vector>
+
+#include "core/InfoObiektu.h"
+#include "core/ObiektMostowy.h"
+#include "core/Przeliczenie.h"
+#include "persistence/PlikRoboczy.h"
+#include "przebieg/TabelaElementow.h"
+#include "przebieg/Widok.h"
+
+// Wypełnia obiekt z pól widoku: UstawDane, potem elementy wierszy 1..k edytora.
+void PobierzDane(Widok& widok, tObiektMostowy& obiekt);
+
+// Wiersze obszaru komunikatów dla wyniku (nagłówek błędu i komunikat albo
+// pusty wiersz i "OBLICZENIA POPRAWNE").
+std::vector<std::string> LinieKomunikatow(const tWynikPrzeliczenia& wynik);
+// Teksty panelu wyników po udanym obliczeniu (" %0.4f", puste dla 1e20, " %0.0f [T]").
+tTekstyWynikow TekstyWynikow(const tObiektMostowy& obiekt);
+
+// Tytuł okna z danych identyfikacyjnych.
+std::string TytulOkna(const tInfoObiektu& info);
+// Reguła listy klas dla wybranego normatywu; true, gdy listę przebudowano.
+bool RegulaListyKlas(Widok& widok);
+// Widoczność pól szerokości i podpisów wierszy dla wybranego przekroju.
+void UstawWidocznosc(Widok& widok);
+// Wiersze edytora rozpiętości i widoczność pola "Liczba przęseł" dla schematu.
+void BudujPrzesla(Widok& widok);
+// Liczba wierszy edytora w użyciu (k) dla wybranego schematu i liczby przęseł.
+int WierszeWUzyciu(const Widok& widok);
+
+class tGlownyPrzebieg {
+public:
+    // Utworzenie okna: listy wypełnione, pierwsze pozycje wybrane, przeliczanie wyłączone,
+    // komunikat pierwszego zapisu oczekuje.
+    explicit tGlownyPrzebieg(Widok& widok);
+
+    // Pierwsze pokazanie okna: katalogi danych, PT.INI, przeliczenie.
+    void Uruchom();
+    // Zamknięcie okna: zapis PT.INI; błąd zapisu pokazany w oknie komunikatu.
+    bool Zamknij();
+
+    // Zdarzenia okna.
+    void ZmianaPrzekroju();
+    void ZmianaSchematu();
+    void ZmianaLiczbyPrzesel();
+    void ZmianaDlugosci();
+    void ZmianaNormatywu();
+    void ZmianaKlasy();
+    void ZmianaSzerokosci();
+
+    // Przeliczenie, gdy włączone (zdarzenia pól).
+    void PrzeliczDane();
+    // Pełne przeliczenie i pokazanie wyniku; zwraca wynik etapów.
+    tWynikPrzeliczenia Przelicz();
+
+    // Polecenie "Wczytaj" (ścieżka pełna): plik, którego nie da się przeczytać albo który
+    // nie jest plikiem roboczym, jest odrzucany oknem komunikatu z nazwą pliku, a pola
+    // okna zostają bez zmian (false). Po wczytaniu okno raz pokazuje nieczytelne liczby.
+    bool WczytajDane(const std::string& sciezka);
+    // To samo bez okien komunikatów (wiersz poleceń): odmowa w blad, nieczytelne liczby w liście.
+    bool WczytajDane(const std::string& sciezka, std::string& blad, std::vector<tNieczytelnaLiczba>& nieczytelne);
+    // Zapis pliku roboczego; przy błędzie stary plik zostaje, a blad mówi dlaczego.
+    bool ZapiszDane(const std::string& sciezka, std::string& blad);
+    bool ZapiszDane(const std::string& sciezka);
+    // To samo na pliku INI w pamięci (WczytajDane i ZapiszDane bez dysku).
+    void WczytajIni(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>* nieczytelne = nullptr);
+    void ZapiszIni(tPlikIni& ini);
+
+    // Polecenie "Informacje" po zatwierdzeniu okna: pola przycięte, tytuł.
+    void UstawInfo(const tInfoObiektu& zOkna);
+    // Polecenie "Zapisz" po zatwierdzeniu okna identyfikacji.
+    bool Zapisz(const tInfoObiektu& zOkna);
+    // Ścieżka pliku polecenia "Zapisz" dla danych identyfikacyjnych.
+    static std::string SciezkaZapisu(const tInfoObiektu& info);
+
+    void UstawTytul();
+
+    Widok& WidokOkna() { return widok_; }
+    tObiektMostowy& Obiekt() { return obiekt_; }
+    const tObiektMostowy& Obiekt() const { return obiekt_; }
+    const tInfoObiektu& Info() const { return info_; }
+    void UstawInfoBezZmian(const tInfoObiektu& info) { info_ = info; }
+    bool PrzeliczanieWlaczone() const { return przeliczanie_; }
+    void WlaczPrzeliczanie(bool wlacz) { przeliczanie_ = wlacz; }
+    bool KomunikatPierwszegoZapisu() const { return pierwszyZapis_; }
+    const tWynikPrzeliczenia& OstatniWynik() const { return ostatni_; }
+    // Wyniki elementów ostatniego przeliczenia okna (panel "Elementy", dymki szkicu).
+    const tTabelaElementow& Tabela() const { return tabela_; }
+
+private:
+    Widok& widok_;
+    tObiektMostowy obiekt_;
+    tInfoObiektu info_;
+    bool przeliczanie_ = false;
+    bool pierwszyZapis_ = true;
+    tWynikPrzeliczenia ostatni_;
+    tTabelaElementow tabela_;
+};

@@ -1,0 +1,192 @@
+// Pliki robocze, plik stanu i polecenie "Zapisz" okna głównego.
+#include <cmath>
+#include <memory>
+
+#include "common/Formatowanie.h"
+
+#include "persistence/Katalogi.h"
+#include "persistence/PlikRoboczy.h"
+#include "przebieg/Przebieg.h"
+
+namespace {
+
+const char* const TytulInfo = "INFO";
+// Jak komunikat raportu: gdzie leży zapisany plik.
+const std::string PierwszyZapis = "Dane o obiekcie zostały zapisane\rdo podkatalogu o nazwie JNI\r";
+const char* const BladZapisu = "Błąd zapisu danych.\r";
+const char* const TytulBledu = "Błąd";
+const char* const TytulUwagi = "UWAGA";
+const char* const NieczytelneWPliku = "Nieczytelne liczby w pliku %s:";
+
+std::string Przytnij(const std::string& s)
+{
+    const char* biale = " \t\r\n";
+    size_t p = s.find_first_not_of(biale);
+    if (p == std::string::npos) return "";
+    return s.substr(p, s.find_last_not_of(biale) - p + 1);
+}
+
+tInfoObiektu Przyciete(const tInfoObiektu& i)
+{
+    return {Przytnij(i.JNI), Przytnij(i.NrP), Przytnij(i.Droga), Przytnij(i.Km), Przytnij(i.Najblizsza),
+            Przytnij(i.Przeszkoda)};
+}
+
+// Pozycja spoza listy jest traktowana jak brak wartości: wybór domyślny.
+void Wybierz(Widok& w, tLista lista, int pozycja, int domyslna)
+{
+    w.UstawWybor(lista, pozycja >= 0 && pozycja < w.LiczbaPozycjiListy(lista) ? pozycja : domyslna);
+}
+
+tDanePliku DaneZWidoku(const Widok& w, const tInfoObiektu& info)
+{
+    tDanePliku d;
+    d.Info = info;
+    d.Schemat = w.Wybor(tLista::CBSchemat);
+    d.Przesla = static_cast<int>(std::trunc(w.Wartosc(IlePrzesel)));
+    d.Normatyw = w.Wybor(tLista::CBNormatyw);
+    d.Klasa = w.Wybor(tLista::CBKlasa);
+    d.Przekroj = w.Wybor(tLista::CBPrzeslo);
+    for (int i = 0; i < LiczbaParametrow; ++i) d.Parametry[i] = w.Wartosc(static_cast<tPole>(RxSE_A1 + i));
+    d.LiczbaDlugosci = WierszeWUzyciu(w);
+    for (int i = 0; i < d.LiczbaDlugosci; ++i) d.Dlugosci[i] = w.Wartosc(PoleDlugosci(i + 1));
+    return d;
+}
+
+}  // namespace
+
+bool tGlownyPrzebieg::WczytajDane(const std::string& sciezka, std::string& blad,
+                                  std::vector<tNieczytelnaLiczba>& nieczytelne)
+{
+    nieczytelne.clear();
+    tPlikIni ini;
+    if (!WczytajPlikRoboczy(sciezka, ini, blad)) return false;
+    WczytajIni(ini, &nieczytelne);
+    return true;
+}
+
+bool tGlownyPrzebieg::WczytajDane(const std::string& sciezka)
+{
+    std::string blad;
+    std::vector<tNieczytelnaLiczba> nieczytelne;
+    if (!WczytajDane(sciezka, blad, nieczytelne)) {
+        widok_.PokazKomunikat(TytulBledu, blad, tIkona::Ostrzezenie);
+        return false;
+    }
+    if (!nieczytelne.empty()) {
+        std::string tekst = Format(NieczytelneWPliku, {sciezka});
+        for (const auto& n : nieczytelne) tekst += "\r" + OpisNieczytelnej(n);
+        widok_.PokazKomunikat(TytulUwagi, tekst, tIkona::Ostrzezenie);
+    }
+    return true;
+}
+
+void tGlownyPrzebieg::WczytajIni(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>* nieczytelne)
+{
+    przeliczanie_ = false;
+    const tDanePliku d = CzytajDanePliku(ini, nieczytelne);
+
+    Wybierz(widok_, tLista::CBSchemat, d.Schemat, 0);
+    widok_.UstawWartosc(IlePrzesel, d.Przesla);
+    Wybierz(widok_, tLista::CBNormatyw, d.Normatyw, 0);
+    Wybierz(widok_, tLista::CBKlasa, d.Klasa, 0);
+    Wybierz(widok_, tLista::CBPrzeslo, d.Przekroj, 0);
+
+    info_ = d.Info;
+
+    for (int i = 0; i < LiczbaParametrow; ++i) {
+        const tPole pole = static_cast<tPole>(RxSE_A1 + i);
+        widok_.UstawWartosc(pole, pole == RxSE_N ? std::trunc(d.Parametry[i]) : d.Parametry[i]);
+    }
+    for (int i = 0; i < MaksWierszy; ++i) widok_.UstawWartosc(PoleDlugosci(i + 1), d.Dlugosci[i]);
+
+    // Lista klas mogła zostać przebudowana dla normatywu: klasa z pliku jeszcze raz.
+    Wybierz(widok_, tLista::CBNormatyw, d.Normatyw, 0);
+    RegulaListyKlas(widok_);
+    Wybierz(widok_, tLista::CBKlasa, d.Klasa, 0);
+
+    UstawTytul();
+    UstawWidocznosc(widok_);
+    BudujPrzesla(widok_);
+    przeliczanie_ = true;
+    Przelicz();
+}
+
+bool tGlownyPrzebieg::ZapiszDane(const std::string& sciezka, std::string& blad)
+{
+    tPlikIni ini;
+    // Nie nadpisujemy pliku, którego nie da się przeczytać (jego klucze by przepadły).
+    if (ini.Wczytaj(sciezka, blad) == tStanOdczytu::Blad) return false;
+    ZapiszIni(ini);
+    return ini.ZapiszPlik(sciezka, blad);
+}
+
+bool tGlownyPrzebieg::ZapiszDane(const std::string& sciezka)
+{
+    std::string blad;
+    return ZapiszDane(sciezka, blad);
+}
+
+void tGlownyPrzebieg::ZapiszIni(tPlikIni& ini)
+{
+    // Wynik liczony na osobnym obiekcie; obiekt okna i jego widok zostają nietknięte.
+    auto obiekt = std::make_unique<tObiektMostowy>();
+    PobierzDane(widok_, *obiekt);
+    const bool poprawne = SprawdzIOblicz(*obiekt).Poprawne();  // bez CALC, gdy odrzucony
+    const tWynikiPliku wyniki{obiekt->PodajM1N(), obiekt->PodajTN(), obiekt->PodajTP(), obiekt->PodajMase()};
+
+    ZapiszDanePliku(ini, DaneZWidoku(widok_, info_), poprawne ? &wyniki : nullptr);
+}
+
+std::string tGlownyPrzebieg::SciezkaZapisu(const tInfoObiektu& info)
+{
+    const tInfoObiektu i = Przyciete(info);
+    return KatalogJNI() + "/" + i.JNI + "_" + i.NrP + ".PTV";
+}
+
+void tGlownyPrzebieg::UstawInfo(const tInfoObiektu& zOkna)
+{
+    info_ = Przyciete(zOkna);
+    UstawTytul();
+}
+
+bool tGlownyPrzebieg::Zapisz(const tInfoObiektu& zOkna)
+{
+    info_ = Przyciete(zOkna);
+    const std::string nazwa = info_.JNI + "_" + info_.NrP;
+    // Nazwa pliku nie może wyjść poza katalog JNI.
+    const bool nazwaPoprawna = nazwa.find('/') == std::string::npos && nazwa.find('\0') == std::string::npos;
+    std::string blad;
+    if (!nazwaPoprawna || !UtworzKatalog(KatalogJNI()) || !ZapiszDane(SciezkaZapisu(info_), blad)) {
+        widok_.PokazKomunikat(TytulInfo, BladZapisu + blad, tIkona::Informacja);
+        return false;
+    }
+    UstawTytul();
+    if (pierwszyZapis_) {
+        widok_.PokazKomunikat(TytulInfo, PierwszyZapis + SciezkaZapisu(info_), tIkona::Informacja);
+        pierwszyZapis_ = false;
+    }
+    return true;
+}
+
+void tGlownyPrzebieg::Uruchom()
+{
+    UtworzKatalog(KatalogJNI());
+    // Plik stanu: brakujący, nieczytelny albo obcy daje wartości domyślne, bez komunikatu.
+    tPlikIni stan;
+    stan.Wczytaj(SciezkaStanu());
+    WczytajIni(stan);
+    UstawWidocznosc(widok_);
+    BudujPrzesla(widok_);
+    RegulaListyKlas(widok_);
+    przeliczanie_ = true;
+    Przelicz();
+}
+
+bool tGlownyPrzebieg::Zamknij()
+{
+    const std::string sciezka = SciezkaStanu();
+    if (UtworzKatalog(KatalogDanych()) && ZapiszDane(sciezka)) return true;
+    widok_.PokazKomunikat(TytulInfo, BladZapisu + sciezka, tIkona::Ostrzezenie);
+    return false;
+}

@@ -1,0 +1,346 @@
+// Okno główne offscreen: wpisywanie, strzałki i utrata fokusu, kółko myszy tylko z fokusem,
+// barwy obszaru komunikatów, linia statusu, skróty okna w polu, wiersze edytora, ustawienia
+// regionalne, układ, rozmiar; polecenia od początku do końca: Informacje, Zapisz, Wczytaj,
+// Raport, Różne normy, Ślad obliczeń, Koniec, okno przekroju, O programie, pomoc F1.
+#include <QWheelEvent>
+
+#include "OknoTestowe.h"
+#include "okna/TOknoPomocy.h"
+#include "okna/RegionalneQt.h"
+#include "okna/TAboutBox.h"
+#include "okna/TObrazekPrzekroju.h"
+#include "okna/TOknoHelp.h"
+#include "okna/TZapiszJNI.h"
+
+namespace {
+const QString BladSum = QString::fromUtf8("BŁĄD WYMIARÓW PRZEKROJU POPRZECZNEGO");
+const QString Tytul = QString::fromUtf8("Pontiva obiektów mostowych ");
+}  // namespace
+
+class TestGlowneOkno : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<tOknoTestowe> t_;
+    TGlowneOkno& Okno() { return t_->Okno(); }
+    void Wywolaj(const char* akcja) { Okno().findChild<QAction*>(akcja)->trigger(); }
+
+    // Okno identyfikacji wypełnione (JNI, NrP, Droga, Km) i zamknięte przyciskiem; zwraca
+    // napis przycisku bbOK i komunikat pokazany po zamknięciu okna.
+    void Identyfikacja(QString& przycisk, QStringList pola, bool zatwierdz, tKomunikat* potem = nullptr)
+    {
+        GdyOkno<TZapiszJNI>(this, [=, this, &przycisk](TZapiszJNI& d) {
+            przycisk = d.bbOK->text();
+            QLineEdit* edycje[] = {d.edJNI, d.edNrP, d.edDroga, d.edKm};
+            for (int i = 0; i < pola.size(); ++i) edycje[i]->setText(pola[i]);
+            if (potem) PrzechwycKomunikat(this, *potem);
+            (zatwierdz ? d.bbOK : d.bbAnuluj)->click();
+        });
+    }
+
+private slots:
+    void init()
+    {
+        t_ = std::make_unique<tOknoTestowe>();
+        QVERIFY(t_->Otworz());
+        UstawMost(Okno(), tMost{});
+    }
+
+    void cleanup() { t_.reset(); }
+
+    // Kroki użytkownika: "=tekst" czyści pole i wpisuje znak po znaku, "+tekst" dopisuje,
+    // "↑"/"↓" to strzałki, "→" przenosi fokus dalej. Każdy znak i krok przelicza; tekst
+    // zostaje jak wpisany, wartość spoza zakresu przycina dopiero utrata fokusu (to też
+    // przelicza), tekst nieliczbowy czyta się jako minimum pola.
+    void krokiWPolach()
+    {
+        const struct {
+            tPole pole;
+            const char *akcja, *tekst;
+            double wartosc;
+            bool poprawne;
+        } kroki[] = {
+            {RxSE_B, "=6,5", "6,5", 6.5, false},  {RxSE_BB, "=8", "8", 8, false},
+            {RxSE_BB, "+.5", "8.5", 8.5, true},    {RxSE_A1, "↓", "0,40", 0.4, false},
+            {RxSE_A1, "↑", "0,50", 0.5, true},     {RxSE_N, "↑", "6", 6, true},
+            {PoleDlugosci(2), "↑", "17,00", 17, true}, {RxSE_B, "=150", "150", 150, false},
+            {RxSE_B, "→", "100,00", 100, false},   {RxSE_E1, "↑", "1,10", 1.1, false},
+            {RxSE_E2, "=x1", "x1", -100, false},   {RxSE_E2, "→", "x1", -100, false},
+            {RxSE_E2, "=1e999", "1e999", -100, false}, {RxSE_E2, "=inf", "inf", -100, false},
+        };
+        for (const auto& k : kroki) {
+            TPoleLiczbowe* p = Pole(Okno(), k.pole);
+            const QString akcja = QString::fromUtf8(k.akcja);
+            p->setFocus();
+            if (akcja[0] == '=' || akcja[0] == '+') Wpisz(p, akcja.mid(1), akcja[0] == '=');
+            if (akcja == "↑" || akcja == "↓") QTest::keyClick(p, akcja == "↑" ? Qt::Key_Up : Qt::Key_Down);
+            if (akcja == "→") Lista(Okno(), tLista::CBSchemat)->setFocus();
+            QCOMPARE(p->Tekst(), QString::fromUtf8(k.tekst));
+            QCOMPARE(Okno().Przebieg().WidokOkna().Wartosc(k.pole), k.wartosc);
+            if (k.poprawne) SprawdzPoprawne(Okno());
+            QVERIFY2(k.poprawne || (Komunikaty(Okno()).startsWith(BladSum) && Wynik(Okno(), 0).isEmpty()), k.akcja);
+        }
+        QCOMPARE(Obiekt(Okno()).b, 100.0);
+    }
+
+    // Barwy tak, jak je widać (piksel tła), przy pierwszym i kolejnym błędzie i po nim.
+    void barwyObszaruKomunikatow()
+    {
+        QTextEdit* k = Okno().Kontrolki().Komunikaty;
+        auto barwy = [k] {
+            const QImage obraz = k->viewport()->grab().toImage();
+            return obraz.pixelColor(2, obraz.height() - 2).name() + " " + k->palette().color(QPalette::Text).name() +
+                   (k->font().bold() ? " pogrubiony" : "");
+        };
+        const QString zwykle = barwy(), bledu = QStringLiteral("#ff0000 #ffffff pogrubiony");
+        QCOMPARE(zwykle, QApplication::palette(k).color(QPalette::Base).name() + " " +
+                             QApplication::palette(k).color(QPalette::Text).name());
+        for (auto [c1, n, oczekiwane] : {std::tuple{2.0, 5.0, bledu}, {2.0, 1.0, bledu}, {1.5, 5.0, zwykle}}) {
+            Pole(Okno(), RxSE_N)->UstawWartosc(n);
+            Pole(Okno(), RxSE_C1)->UstawWartosc(c1);
+            QCOMPARE(barwy(), oczekiwane);
+        }
+    }
+
+    // Linia statusu opisuje pole z fokusem; fokus poza polami szerokości ją czyści. Ctrl+litera
+    // w polu to skrót okna (Ctrl+Z "Zapisz", nie cofanie edycji); litera bez Ctrl należy do
+    // pola, także gdy okno ma na nią skrót (wykładnik "1E1").
+    void liniaStatusuISkrotyWPolu()
+    {
+        Lista(Okno(), tLista::CBPrzeslo)->setCurrentIndex(5);
+        for (auto [pole, opis] : {std::pair<QWidget*, const char*>{Pole(Okno(), RxSE_G2), " Szerokość prawej bariery ochronnej(g)"},
+                                  {Lista(Okno(), tLista::CBPrzeslo), " Rodzaj przekroju poprzecznego przęsła"},
+                                  {Lista(Okno(), tLista::CBSchemat), ""}}) {
+            pole->setFocus();
+            QCOMPARE(Okno().LiniaStatusu()->currentMessage(), QString::fromUtf8(opis));
+        }
+
+        TPoleLiczbowe* b = Pole(Okno(), RxSE_B);
+        QAction litera(QStringLiteral("E"), &Okno());
+        litera.setShortcut(QKeySequence(QStringLiteral("E")));
+        Okno().addAction(&litera);
+        QSignalSpy wywolania(&litera, &QAction::triggered);
+        Wpisz(b, {}, true);
+        QTest::keyClicks(b, QStringLiteral("1E1"));
+        QCOMPARE(b->Tekst() + " " + QString::number(wywolania.count()), QStringLiteral("1E1 0"));
+        QCOMPARE(Obiekt(Okno()).b, 10.0);
+        litera.setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));  // pierwsza litera też należy do okna
+        QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(b->Tekst() + " " + QString::number(wywolania.count()), QStringLiteral("1E1 1"));
+        QString przycisk;
+        Identyfikacja(przycisk, {}, false);
+        QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(przycisk, QStringLiteral("Zapisz"));
+    }
+
+    // Okno pokazuje dokładnie wiersze 1..k edytora (pole i podpis), przewijane do ostatniego.
+    void edytorPokazujeWierszeWUzyciu()
+    {
+        for (auto [schemat, przesla, k] : {std::tuple{2, 3, 5}, {2, 2, 4}, {5, 45, 91}, {0, 45, 3}}) {
+            Lista(Okno(), tLista::CBSchemat)->setCurrentIndex(schemat);
+            Pole(Okno(), IlePrzesel)->UstawWartosc(przesla);
+            QString widoczne;
+            for (int i = 0; i < MaksWierszy; ++i)
+                widoczne += QString::number(Pole(Okno(), PoleDlugosci(i + 1))->isVisibleTo(&Okno()) +
+                                            Okno().Kontrolki().PodpisyPrzesel[i]->isVisibleTo(&Okno()));
+            QCOMPARE(widoczne, QString(k, '2') + QString(MaksWierszy - k, '0'));
+            QCOMPARE(Okno().Kontrolki().PodpisyPrzesel[0]->parentWidget()->height(), k * 20 + 10);
+        }
+    }
+
+    // Kółko nad polem długości bez fokusu przewija edytor rozpiętości (zdarzenie idzie do
+    // rodzica), z fokusem zmienia wartość o krok.
+    void kolkoZmieniaTylkoPoleZFokusem()
+    {
+        TPoleLiczbowe* pole = Pole(Okno(), PoleDlugosci(2));
+        auto kolko = [pole] {
+            const QPointF srodek(pole->width() / 2.0, pole->height() / 2.0);
+            QWheelEvent z(srodek, pole->mapToGlobal(srodek), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+            QApplication::sendEvent(pole, &z);
+            return z.isAccepted();
+        };
+        Lista(Okno(), tLista::CBSchemat)->setFocus();
+        QVERIFY(!kolko());
+        QCOMPARE(pole->Tekst(), QString("16,00"));
+        pole->setFocus();
+        QVERIFY(kolko());
+        QCOMPARE(pole->Tekst(), QString("15,00"));
+    }
+
+    // Separator dziesiętny i krótka data z ustawień regionalnych użytkownika; kontrolki
+    // paneli nie zachodzą na siebie, panel wyników biegnie wzdłuż całego okna; każde
+    // polecenie paska jest też w menu, tak jak "Koniec"; dymki żółte i widoczne 10 s.
+    void regionalneIUklad()
+    {
+        const tUstawieniaRegionalne stare = Regionalne();
+        QString ustawienia;
+        for (QLocale l : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Polish, QLocale::Poland)}) {
+            UstawRegionalne(l);
+            Pole(Okno(), RxSE_B)->UstawWartosc(7.25);
+            ustawienia += Pole(Okno(), RxSE_B)->Tekst() + " " + QString::fromStdString(Regionalne().FormatDatyKrotkiej) + " ";
+        }
+        Regionalne() = stare;
+        QCOMPARE(ustawienia, QStringLiteral("7.25 M/d/yy 7,25 d.MM.yyyy "));
+
+        Lista(Okno(), tLista::CBPrzeslo)->setCurrentIndex(6);
+        for (const char* panel : {"PanelPrzekroju", "PanelSchematu", "PanelWynikow"})
+            QVERIFY2(!ZachodzaNaSiebie(Okno().findChild<QWidget*>(panel)), panel);
+        QCOMPARE(Okno().findChild<QWidget*>("PanelWynikow")->width(), Okno().centralWidget()->layout()->contentsRect().width());
+        QList<QAction*> wMenu, polecenia = Okno().findChild<QToolBar*>()->actions();
+        for (QAction* m : Okno().menuBar()->actions()) wMenu += m->menu()->actions();
+        for (QAction* a : polecenia << Okno().findChild<QAction*>("acKoniec"))
+            QVERIFY2(a->isSeparator() || wMenu.contains(a), qPrintable(a->text()));
+        QVERIFY(Lista(Okno(), tLista::CBNormatyw)->toolTipDuration() == 10000 && QToolTip::palette().color(QPalette::ToolTipBase) == Qt::yellow);
+    }
+
+    // Okno otwiera się w najmniejszym rozmiarze i mniejszego nie przyjmuje. W większym panel
+    // przekroju zostaje jak był, całą dodaną wysokość biorą edytor przęseł (więcej) i obszar
+    // komunikatów, a dodaną szerokość obszar komunikatów.
+    void rozmiarOkna()
+    {
+        const QSize najmniejszy = Okno().size();
+        QCOMPARE(Okno().minimumSize(), najmniejszy);
+        Okno().resize(najmniejszy - QSize(50, 50));
+        QCOMPARE(Okno().size(), najmniejszy);
+        QWidget* przekroj = Okno().findChild<QWidget*>("PanelPrzekroju");
+        QWidget* edytor = Okno().findChild<QWidget*>("EdytorPrzesel");
+        QWidget* komunikaty = Okno().Kontrolki().Komunikaty;
+        const QRect p = przekroj->geometry();
+        const QSize e = edytor->size(), k = komunikaty->size();
+        Okno().resize(najmniejszy + QSize(200, 150));
+        QCOMPARE(przekroj->geometry(), p);
+        const QSize de = edytor->size() - e, dk = komunikaty->size() - k;
+        QCOMPARE(de.height() + dk.height(), 150);
+        QVERIFY2(de.height() > dk.height() && dk.height() > 0, qPrintable(QString::number(dk.height())));
+        QCOMPARE(dk.width(), 200);
+    }
+
+    // Informacje: przycisk "OK", zatwierdzenie ustawia tytuł, Anuluj niczego nie zmienia.
+    // Zapisz: okno wypełnione identyfikacją z przyciskiem "Zapisz", plik w katalogu JNI,
+    // komunikat pierwszego zapisu. Wczytaj: okno wyboru pliku otwarte w katalogu JNI, plik
+    // przywraca zmienione pole i identyfikację.
+    void informacjeZapiszIWczytaj()
+    {
+        QString przycisk, katalog;
+        const QString plik = t_->Plik("JNI/12345678_2.PTV"), tytul = Tytul + "[JNI: 12345678 NrP: 2](dr:DK7 km: 12+300)";
+        Identyfikacja(przycisk, {"12345678", "2", " DK7 ", "12+300"}, true);
+        Wywolaj("acInfo");
+        QCOMPARE(przycisk + " " + Okno().windowTitle(), "OK " + tytul);
+        Identyfikacja(przycisk, {"11111111"}, false);
+        Wywolaj("acInfo");
+        QCOMPARE(Okno().windowTitle(), tytul);
+        tKomunikat k;
+        Identyfikacja(przycisk, {}, true, &k);
+        Wywolaj("acZapisz");
+        QCOMPARE(przycisk + " " + k.Tytul + "|" + k.Tekst,
+                 QString::fromUtf8("Zapisz INFO|Dane o obiekcie zostały zapisane\ndo podkatalogu o nazwie JNI\n") + plik);
+        QVERIFY(k.Ikona == QMessageBox::Information && QFile::exists(plik));
+        Pole(Okno(), RxSE_BB)->UstawWartosc(0);
+        Okno().Przebieg().UstawInfo({});
+        GdyOkno<QFileDialog>(this, [&](QFileDialog& d) {
+            katalog = d.directory().absolutePath();
+            d.selectFile(plik);
+            static_cast<QDialog&>(d).accept();  // QFileDialog::accept jest chronione
+        });
+        Wywolaj("acWczytaj");
+        QCOMPARE(katalog, t_->Plik("JNI"));
+        QCOMPARE(Pole(Okno(), RxSE_BB)->Tekst() + " " + Okno().windowTitle(), "9,00 " + tytul);
+        SprawdzPoprawne(Okno());
+    }
+
+    // Raport bieżących danych zapisany w katalogu Raporty idzie do przeglądarki systemu, bez
+    // niej okno podaje ścieżkę pliku; odmowa (bez JNI) w okienku ostrzeżenia, bez pliku.
+    void raport()
+    {
+        const struct {
+            bool jni, przegladarka;
+            const char* komunikat;  // tytuł|początek treści; pusty: bez komunikatu
+        } przypadki[] = {
+            {false, true, "BŁĄD|BRAK JNI\n"}, {true, true, ""}, {true, false, "Raport|Raport zapisano w pliku:\n"}
+        };
+        const QString plik = t_->Plik("Raporty/12345678@2.RTF");
+        for (const auto& p : przypadki) {
+            if (p.jni) Okno().Przebieg().UstawInfo({"12345678", "2", "DK7", "12+300", "Kraków", "rzeka Wisła"});
+            QString otwarty;
+            Okno().OtworzRaport = [&](const QString& plik) { return otwarty = plik, p.przegladarka; };
+            tKomunikat k;
+            if (*p.komunikat) PrzechwycKomunikat(this, k);
+            Wywolaj("acRaport");
+            const bool zapisany = !*p.komunikat || !p.przegladarka;
+            QCOMPARE(QFile::exists(plik), zapisany);
+            QCOMPARE(otwarty, zapisany ? plik : QString());
+            QVERIFY2((k.Tytul + "|" + k.Tekst).startsWith(QString::fromUtf8(p.komunikat)), qPrintable(k.Tekst));
+            if (*p.komunikat) QCOMPARE(k.Ikona, p.przegladarka ? QMessageBox::Warning : QMessageBox::Information);
+            if (!p.przegladarka) QVERIFY(k.Tekst.endsWith(plik));
+        }
+    }
+
+    // Porównanie norm (PTU.TXT) i ślad w przeglądarce tekstu; pola okna się nie zmieniają.
+    // Ślad należy do bieżących danych: polecenie przelicza tuż przed pokazaniem.
+    void rozneNormyISlad()
+    {
+        TOknoHelp& t = Okno().OknoTekstu();
+        Wywolaj("acNormy");
+        QVERIFY(QFile::exists(t_->Plik("PTU.TXT")) && t.isVisible());
+        QCOMPARE(t.windowTitle(), QString::fromUtf8("Przeliczenie dla różnych norm"));
+        QVERIFY(t.Tekst().contains(QStringLiteral("PN-85/S-10030")));
+        QCOMPARE(Lista(Okno(), tLista::CBNormatyw)->currentIndex(), 5);
+        Okno().Przebieg().WlaczPrzeliczanie(false);
+        Pole(Okno(), PoleDlugosci(2))->UstawWartosc(18);
+        Wywolaj("acSlad");
+        QCOMPARE(t.windowTitle(), QString::fromUtf8("Ślad obliczeń"));
+        QVERIFY(t.Tekst().contains(QString::fromUtf8("\n  [Długość] = 18,0000000\n")));
+        SprawdzPoprawne(Okno());
+    }
+
+    // Koniec zamyka okno i zapisuje PT.INI; następne okno odtwarza ostatni most.
+    void koniecZapisujeStan()
+    {
+        Lista(Okno(), tLista::CBKlasa)->setCurrentIndex(2);
+        Pole(Okno(), PoleDlugosci(2))->UstawWartosc(17);
+        Wywolaj("acKoniec");
+        QVERIFY(!Okno().isVisible() && QFile::exists(t_->Plik("PT.INI")));
+        QVERIFY(t_->Otworz());
+        QCOMPARE(Lista(Okno(), tLista::CBKlasa)->currentText() + " " + Pole(Okno(), PoleDlugosci(2))->Tekst(),
+                 QStringLiteral("Klasa \"C\" 17,00"));
+        SprawdzPoprawne(Okno());
+    }
+
+    // "..." otwiera rysunek wybranego przekroju, zmiana przekroju go przełącza, drugie "..."
+    // zamyka, a zamknięte okno nie śledzi zmian. "O programie" nie blokuje okna głównego.
+    void oknaPomocnicze()
+    {
+        auto* przycisk = Okno().findChild<QToolButton*>("btPrzekroj");
+        TObrazekPrzekroju& rysunek = Okno().OknoPrzekroju();
+        Lista(Okno(), tLista::CBPrzeslo)->setCurrentIndex(2);
+        przycisk->click();
+        QVERIFY(rysunek.isVisible() && rysunek.Typ() == 2);
+        Lista(Okno(), tLista::CBPrzeslo)->setCurrentIndex(0);
+        QCOMPARE(rysunek.windowTitle(), QString::fromUtf8("Wielodźwigarowe - jezdnia z krawężnikami"));
+        przycisk->click();
+        Lista(Okno(), tLista::CBPrzeslo)->setCurrentIndex(1);
+        QVERIFY(!rysunek.isVisible() && rysunek.Typ() == 0);
+        Wywolaj("acAbout");
+        QVERIFY(Okno().OknoOProgramie().isVisible() && !QApplication::activeModalWidget());
+    }
+
+    // "Pomoc na temat": spis treści; F1: temat 1 w lewym panelu, temat 2 w prawym.
+    void pomoc()
+    {
+        QTextBrowser* tekst = Okno().Pomoc().Tekst;
+        auto naglowek = [tekst] { return tekst->cursorForPosition(QPoint(4, 4)).block().text().trimmed(); };
+        Wywolaj("acNaTemat");
+        QVERIFY(QTest::qWaitForWindowExposed(&Okno().Pomoc()));
+        QCOMPARE(naglowek(), QString::fromUtf8("Pontiva – wyznaczanie nośności użytkowej obiektów mostowych"));
+        QApplication::setActiveWindow(&Okno());
+        for (QWidget* w : {static_cast<QWidget*>(Pole(Okno(), RxSE_B)), static_cast<QWidget*>(Lista(Okno(), tLista::CBNormatyw))}) {
+            w->setFocus();
+            QTest::keyClick(&Okno(), Qt::Key_F1);
+            QCOMPARE(naglowek(), QString::fromUtf8(w == Pole(Okno(), RxSE_B) ? "Lewy panel: przekrój poprzeczny i okna dialogowe"
+                                                                             : "Prawy panel: schemat, rozpiętości, normatyw i klasa"));
+        }
+    }
+};
+
+TEST_OKIEN(TestGlowneOkno)
+#include "GlowneOknoTest.moc"
