@@ -23,6 +23,7 @@
 #include <algorithm>
 
 #include "reports/VanRTF.h"
+#include "okna/OtworzPlikSystemu.h"
 #include "okna/TPoleLiczbowe.h"
 #include "okna/TOknoPomocy.h"
 #include "okna/TPanelElementow.h"
@@ -124,7 +125,9 @@ void ZachowajMiejsce(QWidget* w)
 TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
 {
     k_.Okno = this;
-    OtworzRaport = [](const QString& plik) { return QDesktopServices::openUrl(QUrl::fromLocalFile(plik)); };
+    OtworzRaport = [this](const QString& plik, std::function<void()> nieWyswietlono) {
+        OtworzProgramemSystemu(this, plik, std::move(nieWyswietlono));
+    };
     QPalette dymki = QToolTip::palette();
     dymki.setColor(QPalette::ToolTipBase, Qt::yellow);
     dymki.setColor(QPalette::ToolTipText, Qt::black);
