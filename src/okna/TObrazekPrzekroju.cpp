@@ -1,5 +1,7 @@
 #include "okna/TObrazekPrzekroju.h"
 
+#include "okna/SkrotyOkna.h"
+
 #include <QPainter>
 #include <QTabBar>
 
@@ -16,6 +18,7 @@ const char* const ZakladkaOznaczenia = "Oznaczenia wymiarów";
 
 TObrazekPrzekroju::TObrazekPrzekroju(QWidget* rodzic) : QWidget(rodzic, Qt::Tool)
 {
+    ZamykanieEsc(*this);
     setObjectName("ObrazekPrzekroju");
     resize(Szerokosc, Wysokosc);
     setAutoFillBackground(false);

@@ -1,5 +1,7 @@
 #include "okna/TOknoPomocy.h"
 
+#include "okna/SkrotyOkna.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -41,6 +43,7 @@ QString TOknoPomocy::AdresPomocy()
 
 TOknoPomocy::TOknoPomocy(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
 {
+    ZamykanieEsc(*this);
     setObjectName("TOknoPomocy");
     setWindowTitle(QString::fromUtf8(Tytul));
     setWindowIcon(IkonaProgramu());

@@ -1,5 +1,7 @@
 #include "okna/TOknoWykresu.h"
 
+#include "okna/SkrotyOkna.h"
+
 #include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -39,6 +41,7 @@ QString Domyslna(const char* rozszerzenie)
 
 TOknoWykresu::TOknoWykresu(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
 {
+    ZamykanieEsc(*this);
     setObjectName(QStringLiteral("OknoWykresu"));
     setWindowTitle(Tekst(Tytul));
     setWindowIcon(IkonaProgramu());

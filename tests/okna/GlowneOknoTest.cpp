@@ -343,6 +343,33 @@ private slots:
         QVERIFY(Okno().OknoOProgramie().isVisible() && !QApplication::activeModalWidget());
     }
 
+    // Esc zamyka każde okno pomocnicze i okno identyfikacji; "O programie" zamyka też Enter.
+    void escZamykaKazdeOkno()
+    {
+        Wywolaj("acNormy");  // przeglądarka tekstu i wykres
+        Wywolaj("acNaTemat");
+        Okno().findChild<QToolButton*>("btPrzekroj")->click();
+        QWidgetList okna;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != &Okno()) okna << w;
+        QCOMPARE(okna.size(), 4);
+        Wywolaj("acAbout");
+        okna << &Okno().OknoOProgramie();
+        for (QWidget* w : okna) {
+            QApplication::setActiveWindow(w);
+            QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
+            QVERIFY2(!w->isVisible(), qPrintable(w->windowTitle()));
+        }
+        Wywolaj("acAbout");
+        QApplication::setActiveWindow(&Okno().OknoOProgramie());
+        QTest::keyClick(Okno().OknoOProgramie().focusWidget(), Qt::Key_Return);
+        QVERIFY(!Okno().OknoOProgramie().isVisible());
+        bool zamkniete = false;
+        GdyOkno<TZapiszJNI>(this, [&](TZapiszJNI& d) { QTest::keyClick(d.edJNI, Qt::Key_Escape), zamkniete = !d.isVisible(); });
+        Wywolaj("acInfo");
+        QVERIFY(zamkniete);
+    }
+
     // "Pomoc na temat": spis treści; F1: temat 1 w lewym panelu, temat 2 w prawym.
     void pomoc()
     {
