@@ -1,6 +1,7 @@
 #include "okna/TObrazekPrzekroju.h"
 
 #include "okna/SkrotyOkna.h"
+#include "okna/TUstawieniaOkna.h"
 
 #include <QPainter>
 #include <QTabBar>
@@ -19,6 +20,7 @@ const char* const ZakladkaOznaczenia = "Oznaczenia wymiarów";
 TObrazekPrzekroju::TObrazekPrzekroju(QWidget* rodzic) : QWidget(rodzic, Qt::Tool)
 {
     ZamykanieEsc(*this);
+    PamietajPolozenie(*this);
     setObjectName("ObrazekPrzekroju");
     resize(Szerokosc, Wysokosc);
     setAutoFillBackground(false);

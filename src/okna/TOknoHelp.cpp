@@ -89,6 +89,7 @@ QFont CzcionkaStala()
 TOknoHelp::TOknoHelp(QWidget* rodzic) : QMainWindow(rodzic)
 {
     ZamykanieEsc(*this);
+    PamietajPolozenie(*this);
     setObjectName("OknoHelp");
     resize(Szerokosc, Wysokosc);
 

@@ -1,6 +1,7 @@
 #include "okna/TOknoPomocy.h"
 
 #include "okna/SkrotyOkna.h"
+#include "okna/TUstawieniaOkna.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,6 +45,7 @@ QString TOknoPomocy::AdresPomocy()
 TOknoPomocy::TOknoPomocy(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
 {
     ZamykanieEsc(*this);
+    PamietajPolozenie(*this);
     setObjectName("TOknoPomocy");
     setWindowTitle(QString::fromUtf8(Tytul));
     setWindowIcon(IkonaProgramu());

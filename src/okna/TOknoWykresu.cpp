@@ -42,6 +42,7 @@ QString Domyslna(const char* rozszerzenie)
 TOknoWykresu::TOknoWykresu(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
 {
     ZamykanieEsc(*this);
+    PamietajPolozenie(*this);
     setObjectName(QStringLiteral("OknoWykresu"));
     setWindowTitle(Tekst(Tytul));
     setWindowIcon(IkonaProgramu());

@@ -343,7 +343,8 @@ private slots:
         QVERIFY(Okno().OknoOProgramie().isVisible() && !QApplication::activeModalWidget());
     }
 
-    // Esc zamyka każde okno pomocnicze i okno identyfikacji; "O programie" zamyka też Enter.
+    // Okna pomocnicze otwierają się na środku okna głównego. Esc zamyka każde okno pomocnicze
+    // i okno identyfikacji; "O programie" zamyka też Enter.
     void escZamykaKazdeOkno()
     {
         Wywolaj("acNormy");  // przeglądarka tekstu i wykres
@@ -356,6 +357,9 @@ private slots:
         Wywolaj("acAbout");
         okna << &Okno().OknoOProgramie();
         for (QWidget* w : okna) {
+            // Pierwsze pokazanie nad oknem głównym (na środku, o ile mieści się ekran), nie w rogu ekranu.
+            QVERIFY2(w == &Okno().OknoPrzekroju() || Okno().frameGeometry().contains(w->frameGeometry().center()),
+                     qPrintable(w->windowTitle()));
             QApplication::setActiveWindow(w);
             QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
             QVERIFY2(!w->isVisible(), qPrintable(w->windowTitle()));
