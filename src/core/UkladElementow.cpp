@@ -6,6 +6,7 @@
 #include "core/ObiektMostowy.h"
 
 namespace {
+const char* const DopiskiPowtorzenia[2] = {" (lewe skrajne)", " (prawe skrajne)"};
 int Przesla(int N) { return std::clamp(N, 1, MaksPrzesel); }
 bool Przegubowa(int schemat) { return schemat == sPrzegubowaZPrzegubemW1 || schemat == sPrzegubowaBezPrzegubuW1; }
 bool Wieloprzeslowa(int schemat) { return schemat == sCiaglaWieloprzeslowa || schemat == sRamaWieloprzeslowa; }
@@ -93,6 +94,14 @@ std::vector<tPozycjaElementu> UkladElementow(int schemat, int N)
 void DodajElementy(tObiektMostowy& obiekt, int schemat, int N, const std::array<double, MaksWierszy>& dlugosci)
 {
     const auto wiersze = WierszePrzesel(schemat, N);
-    for (const auto& p : UkladElementow(schemat, N))
-        obiekt.DodajElement(wiersze[p.Wiersz - 1].Nazwa, p.Rodzaj, dlugosci[p.Wiersz - 1]);
+    const auto uklad = UkladElementow(schemat, N);
+    for (size_t i = 0; i < uklad.size(); ++i) {
+        const tPozycjaElementu& p = uklad[i];
+        std::string nazwa = wiersze[p.Wiersz - 1].Nazwa;
+        // Jedno przęsło belki ciągłej to dwa przęsła skrajne z jednego wiersza: nazwy muszą
+        // je rozróżniać w komunikatach, śladzie i raporcie.
+        if (i + 1 < uklad.size() && uklad[i + 1].Wiersz == p.Wiersz) nazwa += DopiskiPowtorzenia[0];
+        if (i > 0 && uklad[i - 1].Wiersz == p.Wiersz) nazwa += DopiskiPowtorzenia[1];
+        obiekt.DodajElement(nazwa, p.Rodzaj, dlugosci[p.Wiersz - 1]);
+    }
 }

@@ -1,9 +1,13 @@
 #include "okna/TAboutBox.h"
 
+#include "okna/SkrotyOkna.h"
+
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QHBoxLayout>
+#include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -11,6 +15,7 @@
 #include "okna/IkonaProgramu.h"
 
 namespace {
+const char* const NapisZamknij = "Zamknij";
 
 const char* const Tytul = "O programie";
 const char* const NazwaProduktu = "Pontiva";
@@ -83,7 +88,19 @@ TAboutBox::TAboutBox(QWidget* rodzic) : QWidget(rodzic, Qt::Tool)
     uklad->addLayout(gora);
     uklad->addSpacing(18);
     uklad->addWidget(Opis, 0, Qt::AlignHCenter);
+    uklad->addSpacing(12);
+    Zamknij = new QPushButton(QString::fromUtf8(NapisZamknij), this);
+    Zamknij->setObjectName(QStringLiteral("btZamknij"));
+    connect(Zamknij, &QPushButton::clicked, this, &QWidget::close);
+    uklad->addWidget(Zamknij, 0, Qt::AlignHCenter);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
+    // Esc i Enter zamykają okno jak przycisk (okno nie jest dialogiem z przyciskiem domyślnym).
+    ZamykanieEsc(*this);
+    auto* enter = new QAction(this);
+    enter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    enter->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(enter, &QAction::triggered, this, &QWidget::close);
+    addAction(enter);
 }
 
 void TAboutBox::showEvent(QShowEvent* zdarzenie)
@@ -96,6 +113,7 @@ void TAboutBox::showEvent(QShowEvent* zdarzenie)
         move(glowne->frameGeometry().center() - rect().center());
     }
     QWidget::showEvent(zdarzenie);
+    Zamknij->setFocus();
 }
 
 void TAboutBox::mousePressEvent(QMouseEvent* zdarzenie)

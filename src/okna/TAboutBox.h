@@ -4,11 +4,13 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 
 class TAboutBox : public QWidget {
     Q_OBJECT
 public:
     explicit TAboutBox(QWidget* rodzic = nullptr);
+    QPushButton* Zamknij = nullptr;
 
     QLabel* Ikona;
     QLabel* Nazwa;

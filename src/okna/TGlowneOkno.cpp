@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -18,11 +17,11 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "reports/VanRTF.h"
+#include "okna/OtworzPlikSystemu.h"
 #include "okna/TPoleLiczbowe.h"
 #include "okna/TOknoPomocy.h"
 #include "okna/TPanelElementow.h"
@@ -124,7 +123,9 @@ void ZachowajMiejsce(QWidget* w)
 TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
 {
     k_.Okno = this;
-    OtworzRaport = [](const QString& plik) { return QDesktopServices::openUrl(QUrl::fromLocalFile(plik)); };
+    OtworzRaport = [this](const QString& plik, std::function<void()> nieWyswietlono) {
+        OtworzProgramemSystemu(this, plik, std::move(nieWyswietlono));
+    };
     QPalette dymki = QToolTip::palette();
     dymki.setColor(QPalette::ToolTipBase, Qt::yellow);
     dymki.setColor(QPalette::ToolTipText, Qt::black);

@@ -40,13 +40,14 @@ public:
     const tKontrolkiOkna& Kontrolki() const { return k_; }
     QStatusBar* LiniaStatusu() const { return status_; }
 
-    // Pokazanie zapisanego raportu w przeglądarce systemu; false, gdy się nie udało.
-    // Testy podstawiają własne, by nie uruchamiać edytora.
-    std::function<bool(const QString& plik)> OtworzRaport;
+    // Pokazanie zapisanego raportu w przeglądarce systemu; gdy się nie uda (także później,
+    // gdy program otwierający zakończy się błędem), woła nieWyswietlono. Testy podstawiają
+    // własne, by nie uruchamiać edytora.
+    std::function<void(const QString& plik, std::function<void()> nieWyswietlono)> OtworzRaport;
 
     // Plik roboczy wczytany tak jak poleceniem "Wczytaj" (wiersz poleceń, upuszczenie na
-    // okno, "Ostatnio otwierane"); pliku, którego nie ma albo nie da się czytać, nie
-    // wczytuje: okno komunikatu i false.
+    // okno, "Ostatnio otwierane"): przy niezapisanych zmianach najpierw pytanie; pliku,
+    // którego nie ma albo nie da się czytać, nie wczytuje: okno komunikatu i false.
     bool OtworzPlik(const QString& sciezka);
     // Argumenty programu (QApplication::arguments): plik roboczy po nazwie programu.
     void OtworzArgumenty(const QStringList& argumenty);
@@ -77,7 +78,8 @@ private:
     void Informacje();
     void Wczytaj();
     void Raport();
-    void Zapisz();
+    bool Zapisz();
+    void RaportBezPodgladu(const QString& plik);
     void RozneNormy();
     void SladObliczen();
     void PomocNaTemat();

@@ -1,8 +1,13 @@
 // Polecenia okna głównego: akcje paska narzędzi i menu.
 #include <QComboBox>
 #include <QDate>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 #include <memory>
 
 #include "common/Regionalne.h"
@@ -25,7 +30,9 @@ const char* const FiltrPliku = "Plik roboczy (*.PTV *.ptv)";
 const char* const PrzyciskOK = "OK";
 const char* const PrzyciskZapisz = "Zapisz";
 const char* const TytulRaportu = "Raport";
-const char* const RaportBezPodgladu = "Raport zapisano w pliku:\r";
+const char* const RaportZapisany = "Raport zapisano w pliku:\r";
+const char* const NieWyswietlono = "\rNie udało się go wyświetlić: brak programu do plików RTF albo jego błąd.";
+const char* const PrzyciskFolder = "Otwórz folder";
 const char* const TytulBleduPorownania = "BŁĄD";
 
 std::string Dzis()
@@ -56,10 +63,11 @@ void TGlowneOkno::Informacje()
         przebieg_->UstawTytul();
 }
 
-void TGlowneOkno::Zapisz()
+bool TGlowneOkno::Zapisz()
 {
-    if (OknoIdentyfikacji(PrzyciskZapisz) && przebieg_->Zapisz(oknoJNI_->Dane()))
-        ZapamietajPlik(Tekst(tGlownyPrzebieg::SciezkaZapisu(przebieg_->Info())));
+    if (!OknoIdentyfikacji(PrzyciskZapisz) || !przebieg_->Zapisz(oknoJNI_->Dane())) return false;
+    ZapamietajPlik(Tekst(tGlownyPrzebieg::SciezkaZapisu(przebieg_->Info())));
+    return true;
 }
 
 void TGlowneOkno::Wczytaj()
@@ -71,6 +79,7 @@ void TGlowneOkno::Wczytaj()
 
 void TGlowneOkno::Raport()
 {
+    if (!przebieg_->PolaPoprawne(TytulBleduRaportu)) return;
     tInfoObiektu info = przebieg_->Info();
     const tWynikRaportu wynik =
         PolecenieRaport(info, [this](tObiektMostowy& o) { PobierzDane(*widok_, o); }, KatalogRaportow(), Dzis());
@@ -80,12 +89,23 @@ void TGlowneOkno::Raport()
         return;
     }
     // Bez przeglądarki RTF w systemie pokazujemy przynajmniej, gdzie jest raport.
-    if (!OtworzRaport(Tekst(wynik.Plik)))
-        Komunikat(TytulRaportu, RaportBezPodgladu + wynik.Plik, false);
+    const QString plik = Tekst(wynik.Plik);
+    OtworzRaport(plik, [this, plik] { RaportBezPodgladu(plik); });
+}
+
+void TGlowneOkno::RaportBezPodgladu(const QString& plik)
+{
+    QMessageBox okno(QMessageBox::Information, Tekst(TytulRaportu),
+                     Tekst(RaportZapisany) + QDir::toNativeSeparators(plik) + Tekst(NieWyswietlono), QMessageBox::Ok, this);
+    QPushButton* folder = okno.addButton(Tekst(PrzyciskFolder), QMessageBox::ActionRole);
+    okno.exec();
+    if (okno.clickedButton() == folder)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(plik).absolutePath()));
 }
 
 void TGlowneOkno::RozneNormy()
 {
+    if (!przebieg_->PolaPoprawne(TytulBleduPorownania)) return;
     auto naglowek = std::make_unique<tObiektMostowy>();
     PobierzDane(*widok_, *naglowek);
     std::string blad;

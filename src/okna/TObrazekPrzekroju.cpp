@@ -1,5 +1,8 @@
 #include "okna/TObrazekPrzekroju.h"
 
+#include "okna/SkrotyOkna.h"
+#include "okna/TUstawieniaOkna.h"
+
 #include <QPainter>
 #include <QTabBar>
 
@@ -16,6 +19,8 @@ const char* const ZakladkaOznaczenia = "Oznaczenia wymiarów";
 
 TObrazekPrzekroju::TObrazekPrzekroju(QWidget* rodzic) : QWidget(rodzic, Qt::Tool)
 {
+    ZamykanieEsc(*this);
+    PamietajPolozenie(*this);
     setObjectName("ObrazekPrzekroju");
     resize(Szerokosc, Wysokosc);
     setAutoFillBackground(false);

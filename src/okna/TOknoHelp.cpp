@@ -1,5 +1,7 @@
 #include "okna/TOknoHelp.h"
 
+#include "okna/SkrotyOkna.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QFileDialog>
@@ -54,6 +56,16 @@ const tOpisAkcji OpisCzcionka{"Czcionka", "Zmiana czcionki", "Ctrl+C", "preferen
 const tOpisAkcji OpisKoniec{"Zamknij okno", "Zamknięcie okna", "Ctrl+K", "window-close",
                             QStyle::SP_DialogCloseButton};
 
+// Klawisz, który w polu edycyjnym zmieniłby tekst: znak drukowalny, Backspace, Delete,
+// wklejenie i wycięcie. Strzałki, Enter, Esc i skróty z Ctrl tylko przeglądają.
+bool ZmieniaTekst(const QKeyEvent& k)
+{
+    if (k.matches(QKeySequence::Paste) || k.matches(QKeySequence::Cut)) return true;
+    if (k.key() == Qt::Key_Backspace || k.key() == Qt::Key_Delete) return true;
+    if (k.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    return !k.text().isEmpty() && k.text().at(0).isPrint();
+}
+
 constexpr int Szerokosc = 711;
 constexpr int Wysokosc = 475;
 constexpr int RozmiarCzcionki = 10;
@@ -76,6 +88,8 @@ QFont CzcionkaStala()
 
 TOknoHelp::TOknoHelp(QWidget* rodzic) : QMainWindow(rodzic)
 {
+    ZamykanieEsc(*this);
+    PamietajPolozenie(*this);
     setObjectName("OknoHelp");
     resize(Szerokosc, Wysokosc);
 
@@ -149,15 +163,17 @@ TOknoHelp::~TOknoHelp()
 bool TOknoHelp::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
     if (obiekt != Memo) return QMainWindow::eventFilter(obiekt, zdarzenie);
-    if (zdarzenie->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(zdarzenie);
-        const bool zeSkrotem = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        // Delete nie jest znakiem (na X11 niesie tekst 0x7F), tylko klawiszem.
-        const bool znak = !k->text().isEmpty() && k->key() != Qt::Key_Delete;
-        if (znak && !zeSkrotem) {
-            if (PokazUwage) PokazUwage(QString::fromUtf8(TytulUwagi), QString::fromUtf8(TrescUwagi));
-            return true;
-        }
+    auto* k = static_cast<QKeyEvent*>(zdarzenie);
+    // Kopiowanie i zaznaczenie całości należą do tekstu; Ctrl+C bez zaznaczenia to "Czcionka".
+    if (zdarzenie->type() == QEvent::ShortcutOverride &&
+        (k->matches(QKeySequence::SelectAll) || (k->key() == Qt::Key_Insert && k->modifiers() == Qt::ControlModifier) ||
+         (k->matches(QKeySequence::Copy) && Memo->textCursor().hasSelection()))) {
+        zdarzenie->accept();
+        return true;
+    }
+    if (zdarzenie->type() == QEvent::KeyPress && ZmieniaTekst(*k)) {
+        if (PokazUwage) PokazUwage(QString::fromUtf8(TytulUwagi), QString::fromUtf8(TrescUwagi));
+        return true;
     }
     return QMainWindow::eventFilter(obiekt, zdarzenie);
 }

@@ -1,5 +1,8 @@
 #include "okna/TOknoPomocy.h"
 
+#include "okna/SkrotyOkna.h"
+#include "okna/TUstawieniaOkna.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -41,6 +44,8 @@ QString TOknoPomocy::AdresPomocy()
 
 TOknoPomocy::TOknoPomocy(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
 {
+    ZamykanieEsc(*this);
+    PamietajPolozenie(*this);
     setObjectName("TOknoPomocy");
     setWindowTitle(QString::fromUtf8(Tytul));
     setWindowIcon(IkonaProgramu());

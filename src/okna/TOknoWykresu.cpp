@@ -1,5 +1,7 @@
 #include "okna/TOknoWykresu.h"
 
+#include "okna/SkrotyOkna.h"
+
 #include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -39,6 +41,8 @@ QString Domyslna(const char* rozszerzenie)
 
 TOknoWykresu::TOknoWykresu(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
 {
+    ZamykanieEsc(*this);
+    PamietajPolozenie(*this);
     setObjectName(QStringLiteral("OknoWykresu"));
     setWindowTitle(Tekst(Tytul));
     setWindowIcon(IkonaProgramu());

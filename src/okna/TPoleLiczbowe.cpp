@@ -1,5 +1,6 @@
 #include "okna/TPoleLiczbowe.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QWheelEvent>
 #include <algorithm>
@@ -39,6 +40,24 @@ double TPoleLiczbowe::Wartosc() const
 {
     double v = 0;
     return CzytajLiczbe(lineEdit()->text(), v) ? v : OpisPola(pole_).Min;
+}
+
+bool TPoleLiczbowe::JestLiczba() const
+{
+    double v = 0;
+    return lineEdit()->text().trimmed().isEmpty() || CzytajLiczbe(lineEdit()->text(), v);
+}
+
+void TPoleLiczbowe::OznaczBlad(bool blad)
+{
+    if (blad == blad_) return;
+    blad_ = blad;
+    QPalette paleta = QApplication::palette(this);
+    if (blad) {
+        paleta.setColor(QPalette::Base, Qt::red);
+        paleta.setColor(QPalette::Text, Qt::white);
+    }
+    setPalette(paleta);
 }
 
 QString TPoleLiczbowe::Tekst() const { return lineEdit()->text(); }
@@ -85,6 +104,8 @@ void TPoleLiczbowe::wheelEvent(QWheelEvent* zdarzenie)
 
 void TPoleLiczbowe::PoEdycji()
 {
+    // Przycięta liczba przęseł opisywałaby inny most: zostaje wpisana, przeliczenie ją odrzuca.
+    if (pole_ == IlePrzesel) return;
     double v = 0;
     const tOpisPola& o = OpisPola(pole_);
     if (CzytajLiczbe(lineEdit()->text(), v) && (v < o.Min || v > o.Max)) UstawWartosc(v);

@@ -2,7 +2,7 @@
 // Pole liczbowe ze strzałkami, opisane tablicą pól przebiegu (zakres, krok, miejsca).
 // Wpisany tekst czyta się tak, jak go wpisano (bez przycinania do zakresu) i każda
 // zmiana tekstu jest zmianą pola; przy utracie fokusu wartość spoza zakresu zostaje
-// przycięta i pokazana w formacie pola. Wartość ustawiana przez program (wczytanie,
+// przycięta i pokazana w formacie pola (liczba przęseł nie: spoza edytora jest błędem). Wartość ustawiana przez program (wczytanie,
 // strzałki) przechodzi przez WartoscUstawiana i jest pokazywana z miejscami pola.
 // Kółko myszy zmienia wartość tylko pola z fokusem; nad innym przewija panel pod nim.
 #include <QAbstractSpinBox>
@@ -17,6 +17,11 @@ public:
     tPole Pole() const { return pole_; }
     // Wartość odczytana z tekstu; tekst nieliczbowy daje minimum pola.
     double Wartosc() const;
+    // Tekst pusty albo liczba; inny tekst to błąd danych, który pokazuje przeliczenie.
+    bool JestLiczba() const;
+    // Barwy błędu (czerwone tło, biały tekst) albo zwykłe.
+    void OznaczBlad(bool blad);
+    bool Oznaczone() const { return blad_; }
     void UstawWartosc(double v);
     QString Tekst() const;
 
@@ -36,6 +41,7 @@ private:
     void PoEdycji();
 
     tPole pole_;
+    bool blad_ = false;
 };
 
 // Tekst jako liczba: "," i "." jako separator; false dla tekstu nieliczbowego.

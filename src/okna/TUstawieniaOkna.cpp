@@ -1,5 +1,7 @@
 #include "okna/TUstawieniaOkna.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -107,3 +109,31 @@ void NaEkranie(QWidget& okno, QMargins ramka)
     // Położenie wnętrza okna, jak po restoreGeometry (położenie z ramką nie jest jeszcze znane).
     if (rozmiar != r.size() || !o.isNull()) okno.setGeometry(QRect(r.topLeft() + o, rozmiar));
 }
+
+namespace {
+class tPolozenieOkna : public QObject {
+public:
+    explicit tPolozenieOkna(QWidget& okno) : QObject(&okno), okno_(okno) { okno.installEventFilter(this); }
+
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override
+    {
+        if (obiekt != &okno_) return false;
+        // Schowane okno Qt pokazuje znowu w tym samym miejscu: ustawiamy tylko pierwsze pokazanie.
+        if (zdarzenie->type() == QEvent::Show && !umieszczone_) {
+            umieszczone_ = true;
+            QWidget* glowne = okno_.parentWidget() ? okno_.parentWidget()->window() : QApplication::activeWindow();
+            if (glowne && glowne != &okno_) {
+                okno_.move(glowne->frameGeometry().center() - okno_.rect().center());
+                NaEkranie(okno_);
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget& okno_;
+    bool umieszczone_ = false;
+};
+}  // namespace
+
+void PamietajPolozenie(QWidget& okno) { new tPolozenieOkna(okno); }

@@ -42,3 +42,6 @@ QMargins Ramka(const QWidget& okno);
 // okno nie ma jeszcze własnej: podana (zapamiętana), a bez niej szacowana, i wtedy okno
 // tylko się zmniejsza.
 void NaEkranie(QWidget& okno, QMargins ramka = {});
+// Okno pomocnicze przy pierwszym pokazaniu na środku okna rodzica (bez rodzica: aktywnego okna, z którego je
+// otwarto), w całości na ekranie; potem wraca tam, gdzie je użytkownik zostawił.
+void PamietajPolozenie(QWidget& okno);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTextEdit>
 
 #include "okna/TPoleLiczbowe.h"
@@ -45,6 +46,10 @@ void TWidokQt::UstawWartosc(tPole pole, double wartosc)
     tUstawianie u(ustawia_);
     k_.Pola[pole]->UstawWartosc(wartosc);
 }
+
+bool TWidokQt::JestLiczba(tPole pole) const { return k_.Pola[pole]->JestLiczba(); }
+
+void TWidokQt::OznaczBlad(tPole pole, bool blad) { k_.Pola[pole]->OznaczBlad(blad); }
 
 void TWidokQt::PokazPole(tPole pole, bool widoczne) { k_.Pola[pole]->setVisible(widoczne); }
 
@@ -128,4 +133,22 @@ void TWidokQt::PokazKomunikat(const std::string& tytul, const std::string& tekst
     QMessageBox okno(ikona == tIkona::Ostrzezenie ? QMessageBox::Warning : QMessageBox::Information, Tekst(tytul),
                      Tekst(tekst), QMessageBox::Ok, k_.Okno);
     okno.exec();
+}
+
+tOdpowiedz TWidokQt::Zapytaj(const std::string& tytul, const std::string& tekst, bool zAnuluj)
+{
+    QMessageBox::StandardButtons przyciski = QMessageBox::Yes | QMessageBox::No;
+    if (zAnuluj) przyciski |= QMessageBox::Cancel;
+    QMessageBox okno(QMessageBox::Question, Tekst(tytul), Tekst(tekst), przyciski, k_.Okno);
+    // Napisy po polsku także bez tłumaczenia Qt w systemie.
+    okno.button(QMessageBox::Yes)->setText(Tekst("Tak"));
+    okno.button(QMessageBox::No)->setText(Tekst("Nie"));
+    if (zAnuluj) okno.button(QMessageBox::Cancel)->setText(Tekst("Anuluj"));
+    okno.setDefaultButton(zAnuluj ? QMessageBox::Cancel : QMessageBox::No);
+    okno.setEscapeButton(zAnuluj ? QMessageBox::Cancel : QMessageBox::No);
+    switch (okno.exec()) {
+    case QMessageBox::Yes: return tOdpowiedz::Tak;
+    case QMessageBox::No: return tOdpowiedz::Nie;
+    default: return tOdpowiedz::Anuluj;
+    }
 }

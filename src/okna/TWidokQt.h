@@ -46,6 +46,8 @@ public:
 
     double Wartosc(tPole pole) const override;
     void UstawWartosc(tPole pole, double wartosc) override;
+    bool JestLiczba(tPole pole) const override;
+    void OznaczBlad(tPole pole, bool blad) override;
 
     void PokazPole(tPole pole, bool widoczne) override;
     void PokazPodpisWiersza(tWierszPol wiersz, bool widoczny) override;
@@ -57,6 +59,7 @@ public:
     void OdswiezSzkic() override;
     void OdswiezElementy() override;
     void PokazKomunikat(const std::string& tytul, const std::string& tekst, tIkona ikona) override;
+    tOdpowiedz Zapytaj(const std::string& tytul, const std::string& tekst, bool zAnuluj) override;
 
 private:
     struct tUstawianie;

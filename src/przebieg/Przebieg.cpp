@@ -7,6 +7,7 @@
 #include "common/Formatowanie.h"
 #include "common/Slad.h"
 #include "core/Nazwy.h"
+#include "przebieg/SprawdzPola.h"
 
 namespace {
 
@@ -158,12 +159,26 @@ tWynikPrzeliczenia tGlownyPrzebieg::Przelicz()
     widok_.UkryjKomunikaty();
     PobierzDane(widok_, obiekt_);
     widok_.OdswiezSzkic();
-    ostatni_ = SprawdzIOblicz(obiekt_);
+    // Tekst, który nie jest liczbą, kończy przeliczenie jak błąd sprawdzenia: pole oznaczone.
+    const tBladPol bledne = SprawdzPola(widok_);
+    ostatni_ = bledne.Pola.empty() ? SprawdzIOblicz(obiekt_) : bledne.Wynik;
+    for (int p = 0; p < LiczbaPol; ++p)
+        widok_.OznaczBlad(static_cast<tPole>(p), std::find(bledne.Pola.begin(), bledne.Pola.end(), p) != bledne.Pola.end());
     tabela_ = TabelaElementow(obiekt_, ostatni_);
     if (ostatni_.Poprawne()) widok_.UstawWyniki(TekstyWynikow(obiekt_));
     widok_.PokazKomunikaty(LinieKomunikatow(ostatni_), !ostatni_.Poprawne());
     widok_.OdswiezElementy();
     return ostatni_;
+}
+
+bool tGlownyPrzebieg::PolaPoprawne(const std::string& tytul)
+{
+    const tBladPol bledne = SprawdzPola(widok_);
+    if (bledne.Pola.empty()) return true;
+    Przelicz();  // pola oznaczone, obszar komunikatów z błędem
+    widok_.PokazKomunikat(tytul, std::string(NaglowekBledu(bledne.Wynik.Etap)) + '\r' + bledne.Wynik.Komunikat,
+                          tIkona::Ostrzezenie);
+    return false;
 }
 
 void tGlownyPrzebieg::UstawTytul() { widok_.UstawTytul(TytulOkna(info_)); }

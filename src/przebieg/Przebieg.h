@@ -3,6 +3,7 @@
 // obiektu mostowego z pól, sprawdzenia, Oblicz, wyniki i komunikaty, lista klas,
 // widoczność pól, tytuł, edytor rozpiętości, pliki robocze i plik stanu PT.INI.
 // Okno Qt przekazuje tu swoje zdarzenia; CLI i testy używają widoku w pamięci.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,10 @@ public:
     void ZmianaKlasy();
     void ZmianaSzerokosci();
 
+    // Przed raportem i porównaniem norm: pole z tekstem, który nie jest liczbą, albo liczba
+    // przęseł spoza edytora odrzuca polecenie oknem komunikatu z tytułem polecenia (false).
+    bool PolaPoprawne(const std::string& tytul);
+
     // Przeliczenie, gdy włączone (zdarzenia pól).
     void PrzeliczDane();
     // Pełne przeliczenie i pokazanie wyniku; zwraca wynik etapów.
@@ -69,11 +74,21 @@ public:
     bool ZapiszDane(const std::string& sciezka);
     // To samo na pliku INI w pamięci (WczytajDane i ZapiszDane bez dysku).
     void WczytajIni(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>* nieczytelne = nullptr);
-    void ZapiszIni(tPlikIni& ini);
+    // Zwraca, czy dane przeszły sprawdzenia (tylko wtedy plik dostaje wyniki CALC).
+    bool ZapiszIni(tPlikIni& ini);
+
+    // Czy obiekt różni się od ostatnio wczytanego albo zapisanego pliku roboczego (po starcie:
+    // od stanu z PT.INI), także gdy pole ma tekst, który nie jest liczbą.
+    bool Zmieniony() const;
+    // Przed zastąpieniem obiektu innym (wczytanie): przy zmianach pytanie "Zapisać zmiany…?"
+    // Tak / Nie / Anuluj; Tak woła zapisz (polecenie "Zapisz" okna). true: można zastąpić.
+    bool PorzucZmiany(const std::function<bool()>& zapisz);
 
     // Polecenie "Informacje" po zatwierdzeniu okna: pola przycięte, tytuł.
     void UstawInfo(const tInfoObiektu& zOkna);
-    // Polecenie "Zapisz" po zatwierdzeniu okna identyfikacji.
+    // Polecenie "Zapisz" po zatwierdzeniu okna identyfikacji. Nie zapisuje, gdy pole ma tekst,
+    // który nie jest liczbą; pyta, zanim zastąpi plik innego obiektu albo zapisze nad plikiem
+    // dane odrzucone przez sprawdzenia.
     bool Zapisz(const tInfoObiektu& zOkna);
     // Ścieżka pliku polecenia "Zapisz" dla danych identyfikacyjnych.
     static std::string SciezkaZapisu(const tInfoObiektu& info);
@@ -93,6 +108,11 @@ public:
     const tTabelaElementow& Tabela() const { return tabela_; }
 
 private:
+    // Dane okna tak, jak by je zapisał plik roboczy (bez wyników): do porównania zmian.
+    std::string ZapisDanych() const;
+    void ZapamietajPlik(const std::string& sciezka);
+    bool PotwierdzZapis(const std::string& sciezka);
+
     Widok& widok_;
     tObiektMostowy obiekt_;
     tInfoObiektu info_;
@@ -100,4 +120,6 @@ private:
     bool pierwszyZapis_ = true;
     tWynikPrzeliczenia ostatni_;
     tTabelaElementow tabela_;
+    std::string zapisane_;  // ZapisDanych() ostatniego wczytania albo zapisu
+    std::string plik_;      // ścieżka ostatnio wczytanego albo zapisanego pliku roboczego
 };

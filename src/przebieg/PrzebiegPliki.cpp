@@ -7,6 +7,7 @@
 #include "persistence/Katalogi.h"
 #include "persistence/PlikRoboczy.h"
 #include "przebieg/Przebieg.h"
+#include "przebieg/SprawdzPola.h"
 
 namespace {
 
@@ -17,6 +18,12 @@ const char* const BladZapisu = "Błąd zapisu danych.\r";
 const char* const TytulBledu = "Błąd";
 const char* const TytulUwagi = "UWAGA";
 const char* const NieczytelneWPliku = "Nieczytelne liczby w pliku %s:";
+const char* const NieZapisano = "Dane nie zostały zapisane.\r";
+const char* const ZapisacZmiany = "Zapisać zmiany w obiekcie %s?";
+const char* const ZapisacZmianyBezJNI = "Zapisać zmiany w obiekcie?";
+const char* const InnyObiekt = "Plik %s zawiera inne dane.\rZastąpić je danymi tego obiektu?";
+const char* const BezWynikow =
+    "Dane obiektu nie przechodzą sprawdzeń: plik %s zostanie zapisany bez wyników.\rZapisać mimo to?";
 
 std::string Przytnij(const std::string& s)
 {
@@ -62,6 +69,7 @@ bool tGlownyPrzebieg::WczytajDane(const std::string& sciezka, std::string& blad,
     tPlikIni ini;
     if (!WczytajPlikRoboczy(sciezka, ini, blad)) return false;
     WczytajIni(ini, &nieczytelne);
+    ZapamietajPlik(sciezka);
     return true;
 }
 
@@ -127,7 +135,7 @@ bool tGlownyPrzebieg::ZapiszDane(const std::string& sciezka)
     return ZapiszDane(sciezka, blad);
 }
 
-void tGlownyPrzebieg::ZapiszIni(tPlikIni& ini)
+bool tGlownyPrzebieg::ZapiszIni(tPlikIni& ini)
 {
     // Wynik liczony na osobnym obiekcie; obiekt okna i jego widok zostają nietknięte.
     auto obiekt = std::make_unique<tObiektMostowy>();
@@ -136,6 +144,48 @@ void tGlownyPrzebieg::ZapiszIni(tPlikIni& ini)
     const tWynikiPliku wyniki{obiekt->PodajM1N(), obiekt->PodajTN(), obiekt->PodajTP(), obiekt->PodajMase()};
 
     ZapiszDanePliku(ini, DaneZWidoku(widok_, info_), poprawne ? &wyniki : nullptr);
+    return poprawne;
+}
+
+std::string tGlownyPrzebieg::ZapisDanych() const
+{
+    tPlikIni ini;
+    ZapiszDanePliku(ini, DaneZWidoku(widok_, info_), nullptr);
+    return ini.Zawartosc();
+}
+
+void tGlownyPrzebieg::ZapamietajPlik(const std::string& sciezka)
+{
+    plik_ = sciezka;
+    zapisane_ = ZapisDanych();
+}
+
+bool tGlownyPrzebieg::Zmieniony() const { return ZapisDanych() != zapisane_ || !SprawdzPola(widok_).Pola.empty(); }
+
+bool tGlownyPrzebieg::PorzucZmiany(const std::function<bool()>& zapisz)
+{
+    if (!Zmieniony()) return true;
+    const std::string pytanie = info_.JNI.empty() ? ZapisacZmianyBezJNI : Format(ZapisacZmiany, {info_.JNI + "_" + info_.NrP});
+    switch (widok_.Zapytaj(TytulUwagi, pytanie, true)) {
+    case tOdpowiedz::Tak: return zapisz();
+    case tOdpowiedz::Nie: return true;
+    default: return false;
+    }
+}
+
+// Plik, który już jest, zostaje zastąpiony bez pytania tylko plikiem tego samego obiektu
+// (ostatnio wczytanym albo zapisanym) z danymi, które przechodzą sprawdzenia.
+bool tGlownyPrzebieg::PotwierdzZapis(const std::string& sciezka)
+{
+    tPlikIni stary;
+    std::string blad;
+    if (stary.Wczytaj(sciezka, blad) != tStanOdczytu::Przeczytany) return true;  // brak albo odmowa zapisu niżej
+    tPlikIni nowy = stary;
+    const bool poprawne = ZapiszIni(nowy);
+    if (sciezka != plik_ && nowy.Zawartosc() != stary.Zawartosc() &&
+        widok_.Zapytaj(TytulUwagi, Format(InnyObiekt, {sciezka}), false) != tOdpowiedz::Tak)
+        return false;
+    return poprawne || widok_.Zapytaj(TytulUwagi, Format(BezWynikow, {sciezka}), false) == tOdpowiedz::Tak;
 }
 
 std::string tGlownyPrzebieg::SciezkaZapisu(const tInfoObiektu& info)
@@ -156,11 +206,19 @@ bool tGlownyPrzebieg::Zapisz(const tInfoObiektu& zOkna)
     const std::string nazwa = info_.JNI + "_" + info_.NrP;
     // Nazwa pliku nie może wyjść poza katalog JNI.
     const bool nazwaPoprawna = nazwa.find('/') == std::string::npos && nazwa.find('\0') == std::string::npos;
+    const tBladPol bledne = SprawdzPola(widok_);
+    if (!bledne.Pola.empty()) {
+        widok_.PokazKomunikat(TytulInfo, NieZapisano + bledne.Wynik.Komunikat, tIkona::Ostrzezenie);
+        return false;
+    }
+    const std::string sciezka = SciezkaZapisu(info_);
+    if (nazwaPoprawna && !PotwierdzZapis(sciezka)) return false;
     std::string blad;
-    if (!nazwaPoprawna || !UtworzKatalog(KatalogJNI()) || !ZapiszDane(SciezkaZapisu(info_), blad)) {
+    if (!nazwaPoprawna || !UtworzKatalog(KatalogJNI()) || !ZapiszDane(sciezka, blad)) {
         widok_.PokazKomunikat(TytulInfo, BladZapisu + blad, tIkona::Informacja);
         return false;
     }
+    ZapamietajPlik(sciezka);
     UstawTytul();
     if (pierwszyZapis_) {
         widok_.PokazKomunikat(TytulInfo, PierwszyZapis + SciezkaZapisu(info_), tIkona::Informacja);
@@ -181,6 +239,7 @@ void tGlownyPrzebieg::Uruchom()
     RegulaListyKlas(widok_);
     przeliczanie_ = true;
     Przelicz();
+    ZapamietajPlik("");  // PT.INI nie jest plikiem obiektu
 }
 
 bool tGlownyPrzebieg::Zamknij()

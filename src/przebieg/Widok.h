@@ -24,6 +24,13 @@ enum class tIkona : int {
     Ostrzezenie = 1,
 };
 
+// Odpowiedź na pytanie okna (Tak / Nie / Anuluj).
+enum class tOdpowiedz : int {
+    Tak = 0,
+    Nie = 1,
+    Anuluj = 2,
+};
+
 // Pięć tekstów panelu wyników; pusty tekst to puste pole.
 struct tTekstyWynikow {
     std::string M1N, TN, MP, TP, Kategoria;
@@ -44,6 +51,11 @@ public:
     // i zaokrąglenie z tablicy pól); Wartosc zwraca to, co pole ma teraz.
     virtual double Wartosc(tPole pole) const = 0;
     virtual void UstawWartosc(tPole pole, double wartosc) = 0;
+    // Czy tekst pola czyta się jako liczba (pusty tekst tak: to minimum pola). Wpisany
+    // tekst nieliczbowy jest błędem danych, nie zerem.
+    virtual bool JestLiczba(tPole pole) const = 0;
+    // Pole oznaczone barwą błędu (przeliczenie odrzuciło jego tekst) albo zwykłe.
+    virtual void OznaczBlad(tPole pole, bool blad) = 0;
 
     // Widoczność pól szerokości (i pola "Liczba przęseł") oraz podpisów ich wierszy.
     virtual void PokazPole(tPole pole, bool widoczne) = 0;
@@ -68,4 +80,6 @@ public:
 
     // Okno komunikatu z tytułem i ikoną; CR w tekście rozdziela wiersze.
     virtual void PokazKomunikat(const std::string& tytul, const std::string& tekst, tIkona ikona) = 0;
+    // Pytanie z przyciskami Tak i Nie (i Anuluj, gdy zAnuluj); CR rozdziela wiersze.
+    virtual tOdpowiedz Zapytaj(const std::string& tytul, const std::string& tekst, bool zAnuluj) = 0;
 };

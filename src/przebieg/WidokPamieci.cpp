@@ -69,3 +69,14 @@ void tWidokPamieci::PokazKomunikat(const std::string& tytul, const std::string& 
 {
     OknaKomunikatow.push_back({tytul, tekst, ikona});
 }
+
+void tWidokPamieci::OznaczBlad(tPole pole, bool blad)
+{
+    if (PoprawnePole(pole)) Oznaczone[pole] = blad;
+}
+
+tOdpowiedz tWidokPamieci::Zapytaj(const std::string& tytul, const std::string& tekst, bool)
+{
+    OknaKomunikatow.push_back({tytul, tekst, tIkona::Ostrzezenie});
+    return Odpowiedz;
+}

@@ -17,6 +17,9 @@ public:
 
     double Wartosc(tPole pole) const override;
     void UstawWartosc(tPole pole, double wartosc) override;
+    // Pola widoku w pamięci trzymają liczby; tekst nieliczbowy odrzuca już czytnik pliku.
+    bool JestLiczba(tPole) const override { return true; }
+    void OznaczBlad(tPole pole, bool blad) override;
 
     void PokazPole(tPole pole, bool widoczne) override;
     void PokazPodpisWiersza(tWierszPol wiersz, bool widoczny) override;
@@ -28,6 +31,8 @@ public:
     void OdswiezSzkic() override { ++Przerysowania; }
     void OdswiezElementy() override {}
     void PokazKomunikat(const std::string& tytul, const std::string& tekst, tIkona ikona) override;
+    // Pytanie zapamiętane w OknaKomunikatow; odpowiedź z pola Odpowiedz.
+    tOdpowiedz Zapytaj(const std::string& tytul, const std::string& tekst, bool zAnuluj) override;
 
     struct tListaPamieci {
         std::vector<std::string> Pozycje;
@@ -50,4 +55,6 @@ public:
     bool KomunikatyBledu = false;
     int Przerysowania = 0;
     std::vector<tOknoKomunikatu> OknaKomunikatow;
+    std::array<bool, LiczbaPol> Oznaczone{};
+    tOdpowiedz Odpowiedz = tOdpowiedz::Anuluj;
 };

@@ -91,6 +91,12 @@ TEST(DodajElementy, ZWierszyEdytora)
     EXPECT_EQ(o.Elementy[1].Nazwa, "Lewy skrajny wspornik");
     EXPECT_EQ(o.Elementy[2].Nazwa, "Przęsło");
     EXPECT_EQ(o.Elementy[2].Dlugosc, 16);
+
+    // Jedno przęsło belki ciągłej: dwa przęsła skrajne z wiersza 2, rozróżnione nazwami.
+    tObiektMostowy c;
+    DodajElementy(c, 2, 1, dl);
+    ASSERT_EQ(c.LiczbaElementow, 3);
+    EXPECT_EQ(c.Elementy[2].Nazwa + "|" + c.Elementy[3].Nazwa, "Przęsło nr 1 (lewe skrajne)|Przęsło nr 1 (prawe skrajne)");
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ private slots:
     // Kroki użytkownika: "=tekst" czyści pole i wpisuje znak po znaku, "+tekst" dopisuje,
     // "↑"/"↓" to strzałki, "→" przenosi fokus dalej. Każdy znak i krok przelicza; tekst
     // zostaje jak wpisany, wartość spoza zakresu przycina dopiero utrata fokusu (to też
-    // przelicza), tekst nieliczbowy czyta się jako minimum pola.
+    // przelicza), tekst nieliczbowy czyta się jako minimum pola, ale przeliczenie go odrzuca.
     void krokiWPolach()
     {
         const struct {
@@ -77,7 +77,10 @@ private slots:
             QCOMPARE(p->Tekst(), QString::fromUtf8(k.tekst));
             QCOMPARE(Okno().Przebieg().WidokOkna().Wartosc(k.pole), k.wartosc);
             if (k.poprawne) SprawdzPoprawne(Okno());
-            QVERIFY2(k.poprawne || (Komunikaty(Okno()).startsWith(BladSum) && Wynik(Okno(), 0).isEmpty()), k.akcja);
+            // Tekst, który nie jest liczbą, jest błędem pola (oznaczonego), nie minimum w obliczeniu.
+            const QString blad = p->JestLiczba() ? BladSum : QString::fromUtf8("BŁĄD PRZEKROJU POPRZECZNEGO\nWysięg prawego wspornika chodnikowego (e2): to nie jest liczba");
+            QVERIFY2(k.poprawne || (Komunikaty(Okno()).startsWith(blad) && Wynik(Okno(), 0).isEmpty()), k.akcja);
+            QCOMPARE(p->Oznaczone(), !p->JestLiczba());
         }
         QCOMPARE(Obiekt(Okno()).b, 100.0);
     }
@@ -240,6 +243,7 @@ private slots:
         GdyOkno<QFileDialog>(this, [&](QFileDialog& d) {
             katalog = d.directory().absolutePath();
             d.selectFile(plik);
+            GdyOkno<QMessageBox>(this, [](QMessageBox& m) { m.button(QMessageBox::No)->click(); });
             static_cast<QDialog&>(d).accept();  // QFileDialog::accept jest chronione
         });
         Wywolaj("acWczytaj");
@@ -248,30 +252,45 @@ private slots:
         SprawdzPoprawne(Okno());
     }
 
-    // Raport bieżących danych zapisany w katalogu Raporty idzie do przeglądarki systemu, bez
-    // niej okno podaje ścieżkę pliku; odmowa (bez JNI) w okienku ostrzeżenia, bez pliku.
+    // Raport bieżących danych zapisany w katalogu Raporty idzie do przeglądarki systemu; gdy
+    // jej nie ma albo zgłosi błąd, okno podaje pełną ścieżkę i przycisk folderu. Odmowa (bez
+    // JNI, pole z tekstem, który nie jest liczbą) w okienku ostrzeżenia, bez pliku.
     void raport()
     {
         const struct {
             bool jni, przegladarka;
+            const char* rozpietosc;
             const char* komunikat;  // tytuł|początek treści; pusty: bez komunikatu
         } przypadki[] = {
-            {false, true, "BŁĄD|BRAK JNI\n"}, {true, true, ""}, {true, false, "Raport|Raport zapisano w pliku:\n"}
+            {false, true, "16", "BŁĄD|BRAK JNI\n"},
+            {true, true, "16m", "BŁĄD|BŁĄD PRZEKROJU PODŁUŻNEGO\nRozpiętość przęsła: to nie jest liczba"},
+            {true, true, "16", ""},
+            {true, false, "16", "Raport|Raport zapisano w pliku:\n"},
         };
         const QString plik = t_->Plik("Raporty/12345678@2.RTF");
         for (const auto& p : przypadki) {
             if (p.jni) Okno().Przebieg().UstawInfo({"12345678", "2", "DK7", "12+300", "Kraków", "rzeka Wisła"});
-            QString otwarty;
-            Okno().OtworzRaport = [&](const QString& plik) { return otwarty = plik, p.przegladarka; };
+            Wpisz(Pole(Okno(), PoleDlugosci(2)), QString::fromUtf8(p.rozpietosc), true);
+            QString otwarty, folder;
+            Okno().OtworzRaport = [&](const QString& plik, std::function<void()> nieWyswietlono) {
+                otwarty = plik;
+                if (!p.przegladarka) nieWyswietlono();
+            };
             tKomunikat k;
-            if (*p.komunikat) PrzechwycKomunikat(this, k);
+            if (*p.komunikat && p.przegladarka) PrzechwycKomunikat(this, k);
+            if (!p.przegladarka)
+                GdyOkno<QMessageBox>(this, [&](QMessageBox& m) {
+                    k = {m.windowTitle(), m.text(), m.icon()};
+                    for (QAbstractButton* b : m.buttons()) folder += b->text() + ";";
+                    m.accept();
+                });
             Wywolaj("acRaport");
             const bool zapisany = !*p.komunikat || !p.przegladarka;
             QCOMPARE(QFile::exists(plik), zapisany);
             QCOMPARE(otwarty, zapisany ? plik : QString());
             QVERIFY2((k.Tytul + "|" + k.Tekst).startsWith(QString::fromUtf8(p.komunikat)), qPrintable(k.Tekst));
             if (*p.komunikat) QCOMPARE(k.Ikona, p.przegladarka ? QMessageBox::Warning : QMessageBox::Information);
-            if (!p.przegladarka) QVERIFY(k.Tekst.endsWith(plik));
+            if (!p.przegladarka) QVERIFY(k.Tekst.contains(plik + "\n") && folder.contains(QString::fromUtf8("Otwórz folder")));
         }
     }
 
@@ -322,6 +341,37 @@ private slots:
         QVERIFY(!rysunek.isVisible() && rysunek.Typ() == 0);
         Wywolaj("acAbout");
         QVERIFY(Okno().OknoOProgramie().isVisible() && !QApplication::activeModalWidget());
+    }
+
+    // Okna pomocnicze otwierają się na środku okna głównego. Esc zamyka każde okno pomocnicze
+    // i okno identyfikacji; "O programie" zamyka też Enter.
+    void escZamykaKazdeOkno()
+    {
+        Wywolaj("acNormy");  // przeglądarka tekstu i wykres
+        Wywolaj("acNaTemat");
+        Okno().findChild<QToolButton*>("btPrzekroj")->click();
+        QWidgetList okna;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != &Okno()) okna << w;
+        QCOMPARE(okna.size(), 4);
+        Wywolaj("acAbout");
+        okna << &Okno().OknoOProgramie();
+        for (QWidget* w : okna) {
+            // Pierwsze pokazanie nad oknem głównym (na środku, o ile mieści się ekran), nie w rogu ekranu.
+            QVERIFY2(w == &Okno().OknoPrzekroju() || Okno().frameGeometry().contains(w->frameGeometry().center()),
+                     qPrintable(w->windowTitle()));
+            QApplication::setActiveWindow(w);
+            QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
+            QVERIFY2(!w->isVisible(), qPrintable(w->windowTitle()));
+        }
+        Wywolaj("acAbout");
+        QApplication::setActiveWindow(&Okno().OknoOProgramie());
+        QTest::keyClick(Okno().OknoOProgramie().focusWidget(), Qt::Key_Return);
+        QVERIFY(!Okno().OknoOProgramie().isVisible());
+        bool zamkniete = false;
+        GdyOkno<TZapiszJNI>(this, [&](TZapiszJNI& d) { QTest::keyClick(d.edJNI, Qt::Key_Escape), zamkniete = !d.isVisible(); });
+        Wywolaj("acInfo");
+        QVERIFY(zamkniete);
     }
 
     // "Pomoc na temat": spis treści; F1: temat 1 w lewym panelu, temat 2 w prawym.

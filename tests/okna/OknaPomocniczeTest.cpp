@@ -113,7 +113,17 @@ private slots:
                                                         {Qt::Key_Return, "\r"}, {Qt::Key_Backspace, "\b"},
                                                         {Qt::Key_Up, ""},       {Qt::Key_Delete, "\x7f"}};
         for (const auto& [klawisz, tekst] : klawisze) QTest::sendKeyEvent(QTest::Click, okno.Memo, klawisz, tekst, Qt::NoModifier);
+        // Uwaga tylko dla klawiszy, które zmieniłyby tekst (a, ż, Backspace, Delete), nie Enter i strzałki.
         QCOMPARE(uwagi, QString::fromUtf8("UWAGA|To nie jest okno edycyjne !\rMożesz w nim tylko przeglądać raporty.\n").repeated(4));
+        // Ctrl+A zaznacza, Ctrl+C i Ctrl+Insert kopiują zaznaczenie (nie "Czcionka").
+        QSignalSpy czcionka(okno.acCzcionka, &QAction::triggered);
+        for (Qt::Key kopiuj : {Qt::Key_C, Qt::Key_Insert}) {
+            QApplication::clipboard()->clear();
+            QTest::keyClick(okno.Memo, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(okno.Memo, kopiuj, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8("Ślad: przęsło"));
+        }
+        QCOMPARE(czcionka.count() + uwagi.count('\n'), 4);
         QCOMPARE(okno.windowTitle() + "|" + okno.Tekst(), QString::fromUtf8("Ślad obliczeń|Ślad: przęsło"));
         QPrinter drukarka;
         drukarka.setOutputFormat(QPrinter::PdfFormat);
@@ -170,6 +180,9 @@ private slots:
         for (QLabel* l : {okno.Opis, okno.Ikona, okno.Nazwa}) QTest::mouseClick(l, Qt::LeftButton);
         QVERIFY(okno.isVisible());
         QTest::mouseClick(&okno, Qt::LeftButton, {}, QPoint(3, 3));
+        QVERIFY(!okno.isVisible());
+        okno.show();
+        okno.findChild<QPushButton*>("btZamknij")->click();  // przycisk "Zamknij"
         QVERIFY(!okno.isVisible());
         QCoreApplication::setApplicationVersion(QString());
         okno.show();

@@ -115,6 +115,41 @@ private slots:
         QCOMPARE(b->Tekst(), QString::fromLatin1(wczytany ? "7,00" : "0,00"));
     }
 
+    // Zmieniony obiekt: "Wczytaj", plik z "Ostatnio otwierane" i upuszczony plik pytają
+    // "Zapisać zmiany…?"; Anuluj zostawia edycję, Nie wczytuje plik.
+    void niezapisaneZmiany()
+    {
+        QVERIFY(t_->Otworz());
+        const QString plik = Kopia(Belka, "a.PTV");
+        TUstawieniaOkna().DodajOstatni(plik);
+        QMenu* dane = Okno().menuBar()->actions().first()->menu();
+        const std::function<void()> drogi[] = {
+            [&] {
+                GdyOkno<QFileDialog>(this, [&](QFileDialog& d) { d.selectFile(plik), static_cast<QDialog&>(d).accept(); });
+                Okno().findChild<QAction*>("acWczytaj")->trigger();
+            },
+            [&] { emit dane->aboutToShow(), dane->actions().at(4)->menu()->actions().at(0)->trigger(); },
+            [&] { Upusc(&Okno(), plik); },
+        };
+        for (const auto& droga : drogi) {
+            for (auto [przycisk, tekst] : {std::pair{QMessageBox::Cancel, "3,5"}, {QMessageBox::No, "7,00"}}) {
+                Wpisz(Pole(Okno(), RxSE_B), QStringLiteral("3,5"), true);
+                QString pytanie;
+                // Okno pliku zamyka się przed pytaniem: pytanie łapie drugi krok kolejki.
+                std::function<void()> odpowiedz = [&, przycisk] {
+                    auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    if (!m) return QTimer::singleShot(0, this, odpowiedz);
+                    pytanie = m->text(), m->button(przycisk)->click();
+                };
+                QTimer::singleShot(0, this, odpowiedz);
+                droga();
+                QApplication::processEvents();
+                QVERIFY2(pytanie.startsWith(QString::fromUtf8("Zapisać zmiany w obiekcie")), qPrintable(pytanie));
+                QCOMPARE(Pole(Okno(), RxSE_B)->Tekst(), QString::fromLatin1(tekst));
+            }
+        }
+    }
+
     // Podmenu wczytuje wybrany plik; plik, którego już nie ma, jest wyszarzony.
     void ostatnioOtwierane()
     {

@@ -207,4 +207,76 @@ TEST_F(Zapisz, PierwszeUruchomienieIPlikStanu)
     EXPECT_EQ(o.Okienka(), "INFO|Błąd zapisu danych.\r" + kat / "PT.INI" + "|O;");
 }
 
+// Pytanie o niezapisane zmiany: bez zmian nie pada; Tak zapisuje (odmowa zapisu zatrzymuje),
+// Nie porzuca zmiany, Anuluj zatrzymuje. Wczytany plik to znowu obiekt bez zmian.
+TEST_F(Zapisz, PytanieONiezapisaneZmiany)
+{
+    const struct {
+        bool zmiana;
+        tOdpowiedz odpowiedz;
+        bool zapisano, wynik;
+        const char* okienka;
+    } przypadki[] = {
+        {false, tOdpowiedz::Anuluj, true, true, ""},
+        {true, tOdpowiedz::Tak, true, true, "UWAGA|Zapisać zmiany w obiekcie 12345678_1?|O;"},
+        {true, tOdpowiedz::Tak, false, false, "UWAGA|Zapisać zmiany w obiekcie 12345678_1?|O;"},
+        {true, tOdpowiedz::Nie, true, true, "UWAGA|Zapisać zmiany w obiekcie 12345678_1?|O;"},
+        {true, tOdpowiedz::Anuluj, true, false, "UWAGA|Zapisać zmiany w obiekcie 12345678_1?|O;"},
+    };
+    for (const auto& c : przypadki) {
+        tOkno o;
+        o.p->Uruchom();
+        o.p->UstawInfo({"12345678", "1", "", "", "", ""});
+        ASSERT_TRUE(o.p->ZapiszDane(kat / "A.PTV"));
+        o.p->WczytajDane(kat / "A.PTV");
+        if (c.zmiana) o.w->UstawWartosc(PoleDlugosci(2), 17);
+        o.w->Odpowiedz = c.odpowiedz;
+        int zapisy = 0;
+        EXPECT_EQ(o.p->PorzucZmiany([&] { return ++zapisy, c.zapisano; }), c.wynik) << c.okienka;
+        EXPECT_EQ(zapisy, c.odpowiedz == tOdpowiedz::Tak && c.zmiana);
+        EXPECT_EQ(o.Okienka(), c.okienka);
+    }
+}
+
+// Plik innego obiektu albo błędne dane nad plikiem: pytanie, a Nie zostawia plik bez zmian.
+// Własny plik z poprawnymi danymi zastępuje się bez pytania; pole spoza edytora nie zapisuje.
+TEST_F(Zapisz, PytaniePrzedZastapieniemPliku)
+{
+    const tInfoObiektu id{"99999999", "1", "", "", "", ""};
+    const std::string plik = kat / "JNI/99999999_1.PTV";
+    tOkno a(tOpisObiektu{});
+    ASSERT_TRUE(a.p->Zapisz(id));
+    const std::string zA = CzytajPlik(plik);
+    tOpisObiektu inny;
+    inny.Dlugosci = {0, 12, 0};
+    tOkno b(inny);
+    const std::string pytanie = "UWAGA|Plik " + plik + " zawiera inne dane.\rZastąpić je danymi tego obiektu?|O;";
+    b.w->Odpowiedz = tOdpowiedz::Nie;
+    EXPECT_FALSE(b.p->Zapisz(id));
+    EXPECT_EQ(b.Okienka(), pytanie);
+    EXPECT_EQ(CzytajPlik(plik), zA);
+    b.w->Odpowiedz = tOdpowiedz::Tak;
+    EXPECT_TRUE(b.p->Zapisz(id));
+    EXPECT_NE(CzytajPlik(plik), zA);
+
+    b.w->OknaKomunikatow.clear();
+    b.w->UstawWartosc(PoleDlugosci(2), 13);  // własny plik: bez pytania
+    EXPECT_TRUE(b.p->Zapisz(id));
+    b.w->UstawWartosc(RxSE_BB, 0);  // dane odrzucone przez sprawdzenia
+    b.w->Odpowiedz = tOdpowiedz::Nie;
+    EXPECT_FALSE(b.p->Zapisz(id));
+    EXPECT_EQ(b.Okienka(), "UWAGA|Dane obiektu nie przechodzą sprawdzeń: plik " + plik +
+                               " zostanie zapisany bez wyników.\rZapisać mimo to?|O;");
+    EXPECT_NE(CzytajPlik(plik).find("[CALC]"), std::string::npos);
+
+    b.w->OknaKomunikatow.clear();
+    b.w->UstawWybor(tLista::CBSchemat, 2);
+    b.w->Pola[IlePrzesel] = 46;  // wpisane, nieprzycięte
+    b.p->Przelicz();
+    EXPECT_EQ(b.w->Komunikaty, (std::vector<std::string>{"BŁĄD PRZEKROJU PODŁUŻNEGO", "Liczba przęseł: dozwolone od 1 do 45"}));
+    EXPECT_TRUE(b.w->Oznaczone[IlePrzesel] && b.w->Wyniki.M1N.empty());
+    EXPECT_FALSE(b.p->Zapisz(id));
+    EXPECT_EQ(b.Okienka(), "INFO|Dane nie zostały zapisane.\rLiczba przęseł: dozwolone od 1 do 45|O;");
+}
+
 }  // namespace

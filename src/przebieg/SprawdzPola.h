@@ -1,0 +1,16 @@
+#pragma once
+// Pola okna przed sprawdzeniami obiektu: tekst, który nie jest liczbą, i liczba przęseł
+// spoza edytora są błędem danych. Czytane jako minimum pola dałyby wynik innego obiektu.
+#include <vector>
+
+#include "core/Przeliczenie.h"
+#include "przebieg/Widok.h"
+
+struct tBladPol {
+    std::vector<tPole> Pola;  // pola w użyciu z błędnym tekstem, w kolejności okna
+    tWynikPrzeliczenia Wynik;  // pierwszy błąd: etap przekroju poprzecznego albo podłużnego
+};
+
+// Pola w użyciu: szerokości widoczne dla przekroju, liczba przęseł (gdy widoczna)
+// i długości wierszy 1..k edytora rozpiętości.
+tBladPol SprawdzPola(const Widok& widok);
