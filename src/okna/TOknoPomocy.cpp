@@ -30,8 +30,9 @@ QString TOknoPomocy::AdresPomocy()
 {
     if (QFileInfo::exists(QString::fromLatin1(Zasob))) return QStringLiteral("qrc") + QString::fromLatin1(Zasob);
     const QString program = QCoreApplication::applicationDirPath();
-    // Katalog help/ w drzewie źródeł: ten plik leży w src/okna.
-    const QString zrodla = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../help");
+    // Katalog help/ drzewa źródeł, z którego program zbudowano (ścieżka bezwzględna z CMake,
+    // nie __FILE__: pamięć podręczna kompilacji może ją zapisać względnie).
+    const QString zrodla = QStringLiteral(PONTIVA_KATALOG_POMOCY);
     // Program zainstalowany: PREFIKS/bin/pontiva i PREFIKS/share/pontiva/Help.
     const QString zainstalowany = program + QStringLiteral("/../share/pontiva/Help");
     for (const QString& katalog :
