@@ -10,8 +10,11 @@ file(MAKE_DIRECTORY ${ROBOCZY})
 
 # Uruchamia pontiva-cli w katalogu; kod wyjścia w zmiennej kod, wyjście w pliku wyjscie.
 function(cli katalog wyjscie)
+  # Do plików, nie do potoków: usługi, które Wine uruchamia przy pierwszym programie,
+  # dziedziczą potok i trzymałyby go otwartego.
   execute_process(COMMAND ${EMULATOR} ${CLI} ${ARGN} WORKING_DIRECTORY ${katalog}
-                  OUTPUT_FILE ${wyjscie} ERROR_VARIABLE bl RESULT_VARIABLE k)
+                  OUTPUT_FILE ${wyjscie} ERROR_FILE ${wyjscie}.bledy RESULT_VARIABLE k)
+  file(READ ${wyjscie}.bledy bl)
   set(kod ${k} PARENT_SCOPE)
   set(bledy_cli "${bl}" PARENT_SCOPE)
 endfunction()
@@ -102,6 +105,20 @@ cli(${ROBOCZY} ${ROBOCZY}/k.txt oblicz brak.PTV)
 oczekuj_kodu(2 "pliku nie ma")
 cli(${ROBOCZY} ${ROBOCZY}/k.txt sprawdz raport.RTF)
 oczekuj_kodu(0 "kod kontrolny raportu")
+
+# Separator dziesiętny bez --separator: z ustawień regionalnych (w Windows systemu, pod Wine
+# wziętych ze środowiska, na Linuksie ze środowiska wprost).
+foreach(ustawienie "pl_PL.UTF-8|64,6229" "en_US.UTF-8|64.6229")
+  string(REPLACE "|" ";" u "${ustawienie}")
+  list(GET u 0 locale)
+  list(GET u 1 m1n)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=${locale} ${EMULATOR} ${CLI} oblicz belka.PTV
+                  WORKING_DIRECTORY ${PRZYKLADY} OUTPUT_FILE ${ROBOCZY}/separator.txt)
+  file(READ ${ROBOCZY}/separator.txt tekst)
+  if(NOT tekst MATCHES "\nM1N: ${m1n}\n")
+    message(SEND_ERROR "Separator dla ${locale}: ${tekst}")
+  endif()
+endforeach()
 
 # Windows: nazwy, których system nie zapisze tak, jak je podano, dostają błąd zapisu, a stary
 # plik zostaje (PTU.TXT. zapisałby po cichu PTU.TXT).
