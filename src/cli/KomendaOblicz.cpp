@@ -11,6 +11,8 @@
 #include "common/Slad.h"
 #include "przebieg/Przebieg.h"
 #include "przebieg/WidokPamieci.h"
+#include "system/SciezkaUtf8.h"
+#include "system/System.h"
 
 namespace fs = std::filesystem;
 
@@ -55,24 +57,25 @@ bool RozszerzeniePtv(const std::string& nazwa)
 bool ZbierzPliki(const std::string& arg, std::vector<std::string>& pliki)
 {
     std::error_code blad;
-    if (fs::is_directory(arg, blad)) {
+    if (fs::is_directory(SciezkaUtf8(arg), blad)) {
         std::vector<std::string> nazwy;
-        fs::directory_iterator it(arg, blad);
+        fs::directory_iterator it(SciezkaUtf8(arg), blad);
         if (blad) {
             Blad(BladBrakPliku, arg);
             return false;
         }
         for (const auto& wpis : it) {
-            const std::string nazwa = wpis.path().filename().string();
+            const std::string nazwa = Utf8(wpis.path().filename());
             if (RozszerzeniePtv(nazwa) && wpis.is_regular_file(blad)) nazwy.push_back(nazwa);
         }
         std::sort(nazwy.begin(), nazwy.end());
-        const std::string przedrostek = arg.empty() || arg.back() == '/' ? arg : arg + "/";
+        const bool zSeparatorem = !arg.empty() && os::SeparatoryKatalogow().find(arg.back()) != std::string_view::npos;
+        const std::string przedrostek = arg.empty() || zSeparatorem ? arg : arg + "/";
         for (const auto& n : nazwy) pliki.push_back(przedrostek + n);
         if (nazwy.empty()) Blad(BladPustyKatalog, arg);
         return !nazwy.empty();
     }
-    if (!fs::exists(arg, blad)) {
+    if (!fs::exists(SciezkaUtf8(arg), blad)) {
         Blad(BladBrakPliku, arg);
         return false;
     }
@@ -295,7 +298,7 @@ bool CzytajOpcje(const std::vector<std::string>& argumenty, tOpcje& o)
 bool UstawSeparator(const std::string& wartosc)
 {
     if (wartosc.empty()) {
-        Regionalne().SeparatorDziesietny = SeparatorZeSrodowiska();
+        Regionalne().SeparatorDziesietny = SeparatorUzytkownika();
         return true;
     }
     if (wartosc != "," && wartosc != ".") return false;
@@ -358,7 +361,7 @@ int KomendaSlad(const std::vector<std::string>& argumenty)
     auto widok = std::make_unique<tWidokPamieci>();
     auto przebieg = std::make_unique<tGlownyPrzebieg>(*widok);
     std::error_code brak;
-    if (!fs::exists(plik, brak)) {
+    if (!fs::exists(SciezkaUtf8(plik), brak)) {
         Blad(BladBrakPliku, plik);
         return KodUzycie;
     }

@@ -74,9 +74,7 @@ tArgumenty Czytaj(const std::vector<std::string>& a, bool zWyjsciem, bool zData,
 
 std::string Dzisiaj()
 {
-    const std::time_t teraz = std::time(nullptr);
-    std::tm czas{};
-    localtime_r(&teraz, &czas);
+    const std::tm czas = os::CzasLokalny(std::time(nullptr));
     return FormatujDate(czas.tm_year + 1900, czas.tm_mon + 1, czas.tm_mday);
 }
 
@@ -114,7 +112,7 @@ bool WyjscieToWejscie(const tArgumenty& a)
 
 int KomendaRaport(const std::vector<std::string>& argumenty)
 {
-    Regionalne().SeparatorDziesietny = SeparatorZeSrodowiska();
+    Regionalne().SeparatorDziesietny = SeparatorUzytkownika();
     const tArgumenty a = Czytaj(argumenty, true, true);
     if (!a.Poprawne || a.Wyjscie.empty()) {
         Blad(UzycieRaport);
@@ -137,7 +135,7 @@ int KomendaRaport(const std::vector<std::string>& argumenty)
 
 int KomendaNormy(const std::vector<std::string>& argumenty)
 {
-    Regionalne().SeparatorDziesietny = SeparatorZeSrodowiska();
+    Regionalne().SeparatorDziesietny = SeparatorUzytkownika();
     const tArgumenty a = Czytaj(argumenty, true, false, true);
     if (!a.Poprawne) {
         Blad(UzycieNormy);

@@ -3,7 +3,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "common/Regionalne.h"
 #include "common/Slad.h"
+#include "system/System.h"
 
 namespace {
 
@@ -96,6 +98,12 @@ void tWyjscie::Oproznij()
 {
     if (!bufor_.empty()) std::fwrite(bufor_.data(), 1, bufor_.size(), plik_);
     bufor_.clear();
+}
+
+char SeparatorUzytkownika()
+{
+    const char s = os::SeparatorDziesietnyUzytkownika();
+    return s ? s : SeparatorZeSrodowiska();
 }
 
 void PokazOdmowe(const std::string& komunikat)

@@ -17,6 +17,10 @@ void DopiszJsonLiczbe(std::string& cel, double wartosc);
 // CR (arkusz nie weźmie jej za formułę). Liczby nie przechodzą tędy.
 void DopiszKomorkeCsv(std::string& cel, std::string_view tekst);
 
+// Separator dziesiętny bez --separator: z ustawień regionalnych systemu, a gdy system
+// zostawia je środowisku, ze zmiennych LC_ALL, LC_NUMERIC, LANG.
+char SeparatorUzytkownika();
+
 // Odmowa wczytania pliku na standardowe wyjście błędów.
 void PokazOdmowe(const std::string& komunikat);
 // Jeden wiersz ostrzeżenia na standardowe wyjście błędów na każdą nieczytelną liczbę pliku.

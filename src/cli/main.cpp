@@ -5,6 +5,7 @@
 
 #include "cli/KomendaOblicz.h"
 #include "cli/KomendyRaportow.h"
+#include "system/System.h"
 
 namespace {
 
@@ -78,7 +79,8 @@ int Wykonaj(std::vector<std::string> argumenty)
 
 int main(int argc, char** argv)
 {
-    int kod = Wykonaj(std::vector<std::string>(argv + 1, argv + argc));
+    os::PrzygotujWyjscie();
+    int kod = Wykonaj(os::Argumenty(argc, argv));
     // Skrypt nie może pójść dalej z pustym albo uciętym wynikiem.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fputs(BladWyjscia, stderr);

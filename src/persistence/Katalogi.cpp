@@ -1,9 +1,9 @@
 #include "persistence/Katalogi.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
+#include "system/SciezkaUtf8.h"
 #include "system/System.h"
 
 namespace fs = std::filesystem;
@@ -18,21 +18,15 @@ std::string& KatalogUstawiony()
 
 }  // namespace
 
-std::string KatalogDanychUzytkownika()
-{
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && *xdg == '/') return std::string(xdg) + "/pontiva";
-    const std::string dom = os::KatalogDomowy();
-    return dom.empty() ? std::string() : dom + "/.local/share/pontiva";
-}
+std::string KatalogDanychUzytkownika() { return os::KatalogDanychUzytkownika(); }
 
 std::string KatalogProgramu()
 {
     static const std::string katalog = [] {
         const std::string sciezka = os::SciezkaProgramu();
         std::error_code blad;
-        if (sciezka.empty()) return fs::current_path(blad).string();
-        return fs::path(sciezka).parent_path().string();
+        if (sciezka.empty()) return Utf8(fs::current_path(blad));
+        return Utf8(SciezkaUtf8(sciezka).parent_path());
     }();
     return katalog;
 }
@@ -61,6 +55,6 @@ std::string SciezkaPomocy() { return KatalogProgramu() + "/Help/PONTIVA.HLP"; }
 bool UtworzKatalog(const std::string& katalog)
 {
     std::error_code blad;
-    fs::create_directories(katalog, blad);
-    return fs::is_directory(katalog, blad);
+    fs::create_directories(SciezkaUtf8(katalog), blad);
+    return fs::is_directory(SciezkaUtf8(katalog), blad);
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "system/SciezkaUtf8.h"
 #include "system/System.h"
 
 namespace fs = std::filesystem;
@@ -12,8 +13,8 @@ namespace {
 std::string Bezwzgledna(const std::string& sciezka)
 {
     std::error_code blad;
-    const fs::path p = fs::absolute(sciezka, blad);
-    return (blad ? fs::path(sciezka) : p).lexically_normal().string();
+    const fs::path p = fs::absolute(SciezkaUtf8(sciezka), blad);
+    return Utf8((blad ? SciezkaUtf8(sciezka) : p).lexically_normal());
 }
 }  // namespace
 

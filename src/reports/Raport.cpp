@@ -13,6 +13,7 @@
 #include "reports/MessageDigests.h"
 #include "reports/Przekroje.h"
 #include "reports/VanRTF.h"
+#include "system/SciezkaUtf8.h"
 
 const char* const TytulBleduRaportu = "BŁĄD";
 
@@ -294,7 +295,7 @@ tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObie
         Info, Wypelnij,
         [&] {
             std::error_code blad;
-            std::filesystem::create_directories(KatalogRaportow, blad);  // błąd wyjdzie przy otwarciu pliku
+            std::filesystem::create_directories(SciezkaUtf8(KatalogRaportow), blad);  // błąd wyjdzie przy otwarciu pliku
             return KatalogRaportow + "/" + Info.JNI + "@" + Info.NrP + ".RTF";
         },
         Dzis);

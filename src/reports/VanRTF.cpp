@@ -7,6 +7,8 @@
 
 #include "common/Cp1250.h"
 #include "common/Regionalne.h"
+#include "system/SciezkaUtf8.h"
+#include "system/System.h"
 
 namespace {
 
@@ -152,11 +154,11 @@ bool TRtfDoc::Open(const std::string& Nazwa, const std::string& Naglowek, const 
         PokazBlad(KomPustaNazwa);
         return false;
     }
-    size_t ukosnik = Nazwa.find_last_of('/');
+    size_t ukosnik = Nazwa.find_last_of(os::SeparatoryKatalogow());
     if (ukosnik != std::string::npos) {
         std::string katalog = Nazwa.substr(0, ukosnik + 1);
         std::error_code blad;
-        if (!std::filesystem::is_directory(katalog, blad)) {
+        if (!std::filesystem::is_directory(SciezkaUtf8(katalog), blad)) {
             PokazBlad(KomBrakKartoteki + katalog);
             return false;
         }

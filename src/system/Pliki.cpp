@@ -16,6 +16,8 @@ const char* const KomTylkoDoOdczytu = "Plik jest tylko do odczytu: ";
 const char* const PowodBrakMiejsca = " (brak miejsca na dysku)";
 const char* const PowodBrakUprawnien = " (brak uprawnień)";
 const char* const PowodZaDlugaNazwa = " (za długa nazwa)";
+const char* const PowodZajety = " (plik jest otwarty w innym programie)";
+const char* const PowodNiedozwolonaNazwa = " (niedozwolona nazwa pliku)";
 
 // Przedrostek nazw plików tymczasowych programu; za nim skrót nazwy celu i 6 znaków mkstemp.
 const char* const PrzedrostekTymczasowych = ".pontiva-";
@@ -28,20 +30,22 @@ std::string Powod(os::tBlad b)
     case os::tBlad::BrakMiejsca: return PowodBrakMiejsca;
     case os::tBlad::BrakUprawnien: return PowodBrakUprawnien;
     case os::tBlad::ZaDlugaNazwa: return PowodZaDlugaNazwa;
+    case os::tBlad::Zajety: return PowodZajety;
+    case os::tBlad::NiedozwolonaNazwa: return PowodNiedozwolonaNazwa;
     default: return {};
     }
 }
 
 std::string Katalog(const std::string& sciezka)
 {
-    const auto u = sciezka.find_last_of('/');
+    const auto u = sciezka.find_last_of(os::SeparatoryKatalogow());
     if (u == std::string::npos) return ".";
     return u == 0 ? "/" : sciezka.substr(0, u);
 }
 
 std::string Nazwa(const std::string& sciezka)
 {
-    const auto u = sciezka.find_last_of('/');
+    const auto u = sciezka.find_last_of(os::SeparatoryKatalogow());
     return u == std::string::npos ? sciezka : sciezka.substr(u + 1);
 }
 

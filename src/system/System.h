@@ -1,8 +1,10 @@
 #pragma once
 // Wszystkie wywołania systemu operacyjnego programu: pliki, katalogi, ścieżka programu,
-// katalog domowy. Jeden plik na system (SystemPosix.cpp); reszta programu woła tylko to.
+// katalog domowy. Jeden plik na system (SystemPosix.cpp, SystemWindows.cpp); reszta programu
+// woła tylko to. Ścieżki i teksty są w UTF-8.
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,7 +12,8 @@
 namespace os {
 
 // Przyczyna niepowodzenia wywołania, tyle, ile potrzeba do komunikatu.
-enum class tBlad { Brak, NieMa, BrakMiejsca, BrakUprawnien, ZaDlugaNazwa, Inny };
+// Zajety: plik otwarty w innym programie; NiedozwolonaNazwa: nazwy nie da się użyć w systemie.
+enum class tBlad { Brak, NieMa, BrakMiejsca, BrakUprawnien, ZaDlugaNazwa, Zajety, NiedozwolonaNazwa, Inny };
 
 enum class tOdczyt { Przeczytany, NieMa, NieZwykly, ZaDuzy, Blad };
 
@@ -52,5 +55,21 @@ bool KatalogZapisywalny(const std::string& katalog);
 std::string SciezkaProgramu();
 // Katalog domowy: HOME, a bez niej z bazy użytkowników; pusty, gdy nie da się ustalić.
 std::string KatalogDomowy();
+// Katalog danych programu tego użytkownika (na Linuksie według XDG); pusty, gdy nieznany.
+std::string KatalogDanychUzytkownika();
+// Separator dziesiętny z ustawień regionalnych systemu; '\0', gdy system zostawia to
+// zmiennym środowiska (LC_ALL, LC_NUMERIC, LANG).
+char SeparatorDziesietnyUzytkownika();
+
+// Czas lokalny strefy użytkownika.
+std::tm CzasLokalny(std::time_t t);
+
+// Znaki rozdzielające katalogi w ścieżce.
+std::string_view SeparatoryKatalogow();
+
+// Argumenty wiersza poleceń (bez nazwy programu) w UTF-8.
+std::vector<std::string> Argumenty(int argc, char** argv);
+// Standardowe wyjście i wyjście błędów: bajty UTF-8 bez zamiany "\n".
+void PrzygotujWyjscie();
 
 }  // namespace os

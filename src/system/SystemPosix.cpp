@@ -212,4 +212,27 @@ std::string KatalogDomowy()
     return {};
 }
 
+std::string KatalogDanychUzytkownika()
+{
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && *xdg == '/') return std::string(xdg) + "/pontiva";
+    const std::string dom = KatalogDomowy();
+    return dom.empty() ? std::string() : dom + "/.local/share/pontiva";
+}
+
+char SeparatorDziesietnyUzytkownika() { return '\0'; }
+
+std::tm CzasLokalny(std::time_t t)
+{
+    std::tm czas {};
+    ::localtime_r(&t, &czas);
+    return czas;
+}
+
+std::string_view SeparatoryKatalogow() { return "/"; }
+
+std::vector<std::string> Argumenty(int argc, char** argv) { return {argv + 1, argv + argc}; }
+
+void PrzygotujWyjscie() {}
+
 }  // namespace os
