@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "common/Utf8.h"
+
 namespace {
 
 // Znaki Unicode bajtów 0x80–0xFF; 0 oznacza bajt nieprzypisany.
@@ -33,20 +35,6 @@ char KodujZnak(std::uint32_t znak)
     return '?';
 }
 
-void DopiszUtf8(std::string& cel, std::uint32_t znak)
-{
-    if (znak < 0x80) {
-        cel += static_cast<char>(znak);
-    } else if (znak < 0x800) {
-        cel += static_cast<char>(0xC0 | (znak >> 6));
-        cel += static_cast<char>(0x80 | (znak & 0x3F));
-    } else {
-        cel += static_cast<char>(0xE0 | (znak >> 12));
-        cel += static_cast<char>(0x80 | ((znak >> 6) & 0x3F));
-        cel += static_cast<char>(0x80 | (znak & 0x3F));
-    }
-}
-
 }  // namespace
 
 std::string Utf8DoCp1250(std::string_view utf8)
@@ -54,30 +42,9 @@ std::string Utf8DoCp1250(std::string_view utf8)
     std::string wynik;
     wynik.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size();) {
-        auto b = static_cast<unsigned char>(utf8[i]);
-        int dlugosc = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
-        if (dlugosc == 0 || i + dlugosc > utf8.size()) {
-            wynik += '?';
-            ++i;
-            continue;
-        }
-        std::uint32_t znak = dlugosc == 1 ? b : b & (0x7F >> dlugosc);
-        bool poprawny = true;
-        for (int k = 1; k < dlugosc; ++k) {
-            auto c = static_cast<unsigned char>(utf8[i + k]);
-            if ((c & 0xC0) != 0x80) {
-                poprawny = false;
-                break;
-            }
-            znak = (znak << 6) | (c & 0x3F);
-        }
-        if (!poprawny) {
-            wynik += '?';
-            ++i;
-            continue;
-        }
-        wynik += KodujZnak(znak);
-        i += dlugosc;
+        std::uint32_t znak = 0;
+        // Błędna sekwencja to jeden '?': postać nadmiarowa C1 BD nie staje się "}".
+        wynik += CzytajZnakUtf8(utf8, i, znak) ? KodujZnak(znak) : '?';
     }
     return wynik;
 }
@@ -93,7 +60,7 @@ std::string Cp1250DoUtf8(std::string_view cp1250)
         } else {
             std::uint16_t znak = Tablica[b - 0x80];
             if (znak == 0) wynik += '?';
-            else DopiszUtf8(wynik, znak);
+            else DopiszZnakUtf8(wynik, znak);
         }
     }
     return wynik;

@@ -8,6 +8,7 @@
 #include "common/Cp1250.h"
 #include "common/Formatowanie.h"
 #include "common/Slad.h"
+#include "common/Utf8.h"
 #include "core/Nazwy.h"
 #include "core/Przeliczenie.h"
 #include "reports/MessageDigests.h"
@@ -16,6 +17,13 @@
 #include "system/SciezkaUtf8.h"
 
 const char* const TytulBleduRaportu = "BŁĄD";
+const char* const SzerokosciPozycji = "1;8.5;0.05;6.5;";
+const char* const SzerokosciWymiaru = "0.3;1;11;0.05;4;";
+// Sekcja 1: etykiety wyrównane odstępami do dwukropka w czcionce stałej szerokości.
+const char* const EtykietyLokalizacji[6] = {
+    "1.1. Numer JNI                : ", "1.2. Numer pierwszego przęsła : ", "1.3. Numer drogi              : ",
+    "1.4. Kilometraż               : ", "1.5. Najbliższa miejscowość   : ", "1.6  Nazwa przeszkody         : ",
+};
 
 namespace {
 
@@ -26,8 +34,6 @@ const char* const KomBledneDane = "Błędne dane\rUsuń przyczynę błędu i pon
 const char* const KomBladZapisu =
     "Błąd zapisu pliku.\rZamknij wszytkie kopie tego pliku i ponownie wywołaj to polecenie.";
 
-const char* const SzerokosciPozycji = "1;8.5;0.05;6.5;";
-const char* const SzerokosciWymiaru = "0.3;1;11;0.05;4;";
 const char* const WzorPozycji = "%s;%s;:;%s;";
 const char* const WzorLiczby = ";%s;%s;:;%0.2f;";
 const char* const WzorCalkowitej = ";%s;%s;:;%d;";
@@ -67,12 +73,6 @@ const tWymiar Wymiary[] = {
      ZbiorPrzekrojow({3, 4, 6})},
 };
 
-// Sekcja 1: etykiety wyrównane odstępami do dwukropka w czcionce stałej szerokości.
-const char* const EtykietyLokalizacji[] = {
-    "1.1. Numer JNI                : ", "1.2. Numer pierwszego przęsła : ", "1.3. Numer drogi              : ",
-    "1.4. Kilometraż               : ", "1.5. Najbliższa miejscowość   : ", "1.6  Nazwa przeszkody         : ",
-};
-
 void Naglowek(TRtfDoc& doc, const char* tekst)
 {
     doc.SetBold();
@@ -86,17 +86,10 @@ void Przerwy(TRtfDoc& doc, int ile)
     for (int i = 0; i < ile; ++i) doc.WriteParBreak();
 }
 
-// Wiersze tabeli: do dokumentu i do tekstu kontrolnego.
-void Tabela(TRtfDoc& doc, const std::vector<tWierszTabeli>& wiersze, std::vector<std::string>& komorki)
+void Tabela(TRtfDoc& doc, const std::vector<tWierszTabeli>& wiersze)
 {
-    for (const auto& w : wiersze) {
-        doc.WriteTableRow(w.Szerokosci, w.Komorki);
-        komorki.push_back(w.Komorki);
-    }
+    for (const auto& w : wiersze) doc.WriteTableRow(w.Szerokosci, w.Komorki);
 }
-
-// Liczba całkowita jak przy konwersji z wartością domyślną: odstępy z przodu, znak,
-// cyfry, zakres 32 bitów; inaczej wartość domyślna.
 
 }  // namespace
 
@@ -148,16 +141,12 @@ std::string KodKontrolny(std::string_view Tekst) { return MD5Hex(Utf8DoCp1250(Te
 
 std::string TekstNosnosci(const tObiektMostowy& Obiekt) { return LiczbaStala(Obiekt.PodajMase(), 2); }
 
-bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
-                  const std::string& Droga, const std::string& Km, const std::string& Najblizsza,
-                  const std::string& Przeszkoda, const std::string& FileName, const std::string& Dzis)
-{
-    TRtfDoc doc;
-    // Data przychodzi z zewnątrz (w wierszu poleceń wpisuje ją użytkownik): jako tekst.
-    const std::string data = TekstRtf(Dzis);
-    if (!doc.Open(FileName, "JNI: " + TekstRtf(JNI), data, true)) return false;
-    std::vector<std::string> komorki;
+namespace {
 
+// Treść od otwarcia do zamknięcia dokumentu.
+void PiszTresc(TRtfDoc& doc, const tTrescRaportu& t)
+{
+    const std::string data = TekstRtf(t.Data);
     doc.SetFixedFont();
     doc.AlignRight();
     doc.SetFontSize(12);
@@ -180,15 +169,14 @@ bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const st
     Przerwy(doc, 5);
 
     Naglowek(doc, "1. LOKALIZACJA OBIEKTU");
-    const std::string* dane[] = {&JNI, &NrP, &Droga, &Km, &Najblizsza, &Przeszkoda};
-    for (int i = 0; i < 6; ++i) doc.WriteParagraph(EtykietyLokalizacji[i] + TekstRtf(*dane[i]));
+    for (int i = 0; i < 6; ++i) doc.WriteParagraph(EtykietyLokalizacji[i] + TekstRtf(t.Identyfikacja[i]));
 
     Przerwy(doc, 2);
     Naglowek(doc, "2. DANE WYJŚCIOWE");
-    Tabela(doc, WierszeDanychWyjsciowych(Obiekt), komorki);
+    Tabela(doc, t.Dane);
     Przerwy(doc, 2);
     Naglowek(doc, "3. PARAMETRY GEOMETRYCZNE PRZEKROJU POPRZECZNEGO PRZĘSŁA ([m])");
-    Tabela(doc, WierszeWymiarow(Obiekt), komorki);
+    Tabela(doc, t.Wymiary);
 
     Przerwy(doc, 2);
     Naglowek(doc, "4. SPOSÓB USTALENIA NOŚNOŚCI UŻYTKOWEJ");
@@ -197,10 +185,9 @@ bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const st
     doc.WriteParagraph(std::string("   Inny sposób : ") + Wypelnienie);
     Przerwy(doc, 2);
     Naglowek(doc, "5. PONTIVA OBIEKTU");
-    const std::string nosnosc = TekstNosnosci(Obiekt);
     doc.WriteText("Obliczona Pontiva obiektu mostowego  [T] :  ");
     doc.SetBold();
-    doc.WriteParagraph(nosnosc);
+    doc.WriteParagraph(t.Nosnosc);
     doc.SetPlain();
     doc.WriteParBreak();
 
@@ -237,16 +224,52 @@ bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const st
     doc.SetFontSize(10);
     doc.SetPlain();
     Przerwy(doc, 2);
-    std::vector<std::string> slad;
-    SladKopiuj(slad);
-    for (const auto& linia : slad) doc.WriteParagraph(linia);
+    for (const auto& linia : t.Slad) doc.WriteParagraph(TekstRtf(linia));
 
-    const std::string kod = KodKontrolny(TekstKontrolny(JNI, NrP, Obiekt.LiczbaElementow, komorki, nosnosc));
     Przerwy(doc, 2);
     doc.SetFontSize(8);
-    doc.WriteParagraph("MAC [" + kod + "]");
+    doc.WriteParagraph("MAC [" + t.Kod + "]");
     doc.WriteParBreak();
     doc.WriteParagraph("[KONIEC ŚLADU OBLICZEŃ]");
+}
+
+std::string TekstNaglowka(const tTrescRaportu& t) { return "JNI: " + TekstRtf(t.Identyfikacja[0]); }
+
+}  // namespace
+
+std::string DokumentRaportu(const tTrescRaportu& Tresc, bool BezJawnegoQl)
+{
+    std::string bajty;
+    TRtfDoc doc;
+    doc.BezJawnegoQl = BezJawnegoQl;
+    doc.OpenPamiec(bajty, TekstNaglowka(Tresc), TekstRtf(Tresc.Data), true);
+    PiszTresc(doc, Tresc);
+    doc.Close();
+    return bajty;
+}
+
+bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
+                  const std::string& Droga, const std::string& Km, const std::string& Najblizsza,
+                  const std::string& Przeszkoda, const std::string& FileName, const std::string& Dzis)
+{
+    // Teksty z zewnątrz (dane obiektu, data z wiersza poleceń) bez znaków sterujących i
+    // błędnego UTF-8: w dokumencie i w kodzie kontrolnym stoi wtedy ten sam tekst.
+    tTrescRaportu t;
+    const std::string* dane[] = {&JNI, &NrP, &Droga, &Km, &Najblizsza, &Przeszkoda};
+    for (int i = 0; i < 6; ++i) t.Identyfikacja[i] = TekstWidoczny(*dane[i]);
+    t.Data = TekstWidoczny(Dzis);
+    t.Dane = WierszeDanychWyjsciowych(Obiekt);
+    t.Wymiary = WierszeWymiarow(Obiekt);
+    t.Nosnosc = TekstNosnosci(Obiekt);
+    SladKopiuj(t.Slad);
+    std::vector<std::string> komorki;
+    for (const auto* tabela : {&t.Dane, &t.Wymiary})
+        for (const auto& w : *tabela) komorki.push_back(w.Komorki);
+    t.Kod = KodKontrolny(TekstKontrolny(t.Identyfikacja[0], t.Identyfikacja[1], Obiekt.LiczbaElementow, komorki, t.Nosnosc));
+
+    TRtfDoc doc;
+    if (!doc.Open(FileName, TekstNaglowka(t), TekstRtf(t.Data), true)) return false;
+    PiszTresc(doc, t);
     return doc.Close();
 }
 

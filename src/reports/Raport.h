@@ -29,6 +29,23 @@ std::string KodKontrolny(std::string_view TekstKontrolny);
 // Nośność tak, jak stoi w raporcie i w tekście kontrolnym ("0.00", separator regionalny).
 std::string TekstNosnosci(const tObiektMostowy& Obiekt);
 
+// Cała treść raportu: z niej zapis pisze dokument, a sprawdzenie odtwarza go bajt po bajcie.
+// Teksty identyfikacji i data są już oczyszczone (TekstWidoczny), tabele i ślad jak w programie.
+struct tTrescRaportu {
+    std::string Identyfikacja[6];  // JNI, NrP, droga, kilometraż, miejscowość, przeszkoda
+    std::string Data;
+    std::vector<tWierszTabeli> Dane, Wymiary;
+    std::string Nosnosc;
+    std::vector<std::string> Slad;
+    std::string Kod;
+};
+// Etykiety sekcji 1 w kolejności Identyfikacja.
+extern const char* const EtykietyLokalizacji[6];
+extern const char* const SzerokosciPozycji;
+extern const char* const SzerokosciWymiaru;
+// Dokument raportu w pamięci (bajty Windows-1250), w bieżącym układzie albo sprzed jawnego \ql.
+std::string DokumentRaportu(const tTrescRaportu& Tresc, bool BezJawnegoQl = false);
+
 // Zapisuje raport dla policzonego obiektu; Dzis to dzisiejsza data w krótkim formacie.
 // false, gdy pliku nie udało się utworzyć (komunikat pokazał moduł RTF) albo zapisać.
 bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,

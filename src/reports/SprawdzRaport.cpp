@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "common/Cp1250.h"
 #include "reports/Raport.h"
@@ -15,11 +14,10 @@ const char* const OpisBrakRozpietosci = "brak wiersza rozpiętości przęseł";
 const char* const OpisBrakNosnosci = "brak nośności obiektu";
 const char* const OpisBrakKodu = "brak kodu kontrolnego MAC";
 
-// Te same etykiety, które pisze raport.
-const std::string_view EtykietaJNI = "1.1. Numer JNI                : ";
-const std::string_view EtykietaNrP = "1.2. Numer pierwszego przęsła : ";
 const std::string_view PozycjaRozpietosci = "2.5.;";
+const std::string_view PoczatekDaty = "Data ";
 const std::string_view EtykietaNosnosci = "Obliczona Pontiva obiektu mostowego  [T] :  ";
+const std::string_view PoczatekSladu = "Wydruk śladu obliczeń";
 const std::string_view PoczatekKodu = "MAC [";
 
 const std::string_view KoniecAkapitu = "\\par }";
@@ -54,20 +52,27 @@ std::optional<std::string> TekstPrzebiegu(std::string_view linia, std::string_vi
     return Cp1250DoUtf8(t);
 }
 
-std::vector<std::string_view> Linie(const std::string& bajty)
-{
-    std::vector<std::string_view> w;
-    std::string_view t = bajty;
-    while (!t.empty()) {
-        size_t k = t.find('\n');
-        std::string_view l = t.substr(0, k);
-        if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
-        w.push_back(l);
-        if (k == std::string_view::npos) break;
-        t.remove_prefix(k + 1);
+// Kolejne wiersze dokumentu bez CR LF, bez kopiowania (plik z samych końców wierszy
+// nie zajmuje wielokrotności swojej wielkości).
+class tWiersze {
+public:
+    explicit tWiersze(std::string_view t) : reszta_(t) {}
+    bool Nastepny(std::string_view& linia)
+    {
+        if (koniec_) return false;
+        const size_t k = reszta_.find('\n');
+        linia = reszta_.substr(0, k);
+        if (!linia.empty() && linia.back() == '\r') linia.remove_suffix(1);
+        if (k == std::string_view::npos) koniec_ = true;
+        else reszta_.remove_prefix(k + 1);
+        if (reszta_.empty()) koniec_ = true;
+        return true;
     }
-    return w;
-}
+
+private:
+    std::string_view reszta_;
+    bool koniec_ = false;
+};
 
 int LiczbaDlugosci(std::string_view komorki)
 {
@@ -83,44 +88,77 @@ int LiczbaDlugosci(std::string_view komorki)
     return ile;
 }
 
+// Treść odczytana z dokumentu tak, jak pisze ją raport; czego brakuje, mówi pusta część.
+struct tOdczyt {
+    tTrescRaportu Tresc;
+    std::optional<std::string> Identyfikacja[6], Nosnosc, Data;
+    std::optional<int> Elementy;
+    bool WSladzie = false;
+};
+
+void CzytajAkapit(tOdczyt& o, std::string_view a)
+{
+    if (!o.Data && a.starts_with(PoczatekDaty)) o.Data = std::string(a.substr(PoczatekDaty.size()));
+    if (a.starts_with(PoczatekKodu) && a.back() == ']') {
+        o.WSladzie = false;
+        o.Tresc.Kod = std::string(a.substr(PoczatekKodu.size(), a.size() - PoczatekKodu.size() - 1));
+        return;
+    }
+    if (o.WSladzie) {
+        o.Tresc.Slad.emplace_back(a);
+        return;
+    }
+    if (a == PoczatekSladu) o.WSladzie = true;
+    for (int k = 0; k < 6; ++k) {
+        const std::string_view etykieta = EtykietyLokalizacji[k];
+        if (!o.Identyfikacja[k] && a.starts_with(etykieta)) o.Identyfikacja[k] = std::string(a.substr(etykieta.size()));
+    }
+}
+
+void CzytajWierszTabeli(tOdczyt& o, tWiersze& wiersze)
+{
+    std::string komorki;
+    std::string_view linia;
+    while (wiersze.Nastepny(linia) && !linia.starts_with(KoniecWiersza))
+        if (auto k = TekstPrzebiegu(linia, KoniecKomorki)) komorki += *k + ";";
+    if (komorki.starts_with(PozycjaRozpietosci)) o.Elementy = LiczbaDlugosci(komorki);
+    // Wiersze sekcji 2 zaczynają się numerem pozycji "2.x.", wiersze wymiarów pustą komórką.
+    if (komorki.starts_with("2."))
+        o.Tresc.Dane.push_back({SzerokosciPozycji, komorki});
+    else
+        o.Tresc.Wymiary.push_back({SzerokosciWymiaru, komorki});
+}
+
 }  // namespace
 
 tWynikSprawdzeniaRaportu SprawdzRaport(const std::string& BajtyRtf)
 {
     tWynikSprawdzeniaRaportu wynik;
-    std::optional<std::string> jni, nrp, nosnosc;
-    std::optional<int> elementy;
-    std::vector<std::string> komorki;
-    const auto linie = Linie(BajtyRtf);
-    if (linie.empty() || linie.front().rfind("{\\rtf1", 0) != 0) {
+    if (!BajtyRtf.starts_with("{\\rtf1")) {
         wynik.Opis = "to nie jest dokument RTF";
         return wynik;
     }
-    for (size_t i = 0; i < linie.size(); ++i) {
-        if (linie[i] == WnetrzeTabeli || linie[i] == WnetrzeTabeliLewe) {
-            std::string wiersz;
-            for (++i; i < linie.size() && linie[i].rfind(KoniecWiersza, 0) != 0; ++i)
-                if (auto k = TekstPrzebiegu(linie[i], KoniecKomorki)) wiersz += *k + ";";
-            if (wiersz.rfind(PozycjaRozpietosci, 0) == 0) elementy = LiczbaDlugosci(wiersz);
-            komorki.push_back(wiersz);
+    tOdczyt o;
+    tWiersze wiersze(BajtyRtf);
+    std::string_view linia;
+    bool poEtykiecieNosnosci = false;
+    while (wiersze.Nastepny(linia)) {
+        if (linia == WnetrzeTabeli || linia == WnetrzeTabeliLewe) {
+            CzytajWierszTabeli(o, wiersze);
             continue;
         }
-        if (auto run = TekstPrzebiegu(linie[i], "}"); run && *run == EtykietaNosnosci && i + 1 < linie.size()) {
-            nosnosc = TekstPrzebiegu(linie[i + 1], KoniecAkapitu);
+        if (poEtykiecieNosnosci && !o.Nosnosc) o.Nosnosc = TekstPrzebiegu(linia, KoniecAkapitu);
+        poEtykiecieNosnosci = false;
+        if (auto run = TekstPrzebiegu(linia, "}"); run && *run == EtykietaNosnosci) {
+            poEtykiecieNosnosci = true;
             continue;
         }
-        auto akapit = TekstPrzebiegu(linie[i], KoniecAkapitu);
-        if (!akapit) continue;
-        std::string_view a = *akapit;
-        if (a.rfind(EtykietaJNI, 0) == 0 && !jni) jni = std::string(a.substr(EtykietaJNI.size()));
-        if (a.rfind(EtykietaNrP, 0) == 0 && !nrp) nrp = std::string(a.substr(EtykietaNrP.size()));
-        if (a.rfind(PoczatekKodu, 0) == 0 && a.back() == ']')
-            wynik.KodWydrukowany = std::string(a.substr(PoczatekKodu.size(), a.size() - PoczatekKodu.size() - 1));
+        if (auto akapit = TekstPrzebiegu(linia, KoniecAkapitu)) CzytajAkapit(o, *akapit);
     }
     const std::pair<bool, const char*> wymagane[] = {
-        {jni.has_value(), OpisBrakJNI},         {nrp.has_value(), OpisBrakNrP},
-        {elementy.has_value(), OpisBrakRozpietosci}, {nosnosc.has_value(), OpisBrakNosnosci},
-        {!wynik.KodWydrukowany.empty(), OpisBrakKodu},
+        {o.Identyfikacja[0].has_value(), OpisBrakJNI},  {o.Identyfikacja[1].has_value(), OpisBrakNrP},
+        {o.Elementy.has_value(), OpisBrakRozpietosci}, {o.Nosnosc.has_value(), OpisBrakNosnosci},
+        {!o.Tresc.Kod.empty(), OpisBrakKodu},
     };
     for (const auto& [jest, opis] : wymagane) {
         if (!jest) {
@@ -128,7 +166,18 @@ tWynikSprawdzeniaRaportu SprawdzRaport(const std::string& BajtyRtf)
             return wynik;
         }
     }
-    wynik.KodObliczony = KodKontrolny(TekstKontrolny(*jni, *nrp, *elementy, komorki, *nosnosc));
-    wynik.Stan = wynik.KodObliczony == wynik.KodWydrukowany ? tStanRaportu::Zgodny : tStanRaportu::Niezgodny;
+    wynik.KodWydrukowany = o.Tresc.Kod;
+    for (int k = 0; k < 6; ++k) o.Tresc.Identyfikacja[k] = o.Identyfikacja[k].value_or("");
+    o.Tresc.Data = o.Data.value_or("");
+    o.Tresc.Nosnosc = *o.Nosnosc;
+    std::vector<std::string> komorki;
+    for (const auto* tabela : {&o.Tresc.Dane, &o.Tresc.Wymiary})
+        for (const auto& w : *tabela) komorki.push_back(w.Komorki);
+    wynik.KodObliczony = KodKontrolny(
+        TekstKontrolny(o.Tresc.Identyfikacja[0], o.Tresc.Identyfikacja[1], *o.Elementy, komorki, o.Tresc.Nosnosc));
+    // Zgodny jest tylko dokument, który zapis pisze z tej treści bajt po bajcie: grupa
+    // ukryta, zmieniony przedrostek przebiegu albo dopisany akapit nie przejdą.
+    const bool jakZapis = BajtyRtf == DokumentRaportu(o.Tresc) || BajtyRtf == DokumentRaportu(o.Tresc, true);
+    wynik.Stan = jakZapis && wynik.KodObliczony == wynik.KodWydrukowany ? tStanRaportu::Zgodny : tStanRaportu::Niezgodny;
     return wynik;
 }

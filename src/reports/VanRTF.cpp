@@ -65,11 +65,15 @@ const char* const PoziomyList[] = {
 
 // Jawne \ql: edytory, które po \pard wracają do stylu Normal (wyśrodkowanego),
 // też wyrównują treść do lewej; w pozostałych \ql to i tak ustawienie domyślne.
-const char* const PierwszyAkapit = " \\pard\\plain \\ql\\widctlpar \\f4\\fs20\\lang1045 ";
+// Drugie wartości: układ raportów zapisanych przed jawnym \ql.
+const char* const PierwszyAkapit[] = {" \\pard\\plain \\ql\\widctlpar \\f4\\fs20\\lang1045 ",
+                                      " \\pard\\plain \\widctlpar \\f4\\fs20\\lang1045 "};
 
 const char* const PoczatekWiersza = "\\trowd \\trgaph70\\trleft-70";
-const char* const WnetrzeTabeli = "\\ql\\widctlpar\\intbl";
-const char* const KoniecWiersza = "\\pard\\widctlpar\\intbl\\row\\pard\\ql\\widctlpar";
+const char* const WnetrzeTabeli[] = {"\\ql\\widctlpar\\intbl", "\\widctlpar\\intbl"};
+const char* const KoniecWiersza[] = {"\\pard\\widctlpar\\intbl\\row\\pard\\ql\\widctlpar",
+                                     "\\pard\\widctlpar\\intbl\\row\\pard\\widctlpar"};
+const char* const DoLewej[] = {"\\pard \\ql\\widctlpar", "\\pard \\widctlpar"};
 
 // Twipów na centymetr.
 constexpr double TwipyNaCm = 567;
@@ -137,19 +141,32 @@ std::string TekstRtf(std::string_view tekst)
     return wynik;
 }
 
-bool TRtfDoc::Open(const std::string& Nazwa, const std::string& Naglowek, const std::string& Stopka, bool NumeryStron)
+void TRtfDoc::Ustaw(const std::string& Naglowek, const std::string& Stopka, bool NumeryStron)
 {
     Underline = Bold = Italic = false;
     Colour = 1;
     FontSize = 24;
     FontNo = 4;
-    FileName = Nazwa;
     HeaderText = Naglowek;
     FooterText = Stopka;
     HasHeader = !Naglowek.empty();
     HasFooter = !Stopka.empty();
     PageNumbers = NumeryStron;
+}
 
+void TRtfDoc::OpenPamiec(std::string& Cel, const std::string& Naglowek, const std::string& Stopka, bool NumeryStron)
+{
+    Ustaw(Naglowek, Stopka, NumeryStron);
+    FileName.clear();
+    pamiec_ = &Cel;
+    PiszRamke();
+}
+
+bool TRtfDoc::Open(const std::string& Nazwa, const std::string& Naglowek, const std::string& Stopka, bool NumeryStron)
+{
+    Ustaw(Naglowek, Stopka, NumeryStron);
+    FileName = Nazwa;
+    pamiec_ = nullptr;
     if (Nazwa.empty()) {
         PokazBlad(KomPustaNazwa);
         return false;
@@ -197,11 +214,16 @@ void TRtfDoc::PiszRamke()
         Wiersz(std::string(StopkaZNumerem[2]) + FooterText + "\\par}");
     }
     for (const char* w : PoziomyList) Wiersz(w);
-    Wiersz(PierwszyAkapit);
+    Wiersz(PierwszyAkapit[BezJawnegoQl]);
 }
 
 bool TRtfDoc::Close()
 {
+    if (pamiec_) {
+        Wiersz(" \\par }");
+        pamiec_ = nullptr;
+        return true;
+    }
     if (!plik_.Otwarty()) return false;
     Wiersz(" \\par }");
     if (plik_.Zatwierdz()) return true;
@@ -211,6 +233,10 @@ bool TRtfDoc::Close()
 
 void TRtfDoc::Wiersz(std::string_view tekst)
 {
+    if (pamiec_) {
+        pamiec_->append(Utf8DoCp1250(tekst)).append("\r\n");
+        return;
+    }
     plik_.Dopisz(Utf8DoCp1250(tekst));
     plik_.Dopisz("\r\n");
 }
@@ -239,7 +265,7 @@ void TRtfDoc::WriteCell(std::string_view Tekst)
 
 void TRtfDoc::WriteRaw(std::string_view Tekst) { Wiersz(Tekst); }
 void TRtfDoc::WriteParBreak() { Wiersz("\\par"); }
-void TRtfDoc::AlignLeft() { Wiersz("\\pard \\ql\\widctlpar"); }
+void TRtfDoc::AlignLeft() { Wiersz(DoLewej[BezJawnegoQl]); }
 void TRtfDoc::AlignRight() { Wiersz("\\pard \\qr\\widctlpar"); }
 void TRtfDoc::AlignCenter() { Wiersz("\\pard \\qc\\widctlpar"); }
 
@@ -275,7 +301,7 @@ void TRtfDoc::WriteTableRow(std::string_view Szerokosci, std::string_view Komork
         }
         Wiersz(definicja + "\\cellx" + std::to_string(x) + " \\pard");
     }
-    Wiersz(WnetrzeTabeli);
+    Wiersz(WnetrzeTabeli[BezJawnegoQl]);
     std::string_view komorki = Komorki;
     for (int i = 0; i < kolumny; ++i) {
         if (OdetnijPole(komorki, pole))
@@ -283,5 +309,5 @@ void TRtfDoc::WriteTableRow(std::string_view Szerokosci, std::string_view Komork
         else
             WriteCell("");
     }
-    Wiersz(KoniecWiersza);
+    Wiersz(KoniecWiersza[BezJawnegoQl]);
 }

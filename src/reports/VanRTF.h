@@ -35,7 +35,12 @@ public:
     int FontSize = 24;
     int FontNo = 4;
 
+    // Układ raportów zapisanych przed jawnym \ql (tylko do odtworzenia ich w sprawdzeniu).
+    bool BezJawnegoQl = false;
+
     bool Open(const std::string& Nazwa, const std::string& Naglowek, const std::string& Stopka, bool NumeryStron);
+    // Ten sam dokument do pamięci (bajty Windows-1250 dopisywane do Cel); Close kończy go.
+    void OpenPamiec(std::string& Cel, const std::string& Naglowek, const std::string& Stopka, bool NumeryStron);
     // Zamyka dokument i zastępuje nim plik; false (z komunikatem modułu), gdy któryś zapis
     // od otwarcia się nie udał, a wtedy poprzedni plik zostaje.
     bool Close();
@@ -60,7 +65,9 @@ public:
 
 private:
     void Wiersz(std::string_view tekst);
+    void Ustaw(const std::string& Naglowek, const std::string& Stopka, bool NumeryStron);
     void PiszRamke();
 
     tZapisAtomowy plik_;
+    std::string* pamiec_ = nullptr;
 };

@@ -85,7 +85,10 @@ TEST_F(RaportTest, SprawdzenieOdrzucaZmienionaTresc)
     const std::string raport = Raport(most.Policzony(), most.Info);
     const std::tuple<std::string, std::string, tStanRaportu> podmiany[] = {
         {"\\ql", "", tStanRaportu::Zgodny},  // raporty zapisane przed jawnym wyrównaniem do lewej
-        {"JNI: 12345678\\par", "JNI: 12345670\\par", tStanRaportu::Zgodny},  // nagłówek strony
+        // Poza tekstem kontrolnym też bajt po bajcie: nagłówek strony, ukryta grupa z nośnością.
+        {"JNI: 12345678\\par", "JNI: 12345670\\par", tStanRaportu::Niezgodny},
+        {"{\\f11\\fs20\\b\\cf1 42,00\\par }", "{\\*{\\f11\\fs20\\b\\cf1 42,00\\par }}{\\f11\\fs20\\b\\cf1 99,00\\par }",
+         tStanRaportu::Niezgodny},
         {"\\b\\cf1 42,00\\par }", "\\b\\cf1 43,00\\par }", tStanRaportu::Niezgodny},
         {"JNI                : 12345678", "JNI                : 12345670", tStanRaportu::Niezgodny},
         {"przęsła : 2\\par", "przęsła : 3\\par", tStanRaportu::Niezgodny},
@@ -97,8 +100,7 @@ TEST_F(RaportTest, SprawdzenieOdrzucaZmienionaTresc)
         {"Obliczona Pontiva", "Obliczona masa", tStanRaportu::Nieczytelny},
         {"MAC [", "MAK [", tStanRaportu::Nieczytelny},
         {"{\\rtf1", "{\\rtf2", tStanRaportu::Nieczytelny},
-        // Wiersz, który nie jest przebiegiem "{\...", nie jest częścią treści.
-        {"{\\rtf1", "{\\rtf1\r\nx\\ 1.1. Numer JNI                : 99999999\\par }\r\n", tStanRaportu::Zgodny},
+        {"{\\rtf1", "{\\rtf1\r\nx\\ 1.1. Numer JNI                : 99999999\\par }\r\n", tStanRaportu::Niezgodny},
     };
     for (const auto& [z, na, stan] : podmiany) {
         std::string zmieniony = raport;
@@ -135,6 +137,10 @@ TEST_F(RaportTest, IdentyfikacjaPustaPozaJNIIZnakiSterujaceUzytkownika)
     const auto wiersze = Wiersze(Raport(o, {"12345678", "", "", "", "", ""}));
     EXPECT_EQ(std::count_if(wiersze.begin(), wiersze.end(), [](const auto& w) { return w.ends_with(" : \\par }"); }), 5);
     // Tekst użytkownika trafia do raportu dosłownie; kod liczony z postaci niezamienionej.
+    // Postać nadmiarowa C1 BD ("}") i znaki sterujące to "?", w dokumencie i w kodzie.
+    EXPECT_EQ(SprawdzRaport(Raport(o, {"12345678", "1\x01", "\r\n", "", "", ""}, "07\xc1\xbd\xc1\xbd")).Stan,
+              tStanRaportu::Zgodny);
+    EXPECT_NE(Raport(o, most.Info, "7\xc1\xbd").find("Data 7?\\par }"), std::string::npos);
     const tInfoObiektu info = {"12{4}6\\8", "", "", "", "", "rów {A}\\B"};
     const std::string raport = Raport(o, info, "1{2}\\");
     for (const char* t : {"przeszkody         : rów \\{A\\}\\\\B\\par }", "lang1045 JNI: 12\\{4\\}6\\\\8\\par",
