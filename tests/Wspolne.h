@@ -2,13 +2,11 @@
 // Wspólne narzędzia wszystkich testów: separator dziesiętny na czas jednego testu,
 // pliki, wiersze plików danych, katalog tymczasowy, uruchomienie pontiva-cli. Separator całego programu testów
 // ustawia GlownyTestow.cpp.
-#include <stdlib.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,6 +16,13 @@
 namespace testy {
 
 namespace fs = std::filesystem;
+
+// Czy testy biegną w budowie dla Windows (tam, gdzie system robi coś inaczej niż POSIX).
+#ifdef _WIN32
+constexpr bool NaWindows = true;
+#else
+constexpr bool NaWindows = false;
+#endif
 
 // Inny separator dziesiętny do końca zakresu, potem poprzedni.
 class tSeparator {
@@ -97,8 +102,14 @@ class tKatalogTymczasowy {
 public:
     tKatalogTymczasowy()
     {
-        std::string wzor = (fs::temp_directory_path() / "pontiva-test-XXXXXX").string();
-        sciezka_ = mkdtemp(wzor.data()) ? wzor : std::string();
+        // Nazwa losowa, katalog zakładany wyłącznie (create_directory: false, gdy już jest).
+        std::random_device los;
+        std::error_code blad;
+        const fs::path tmp = fs::temp_directory_path(blad);
+        for (int proba = 0; proba < 100 && sciezka_.empty(); ++proba) {
+            const fs::path k = tmp / ("pontiva-test-" + std::to_string(los()) + std::to_string(los()));
+            if (fs::create_directory(k, blad)) sciezka_ = k.generic_string();
+        }
     }
     ~tKatalogTymczasowy()
     {
@@ -119,6 +130,7 @@ struct tWynikCli {
     std::string Wyjscie, Bledy;
 };
 
+// Tekst w apostrofach dla powłoki POSIX (testy, które wołają narzędzia systemu).
 inline std::string WCudzyslowie(const std::string& s)
 {
     std::string w = "'";
@@ -126,18 +138,21 @@ inline std::string WCudzyslowie(const std::string& s)
     return w + "'";
 }
 
-// Uruchamia pontiva-cli z argumentami (w katalogu roboczym, gdy podany), z pustym
-// wejściem; zwraca kod wyjścia, wyjście i wyjście błędów.
+// Uruchamia program z argumentami (w katalogu roboczym, gdy podany), z pustym wejściem,
+// wyjście i wyjście błędów do plików; zwraca kod wyjścia albo -1, gdy program nie ruszył
+// albo zginął od sygnału. Jedna implementacja na system (UruchomPosix.cpp, UruchomWindows.cpp).
+int Uruchom(const std::string& program, const std::vector<std::string>& argumenty, const std::string& katalog,
+            const std::string& wyjscie, const std::string& bledy);
+
+// Ustawia zmienną środowiska procesu testów; nullptr ją usuwa.
+void UstawZmienna(const char* nazwa, const char* wartosc);
+
+// Uruchamia pontiva-cli; zwraca kod wyjścia, wyjście i wyjście błędów.
 inline tWynikCli UruchomCli(const std::vector<std::string>& argumenty, const std::string& katalog = "")
 {
     tKatalogTymczasowy tmp;
-    std::string polecenie = katalog.empty() ? "" : "cd " + WCudzyslowie(katalog) + " && ";
-    polecenie += WCudzyslowie(PONTIVA_CLI);
-    for (const auto& a : argumenty) polecenie += " " + WCudzyslowie(a);
-    polecenie += " </dev/null >" + WCudzyslowie(tmp / "wy") + " 2>" + WCudzyslowie(tmp / "bl");
-    const int stan = std::system(polecenie.c_str());
     tWynikCli w;
-    w.Kod = WIFEXITED(stan) ? WEXITSTATUS(stan) : -1;
+    w.Kod = Uruchom(PONTIVA_CLI, argumenty, katalog, tmp / "wy", tmp / "bl");
     w.Wyjscie = CzytajPlik(tmp / "wy");
     w.Bledy = CzytajPlik(tmp / "bl");
     return w;

@@ -22,9 +22,9 @@ tWynikCli Uruchom(const std::vector<std::string>& argumenty, const char* lcAll =
 {
     const char* poprzednie = std::getenv("LC_ALL");
     const std::string kopia = poprzednie ? poprzednie : "";
-    setenv("LC_ALL", lcAll, 1);
+    UstawZmienna("LC_ALL", lcAll);
     auto w = UruchomCli(argumenty, katalog);
-    poprzednie ? setenv("LC_ALL", kopia.c_str(), 1) : unsetenv("LC_ALL");
+    UstawZmienna("LC_ALL", poprzednie ? kopia.c_str() : nullptr);
     return w;
 }
 
@@ -93,7 +93,9 @@ TEST(Cli, TrzyFormaty)
     w = Uruchom({"oblicz", "--format=csv", "--separator=,", Plyta});
     EXPECT_TRUE(std::regex_match(Wiersze(w.Wyjscie).at(1),
                                  std::regex(Plyta + ";99000031;1;5;4;4;4;\\d+,\\d+;;\\d+,\\d+;;\\d+,\\d+;2;")));
-    // Separator dziesiętny z ustawień regionalnych, gdy nie podano --separator.
+    // Separator dziesiętny ze środowiska, gdy nie podano --separator (Windows bierze go
+    // z ustawień regionalnych użytkownika, nie ze zmiennych).
+    if (NaWindows) return;
     for (const auto& [lcAll, liczba] : {std::pair{"pl_PL.UTF-8", ";6,4"}, std::pair{"C", ";6.4"}})
         EXPECT_NE(Uruchom({"oblicz", "--format", "csv", Plyta}, lcAll).Wyjscie.find(liczba), std::string::npos) << lcAll;
 }
@@ -117,6 +119,7 @@ TEST(Cli, KatalogIBrakujacyPlik)
 // jako sekwencje ucieczki, błędne bajty UTF-8 jako U+FFFD.
 TEST(Cli, NazwyPlikowWUtf8)
 {
+    if (NaWindows) GTEST_SKIP() << "nazwy plików Windows są w UTF-16: bajtów spoza UTF-8 nie da się w nich zapisać";
     tKatalogTymczasowy kat;
     const std::string zastepczy = "\xEF\xBF\xBD";
     const std::string nazwa1 = "x\"\\\t\x01\x7Fż€\xC0\x80\xFF😀", nazwa2 = "y\xE2\x82.\xE2\x82";

@@ -75,9 +75,9 @@ TEST(Regionalne, KrotkaDataISeparatorZeSrodowiska)
         {"POSIX", "", "", '.'},      {"", "", "ja_JP", '.'},       {"", "", "cs", ','},
     };
     for (const auto& s : srodowiska) {
-        setenv("LC_ALL", s.lcAll, 1);
-        setenv("LC_NUMERIC", s.lcNumeric, 1);
-        setenv("LANG", s.lang, 1);
+        UstawZmienna("LC_ALL", s.lcAll);
+        UstawZmienna("LC_NUMERIC", s.lcNumeric);
+        UstawZmienna("LANG", s.lang);
         EXPECT_EQ(SeparatorZeSrodowiska(), s.separator) << s.lcAll << "|" << s.lcNumeric << "|" << s.lang;
     }
 }

@@ -94,10 +94,10 @@ TEST(Katalogi, BezHomeKatalogDomowyZBazyUzytkownikowNigdyWspolny)
     ASSERT_NE(uzytkownik, nullptr);
     const char* zmienne[] = {"HOME", "XDG_DATA_HOME"};
     std::string dawne[2];
-    for (int i = 0; i < 2; ++i) dawne[i] = std::getenv(zmienne[i]) ? std::getenv(zmienne[i]) : "", unsetenv(zmienne[i]);
+    for (int i = 0; i < 2; ++i) dawne[i] = std::getenv(zmienne[i]) ? std::getenv(zmienne[i]) : "", UstawZmienna(zmienne[i], nullptr);
     EXPECT_EQ(KatalogDanychUzytkownika(), std::string(uzytkownik->pw_dir) + "/.local/share/pontiva");
     for (int i = 0; i < 2; ++i)
-        if (!dawne[i].empty()) setenv(zmienne[i], dawne[i].c_str(), 1);
+        if (!dawne[i].empty()) UstawZmienna(zmienne[i], dawne[i].c_str());
 }
 
 }  // namespace

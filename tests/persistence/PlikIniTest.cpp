@@ -106,12 +106,12 @@ TEST(Katalogi, KatalogDanychIZmiennaSrodowiska)
     EXPECT_EQ(KatalogProgramu(), fs::canonical("/proc/self/exe").parent_path().string());
     EXPECT_EQ(SciezkaPomocy(), KatalogProgramu() + "/Help/PONTIVA.HLP");
     EXPECT_EQ(KatalogDanych(), KatalogProgramu()) << "katalog testów jest zapisywalny";
-    setenv("PONTIVA_DANE", "/tmp/z-srodowiska", 1);
+    UstawZmienna("PONTIVA_DANE", "/tmp/z-srodowiska");
     EXPECT_EQ(KatalogDanych(), "/tmp/z-srodowiska");
     UstawKatalogDanych("/d");
     EXPECT_EQ(KatalogJNI() + KatalogRaportow() + SciezkaStanu() + SciezkaPorownania(), "/d/JNI/d/Raporty/d/PT.INI/d/PTU.TXT");
     UstawKatalogDanych("");
-    unsetenv("PONTIVA_DANE");
+    UstawZmienna("PONTIVA_DANE", nullptr);
 
     tKatalogTymczasowy kat;
     EXPECT_TRUE(UtworzKatalog(kat / "a/b"));
