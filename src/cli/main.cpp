@@ -5,6 +5,7 @@
 
 #include "cli/KomendaOblicz.h"
 #include "cli/KomendyRaportow.h"
+#include "cli/KomendyRejestru.h"
 #include "system/System.h"
 
 namespace {
@@ -70,6 +71,8 @@ int Wykonaj(std::vector<std::string> argumenty)
     if (polecenie == "raport") return KomendaRaport(argumenty);
     if (polecenie == "normy") return KomendaNormy(argumenty);
     if (polecenie == "sprawdz") return KomendaSprawdz(argumenty);
+    if (polecenie == "rejestr") return KomendaRejestr(argumenty);
+    if (polecenie == "roznice") return KomendaRoznice(argumenty);
     std::fprintf(stderr, "pontiva-cli: nieznane polecenie \"%s\"\n\n", polecenie.c_str());
     std::fputs(Pomoc, stderr);
     return KodUzycie;
