@@ -64,9 +64,13 @@ private:
         for (;;) {
             Odstepy();
             std::string klucz;
+            const size_t poczatekKlucza = i_;
             if (i_ >= t_.size() || t_[i_] != '"') return Blad("oczekiwano klucza w cudzysłowie");
             if (!Napis(klucz)) return false;
-            if (w.Pole(klucz)) return Blad("powtórzony klucz");
+            if (w.Pole(klucz)) {
+                i_ = poczatekKlucza;
+                return Blad("powtórzony klucz");
+            }
             Odstepy();
             if (i_ >= t_.size() || t_[i_] != ':') return Blad("oczekiwano \":\"");
             ++i_;

@@ -28,7 +28,8 @@ const char* const KomZlyNajgorszy = "\"najgorszy\" nie wskazuje elementu z \"ele
 
 const char* const WzorZmiany = "zmieniony: %s";
 const char* const WzorPola = "; %s %s → %s";
-const char* const WzorTylko = "tylko w %s: %s\n";
+const char* const WzorTylko = "tylko w %s: %s (%s)\n";
+const char* const WzorOdrzucony = "odrzucony, etap %s";
 const char* const WzorPodsumowania = "Różnice: zmienione %d, tylko w starym %d, tylko w nowym %d, bez zmian %d\n";
 const char* const Brak = "–";
 constexpr int KodRoznica = 1;
@@ -152,12 +153,17 @@ std::string Nosnosc(const tOcena& w, const tOcena& inna)
     return (rozne ? LiczbaStala(w.Ptv, 2) : LiczbaOgolna(w.Ptv)) + " t";
 }
 
+std::string Cytat(const std::string& t) { return t.empty() ? Brak : "„" + TekstWidoczny(JedenWiersz(t)) + "”"; }
+
+std::string Stan(const tOcena& w)
+{
+    return w.Ok ? "nośność " + LiczbaStala(w.Ptv, 2) + " t" : Format(WzorOdrzucony, {Cytat(w.Etap)});
+}
+
 std::string Element(const tOcena& w)
 {
     return w.Najgorszy < 1 ? Brak : Format("nr %d „%s”", {w.Najgorszy, TekstWidoczny(w.Element)});
 }
-
-std::string Cytat(const std::string& t) { return t.empty() ? Brak : "„" + TekstWidoczny(JedenWiersz(t)) + "”"; }
 
 // Wiersz zmiany albo pusty tekst, gdy oceny są te same.
 std::string Zmiana(const std::string& plik, const tOcena& s, const tOcena& n)
@@ -196,10 +202,10 @@ int KomendaRoznice(const std::vector<std::string>& argumenty)
     auto n = nowe.begin();
     while (s != stare.end() || n != nowe.end()) {
         if (n == nowe.end() || (s != stare.end() && s->first < n->first)) {
-            wyjscie += Format(WzorTylko, {"starym", TekstWidoczny(s->first)});
+            wyjscie += Format(WzorTylko, {"starym", TekstWidoczny(s->first), Stan(s->second)});
             ++tylkoStare, ++s;
         } else if (s == stare.end() || n->first < s->first) {
-            wyjscie += Format(WzorTylko, {"nowym", TekstWidoczny(n->first)});
+            wyjscie += Format(WzorTylko, {"nowym", TekstWidoczny(n->first), Stan(n->second)});
             ++tylkoNowe, ++n;
         } else {
             const std::string z = Zmiana(s->first, s->second, n->second);
