@@ -25,7 +25,8 @@ TEST(Rejestr, KatalogPrzykladowWedlugNazwZPlikamiNieczytelnymi)
         EXPECT_FALSE(w[i].Komunikat.empty());
     }
     EXPECT_TRUE(w[1].Poprawny) << w[1].Komunikat;
-    EXPECT_EQ(w[1].Kategoria, std::nearbyint(w[1].Masa));
+    EXPECT_EQ(w[1].KategoriaTekst, "42");
+    EXPECT_EQ(w[1].Kategoria, 42);
     EXPECT_GT(w[1].Przesla, 0);
     EXPECT_FALSE(w[1].NazwaNajgorszego.empty());
     EXPECT_FALSE(OcenKatalog(kat / "brak", w));
