@@ -1,5 +1,6 @@
 // pontiva-cli roznice: porównanie dwóch ocen tych samych obiektów (wyjść "oblicz --format json"
 // albo katalogów ocenionych na miejscu): nośność, element rozstrzygający, etap i komunikat.
+#include <cmath>
 #include <cstdio>
 #include <map>
 
@@ -55,7 +56,7 @@ void BladWierszaJson(const std::string& plik, int wiersz, const std::string& opi
     std::fputs(Format(BladWiersza, {TekstWidoczny(plik), wiersz, opis}).c_str(), stderr);
 }
 
-// Pole wymaganego rodzaju (albo null, gdy zZerowa); nullptr, gdy go nie ma.
+// Pole wymaganego rodzaju (albo null, gdy zNull); nullptr, gdy go nie ma albo jest innego.
 const tJson* Pole(const tJson& o, const char* nazwa, tJson::tTyp typ, bool zNull = false)
 {
     const tJson* p = o.Pole(nazwa);
@@ -84,7 +85,8 @@ bool OcenaZJson(const tJson& o, std::string& plik, tOcena& w, std::string& opis)
     w.Komunikat = kom->Napis;
     const double n = naj->Liczba;
     if (w.Ok) {
-        if (n != static_cast<int>(n) || n < 1 || n > static_cast<double>(el->Elementy.size())) return opis = KomZlyNajgorszy, false;
+        if (!(n >= 1 && n <= static_cast<double>(el->Elementy.size())) || n != std::floor(n))
+            return opis = KomZlyNajgorszy, false;
         w.Najgorszy = static_cast<int>(n);
         const tJson* nazwa = Pole(el->Elementy[w.Najgorszy - 1], "nazwa", T::Napis);
         if (!nazwa) return opis = Format(WzorBrakPola, {"nazwa"}), false;

@@ -108,19 +108,18 @@ std::string KomorkaRtf(std::string_view tekst)
 
 void WierszRtf(TRtfDoc& doc, const tWierszRejestru& w)
 {
-    std::string komorki;
-    for (const std::string* t : {&w.Info.JNI, &w.Info.NrP, &w.Info.Droga, &w.Info.Km, &w.Info.Najblizsza,
-                                 &w.Info.Przeszkoda, &w.Normatyw, &w.Klasa})
+    // Plik nieczytelny nie ma identyfikacji: jego nazwa stoi w kolumnie JNI.
+    std::string komorki = KomorkaRtf(w.Wczytany ? w.Info.JNI : w.Plik) + ";";
+    for (const std::string* t : {&w.Info.NrP, &w.Info.Droga, &w.Info.Km, &w.Info.Najblizsza, &w.Info.Przeszkoda,
+                                 &w.Normatyw, &w.Klasa})
         komorki += KomorkaRtf(*t) + ";";
     if (w.Poprawny) {
         komorki += KomorkaRtf(w.KategoriaTekst) + ";" + KomorkaRtf(w.NazwaNajgorszego) + ";";
         doc.WriteTableRow(KolumnyRtf, komorki, RamkaRtf);
-        return;
+    } else {
+        komorki += KomorkaRtf(Format(WzorOdmowyRtf, {w.Etap, KomunikatWiersza(w)})) + ";";
+        doc.WriteTableRow(KolumnyOdmowyRtf, komorki, RamkaRtf);
     }
-    // Plik nieczytelny nie ma identyfikacji: jego nazwa stoi w kolumnie JNI.
-    if (!w.Wczytany) komorki = KomorkaRtf(w.Plik) + komorki.substr(komorki.find(';'));
-    komorki += KomorkaRtf(Format(WzorOdmowyRtf, {w.Etap, KomunikatWiersza(w)})) + ";";
-    doc.WriteTableRow(KolumnyOdmowyRtf, komorki, RamkaRtf);
 }
 
 bool KonczySieNa(std::string_view s, std::string_view koncowka)
