@@ -151,6 +151,7 @@ TEST(RejestrCli, KodyWyjsciaIOdmowy)
         {{"roznice", stary, kat / "brak"}, 2, "Nie można odczytać pliku: " + kat / "brak", "", ""},
         {{"roznice", json, stary}, 0, "", "Różnice: zmienione 0, tylko w starym 0, tylko w nowym 0, bez zmian 8\n", "zmieniony"},
         {{"roznice", zly("pusty.jsonl", ""), pusty}, 0, "", "bez zmian 0\n", ""},
+        {{"roznice", zly("o", zamien("belka.PTV", "\\ud83d\\ude00.PTV")), pusty}, 1, "", "tylko w starym: 😀.PTV (nośność ", ""},
         {{"roznice", zly("a", belka + "\n" + belka + "\n"), nowy}, 2, "a, wiersz 2: plik belka.PTV już był w wierszu 1", "", ""},
         {{"roznice", zly("b", "\n" + belka), nowy}, 2, "b, wiersz 1: pusty wiersz", "", ""},
         {{"roznice", zly("c", "{\"plik\":\"abc"), nowy}, 2, "c, wiersz 1: znak 13: niedokończony napis", "", ""},
