@@ -11,6 +11,7 @@
 #include "common/Slad.h"
 #include "przebieg/Przebieg.h"
 #include "przebieg/WidokPamieci.h"
+#include "rejestr/Rejestr.h"
 #include "system/SciezkaUtf8.h"
 #include "system/System.h"
 
@@ -30,27 +31,7 @@ const char* const BladPustyKatalog = "pontiva-cli: w katalogu nie ma plików rob
 
 enum class tFormat { Tekst, Csv, Json };
 
-const char* NazwaEtapu(tEtap e)
-{
-    switch (e) {
-    case tEtap::Parametry: return "parametry";
-    case tEtap::Sumy: return "sumy";
-    case tEtap::Dlugosci: return "dlugosci";
-    case tEtap::Oblicz: return "oblicz";
-    case tEtap::Brak: break;
-    }
-    return nullptr;
-}
-
 void Blad(const char* wzor, const std::string& arg) { std::fputs(Format(wzor, {arg}).c_str(), stderr); }
-
-bool RozszerzeniePtv(const std::string& nazwa)
-{
-    if (nazwa.size() < 4) return false;
-    std::string r = nazwa.substr(nazwa.size() - 4);
-    std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return r == ".PTV";
-}
 
 // Pliki do przeliczenia: plik wprost albo każdy *.PTV katalogu w kolejności nazw. Czy plik
 // da się przeczytać i czy jest plikiem roboczym, mówi dopiero jego wczytanie.
@@ -69,9 +50,7 @@ bool ZbierzPliki(const std::string& arg, std::vector<std::string>& pliki)
             if (RozszerzeniePtv(nazwa) && wpis.is_regular_file(blad)) nazwy.push_back(nazwa);
         }
         std::sort(nazwy.begin(), nazwy.end());
-        const bool zSeparatorem = !arg.empty() && os::SeparatoryKatalogow().find(arg.back()) != std::string_view::npos;
-        const std::string przedrostek = arg.empty() || zSeparatorem ? arg : arg + "/";
-        for (const auto& n : nazwy) pliki.push_back(przedrostek + n);
+        for (const auto& n : nazwy) pliki.push_back(SciezkaWKatalogu(arg, n));
         if (nazwy.empty()) Blad(BladPustyKatalog, arg);
         return !nazwy.empty();
     }

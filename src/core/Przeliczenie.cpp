@@ -36,3 +36,15 @@ const char* NaglowekBledu(tEtap etap)
     }
     return "";
 }
+
+const char* NazwaEtapu(tEtap etap)
+{
+    switch (etap) {
+    case tEtap::Parametry: return "parametry";
+    case tEtap::Sumy: return "sumy";
+    case tEtap::Dlugosci: return "dlugosci";
+    case tEtap::Oblicz: return "oblicz";
+    case tEtap::Brak: break;
+    }
+    return "";
+}

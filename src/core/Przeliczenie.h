@@ -26,3 +26,6 @@ tWynikPrzeliczenia SprawdzIOblicz(tObiektMostowy& obiekt);
 // Nagłówek błędu etapu w obszarze komunikatów i panelu "Elementy"
 // ("BŁĄD PRZEKROJU PODŁUŻNEGO", ...); pusty dla tEtap::Brak.
 const char* NaglowekBledu(tEtap etap);
+// Nazwa etapu w wynikach pontiva-cli i rejestru ("parametry", "sumy", "dlugosci", "oblicz");
+// pusta dla tEtap::Brak.
+const char* NazwaEtapu(tEtap etap);
