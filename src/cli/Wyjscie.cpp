@@ -10,7 +10,6 @@
 namespace {
 
 const char* const Przedrostek = "pontiva-cli: ";
-const std::string_view PoczatekFormuly = "=+-@\t\r";
 
 // Długość poprawnej sekwencji UTF-8 na początku s albo 0.
 size_t DlugoscZnaku(std::string_view s)
@@ -76,22 +75,6 @@ void DopiszJsonLiczbe(std::string& cel, double v)
         return;
     }
     cel.append(bufor, koniec);
-}
-
-void DopiszKomorkeCsv(std::string& cel, std::string_view t)
-{
-    const std::string_view apostrof = !t.empty() && PoczatekFormuly.find(t.front()) != std::string_view::npos ? "'" : "";
-    if (t.find_first_of(";\"\r\n") == std::string_view::npos) {
-        cel.append(apostrof).append(t);
-        return;
-    }
-    cel += '"';
-    cel += apostrof;
-    for (char c : t) {
-        if (c == '"') cel += '"';
-        cel += c;
-    }
-    cel += '"';
 }
 
 void tWyjscie::Oproznij()

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Csv.h"  // DopiszKomorkeCsv
 #include "persistence/PlikRoboczy.h"
 
 // Napis JSON w cudzysłowach; znaki sterujące jako sekwencje ucieczki, błędne bajty
@@ -12,11 +13,6 @@
 void DopiszJsonNapis(std::string& cel, std::string_view napis);
 // Liczba JSON w najkrótszej dokładnej postaci; null dla 1e20 i wartości nieskończonych.
 void DopiszJsonLiczbe(std::string& cel, double wartosc);
-// Tekstowa komórka CSV z separatorem ";": w cudzysłowach, gdy zawiera ";", cudzysłów albo
-// koniec wiersza; z apostrofem na początku, gdy zaczyna się od =, +, -, @, tabulatora albo
-// CR (arkusz nie weźmie jej za formułę). Liczby nie przechodzą tędy.
-void DopiszKomorkeCsv(std::string& cel, std::string_view tekst);
-
 // Separator dziesiętny bez --separator: z ustawień regionalnych systemu, a gdy system
 // zostawia je środowisku, ze zmiennych LC_ALL, LC_NUMERIC, LANG.
 char SeparatorUzytkownika();

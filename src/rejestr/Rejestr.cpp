@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
 #include "common/Formatowanie.h"
@@ -33,6 +34,15 @@ std::string Bajty(const std::string& sciezka)
 }
 
 }  // namespace
+
+double KategoriaOkna(double masa)
+{
+    // Liczba odczytana z tekstu okna: std::nearbyint zaokrągliłby połówki do parzystej.
+    const std::string tekst = Format(WzorKategoriiRejestru, {masa});
+    double kategoria = masa;
+    std::from_chars(tekst.data(), tekst.data() + tekst.size(), kategoria);
+    return kategoria;
+}
 
 bool RozszerzeniePtv(const std::string& nazwa)
 {
@@ -103,7 +113,7 @@ tWierszRejestru tOceniacz::Ocen(const std::string& sciezka, const std::string& n
     w.Poprawny = true;
     w.Masa = ob.PodajMase();
     w.KategoriaTekst = Format(WzorKategoriiRejestru, {w.Masa});
-    w.Kategoria = std::nearbyint(w.Masa);  // to samo zaokrąglenie co "%0.0f" okna
+    w.Kategoria = KategoriaOkna(w.Masa);
     w.Najgorszy = ob.NajgorszyElement();
     if (w.Najgorszy >= 1 && w.Najgorszy <= ob.LiczbaElementow) w.NazwaNajgorszego = ob.Elementy[w.Najgorszy].Nazwa;
     return w;

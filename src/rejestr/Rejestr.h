@@ -27,6 +27,9 @@ struct tWierszRejestru {
     std::string Komunikat;  // komunikat odmowy (z CR zachowanym); pusty przy wyniku
 };
 
+// KATEGORIA tak, jak ją pokazuje okno ("%0.0f": połówki od zera, 24,5 t to 25).
+double KategoriaOkna(double masa);
+
 // Nazwa etapu odmowy wiersza wczytanego, jak w pontiva-cli oblicz; "odczyt" dla pliku,
 // którego nie da się przeczytać jako pliku roboczego.
 extern const char* const EtapOdczytu;

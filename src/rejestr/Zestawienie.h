@@ -26,7 +26,9 @@ std::array<int, LiczbaKategoriiRejestru> Podsumowanie(const std::vector<const tW
 
 // Pierwszy wiersz CSV zestawienia (bez końca wiersza).
 extern const char* const NaglowekZestawienia;
-// CSV: nagłówek i wiersze w podanej kolejności.
+// Znacznik BOM na początku pliku CSV (UTF-8); standardowe wyjście dostaje CSV bez niego.
+extern const char* const ZnacznikUtf8;
+// CSV: nagłówek i wiersze w podanej kolejności (UTF-8 bez znacznika, wiersze kończy LF).
 std::string ZestawienieCsv(const std::vector<const tWierszRejestru*>& wiersze);
 // RTF zestawienia: katalog, data, opis filtra, jeden wiersz tabeli na obiekt.
 std::string ZestawienieRtf(const std::vector<const tWierszRejestru*>& wiersze, const std::string& katalog,

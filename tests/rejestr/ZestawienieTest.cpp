@@ -1,0 +1,145 @@
+// Zestawienie rejestru: filtr, podsumowanie według kategorii, CSV i RTF.
+#include <gtest/gtest.h>
+
+#include "Wspolne.h"
+#include "common/Cp1250.h"
+#include "rejestr/Zestawienie.h"
+
+using namespace testy;
+
+namespace {
+
+tWierszRejestru Obiekt(const std::string& droga, const std::string& miejscowosc, double kategoria)
+{
+    tWierszRejestru w;
+    w.Plik = "12345678_1.PTV";
+    w.Info = {"12345678", "1", droga, "12+300", miejscowosc, "rzeka"};
+    w.Normatyw = "PN-85/S-10030";
+    w.Klasa = "A";
+    w.Przekroj = "płytowy";
+    w.Schemat = "belka";
+    w.Wczytany = w.Poprawny = true;
+    w.Przesla = 2;
+    w.Najdluzsze = 12.5;
+    w.Masa = kategoria;
+    w.Kategoria = kategoria;
+    w.KategoriaTekst = std::to_string(static_cast<int>(kategoria));
+    w.NazwaNajgorszego = "dźwigar";
+    return w;
+}
+
+tWierszRejestru Odrzucony(const std::string& etap, const std::string& komunikat, bool wczytany)
+{
+    tWierszRejestru w = wczytany ? Obiekt("DK1", "Kraków", 0) : tWierszRejestru{};
+    if (!wczytany) w.Plik = "zly.PTV";
+    w.Poprawny = false;
+    w.Etap = etap;
+    w.Komunikat = komunikat;
+    return w;
+}
+
+}  // namespace
+
+TEST(Zestawienie, FiltrTekstuBezWielkosciLiterIPonizej)
+{
+    const tWierszRejestru w24 = Obiekt("DW791", "ŁÓDŹ", 24), w23 = Obiekt("DK1", "Gdańsk", 23);
+    const tWierszRejestru odrzucony = Odrzucony("sumy", "Błąd", true), nieczytelny = Odrzucony("odczyt", "x", false);
+    struct tPrzypadek {
+        std::string tekst;
+        bool zPonizej;
+        double ponizej;
+        std::vector<bool> przyjete;  // w24, w23, odrzucony, nieczytelny
+        std::string opis;
+    };
+    const tPrzypadek przypadki[] = {
+        {"", false, 0, {true, true, true, true}, "bez filtra"},
+        {"dw79", false, 0, {true, false, false, false}, "tekst „dw79”"},
+        {"łódź", false, 0, {true, false, false, false}, "tekst „łódź”"},
+        {"GDAŃ", false, 0, {false, true, false, false}, "tekst „GDAŃ”"},
+        {"gdan", false, 0, {false, false, false, false}, "tekst „gdan”"},
+        {"12+3", false, 0, {true, true, true, false}, "tekst „12+3”"},
+        {"", true, 24, {false, true, true, true}, "nośność poniżej 24 t"},
+        {"", true, 24.5, {true, true, true, true}, "nośność poniżej 24,5 t"},
+        {"dk1", true, 23, {false, false, true, false}, "tekst „dk1”, nośność poniżej 23 t"},
+    };
+    for (const auto& p : przypadki) {
+        tFiltrRejestru f;
+        f.Tekst = p.tekst;
+        f.ZPonizej = p.zPonizej;
+        f.Ponizej = p.ponizej;
+        const tWierszRejestru* wiersze[] = {&w24, &w23, &odrzucony, &nieczytelny};
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(f.Przyjmuje(*wiersze[i]), p.przyjete[i]) << p.opis << " wiersz " << i;
+        EXPECT_EQ(f.Opis(), p.opis);
+    }
+}
+
+TEST(Zestawienie, PodsumowanieWedlugKategoriiIZaokraglenieOkna)
+{
+    std::vector<tWierszRejestru> w;
+    for (double k : {60.0, 42.0, 41.0, 32.0, 24.0, 16.0, 15.0, 10.0, 9.0, 0.0}) w.push_back(Obiekt("DK1", "", k));
+    w.push_back(Odrzucony("oblicz", "Błąd", true));
+    w.push_back(Odrzucony("odczyt", "x", false));
+    std::vector<const tWierszRejestru*> wsk;
+    for (const auto& x : w) wsk.push_back(&x);
+    const std::array<int, LiczbaKategoriiRejestru> oczekiwane = {2, 2, 1, 1, 2, 2, 2};
+    EXPECT_EQ(Podsumowanie(wsk), oczekiwane);
+    EXPECT_STREQ(NazwyKategoriiRejestru[5], "poniżej 10 t");
+    // KATEGORIA okna: połówki od zera, nie do parzystej.
+    EXPECT_EQ(KategoriaOkna(24.5), 25);
+    EXPECT_EQ(KategoriaOkna(23.5), 24);
+    EXPECT_EQ(KategoriaOkna(23.49), 23);
+}
+
+TEST(Zestawienie, CsvNaglowekKomorkiISeparator)
+{
+    tWierszRejestru a = Obiekt("=DW791", "Nowa; Wieś", 24);
+    a.Info.Przeszkoda = "rzeka\x01 \"Wisła\"";
+    a.Plik = "z\xFFle.PTV";
+    const tWierszRejestru b = Odrzucony("sumy", "Błędne dane\r  Popraw \"sumę\"", true);
+    const tWierszRejestru c = Odrzucony("odczyt", "-nie plik roboczy", false);
+    const std::string naglowek =
+        "plik;JNI;NrP;Droga;Km;Najblizsza;Przeszkoda;normatyw;klasa;przekroj;schemat;przesla;najdluzsze;KATEGORIA;"
+        "najgorszy;etap;komunikat\n";
+    const std::string wiersze[] = {
+        "z\xEF\xBF\xBDle.PTV;12345678;1;'=DW791;12+300;\"Nowa; Wieś\";\"rzeka? \"\"Wisła\"\"\";PN-85/S-10030;A;płytowy;"
+        "belka;2;12#5;24;dźwigar;;\n",
+        "12345678_1.PTV;12345678;1;DK1;12+300;Kraków;rzeka;PN-85/S-10030;A;płytowy;belka;2;12#5;;;sumy;"
+        "\"Błędne dane Popraw \"\"sumę\"\"\"\n",
+        "zly.PTV;;;;;;;;;;;;;;;odczyt;'-nie plik roboczy\n",
+    };
+    for (char sep : {',', '.'}) {
+        tSeparator s(sep);
+        std::string oczekiwany = naglowek;
+        for (std::string w : wiersze) {
+            std::replace(w.begin(), w.end(), '#', sep);
+            oczekiwany += w;
+        }
+        EXPECT_EQ(ZestawienieCsv({&a, &b, &c}), oczekiwany);
+    }
+}
+
+TEST(Zestawienie, ZapisCsvZeZnacznikiemIRtfZWierszemNaObiekt)
+{
+    tKatalogTymczasowy kat;
+    const tWierszRejestru a = Obiekt("DW791", "Łódź", 24), b = Odrzucony("sumy", "Błędne {dane}\rPopraw", true);
+    std::string blad;
+    ASSERT_TRUE(ZapiszZestawienie(kat / "z.CSV", {&a}, "JNI", "07.12.2026", {}, blad)) << blad;
+    EXPECT_EQ(CzytajPlik(kat / "z.CSV"), ZnacznikUtf8 + ZestawienieCsv({&a}));
+
+    tFiltrRejestru f;
+    f.ZPonizej = true;
+    f.Ponizej = 30;
+    ASSERT_TRUE(ZapiszZestawienie(kat / "z.rtf", {&a, &b}, "/dane/JNI", "07.12.2026", f, blad)) << blad;
+    const std::string rtf = Cp1250DoUtf8(CzytajPlik(kat / "z.rtf"));
+    EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
+    size_t wierszy = 0;
+    for (size_t p = 0; (p = rtf.find("\\row", p)) != std::string::npos; ++p) ++wierszy;
+    EXPECT_EQ(wierszy, 3u);  // nagłówek tabeli i dwa obiekty
+    for (const char* t : {"Zestawienie nośności obiektów", "/dane/JNI", "07.12.2026", "nośność poniżej 30 t", "Łódź",
+                          "dźwigar", "odrzucony (sumy): Błędne \\{dane\\} Popraw", "Liczba obiektów: 2"})
+        EXPECT_NE(rtf.find(t), std::string::npos) << t;
+
+    EXPECT_FALSE(ZapiszZestawienie(kat / "z.txt", {&a}, "JNI", "", {}, blad));
+    EXPECT_NE(blad.find("z.txt"), std::string::npos);
+    EXPECT_FALSE(fs::exists(kat / "z.txt"));
+}
