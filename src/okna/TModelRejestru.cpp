@@ -78,15 +78,32 @@ void TModelRejestru::Wyczysc()
 
 void TModelRejestru::Ustaw(std::vector<tWierszRejestru> wiersze)
 {
+    std::vector<const tWierszRejestru*> nowe;
     for (tWierszRejestru& w : wiersze) {
         std::unique_ptr<tWierszRejestru>& p = wiersze_[w.Plik];
         if (p) {
             Wyjmij(p.get());
+            nowe.erase(std::remove(nowe.begin(), nowe.end(), p.get()), nowe.end());
             *p = std::move(w);
         } else {
             p = std::make_unique<tWierszRejestru>(std::move(w));
         }
-        Wstaw(p.get());
+        if (filtr_.Przyjmuje(*p)) nowe.push_back(p.get());
+    }
+    // Kolejne nowe wiersze, które trafiają w to samo miejsce tabeli, wstawiane razem (przy
+    // pierwszym przeglądzie katalogu zwykle cała porcja na końcu); od końca, by wcześniejsze
+    // miejsca się nie przesuwały.
+    auto przed = [this](const tWierszRejestru* a, const tWierszRejestru* b) { return Przed(*a, *b); };
+    std::sort(nowe.begin(), nowe.end(), przed);
+    for (size_t koniec = nowe.size(); koniec > 0;) {
+        const auto miejsce = std::upper_bound(pokazane_.begin(), pokazane_.end(), nowe[koniec - 1], przed);
+        size_t poczatek = koniec - 1;
+        while (poczatek > 0 && (miejsce == pokazane_.begin() || !Przed(*nowe[poczatek - 1], **(miejsce - 1)))) --poczatek;
+        const int r = static_cast<int>(miejsce - pokazane_.begin());
+        beginInsertRows({}, r, r + static_cast<int>(koniec - poczatek) - 1);
+        pokazane_.insert(miejsce, nowe.begin() + poczatek, nowe.begin() + koniec);
+        endInsertRows();
+        koniec = poczatek;
     }
     OdswiezSkale();
     emit Zmieniono();
@@ -126,17 +143,6 @@ bool TModelRejestru::Przed(const tWierszRejestru& a, const tWierszRejestru& b) c
     }
     if (c != 0) return kierunek_ == Qt::AscendingOrder ? c < 0 : c > 0;
     return a.Plik < b.Plik;  // równe: w kolejności nazw, jak w katalogu
-}
-
-void TModelRejestru::Wstaw(const tWierszRejestru* w)
-{
-    if (!filtr_.Przyjmuje(*w)) return;
-    const auto miejsce = std::upper_bound(pokazane_.begin(), pokazane_.end(), w,
-                                          [this](const tWierszRejestru* a, const tWierszRejestru* b) { return Przed(*a, *b); });
-    const int r = static_cast<int>(miejsce - pokazane_.begin());
-    beginInsertRows({}, r, r);
-    pokazane_.insert(miejsce, w);
-    endInsertRows();
 }
 
 void TModelRejestru::Wyjmij(const tWierszRejestru* w)

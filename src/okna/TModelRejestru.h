@@ -48,7 +48,6 @@ signals:
 private:
     bool Przed(const tWierszRejestru& a, const tWierszRejestru& b) const;
     void Uporzadkuj();
-    void Wstaw(const tWierszRejestru* w);
     void Wyjmij(const tWierszRejestru* w);
     void OdswiezSkale();
 

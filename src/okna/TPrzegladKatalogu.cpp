@@ -1,21 +1,17 @@
 #include "okna/TPrzegladKatalogu.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <vector>
 
 #include "rejestr/Rejestr.h"
 #include "okna/TModelRejestru.h"
 
 namespace {
-constexpr int CzasKroku = 30;       // [ms] ocen w jednym kroku
-constexpr int ZbieranieZmian = 250; // [ms] od ostatniego zdarzenia katalogu do jego odczytu
+constexpr int CzasKroku = 30;           // [ms] ocen w jednym kroku
+constexpr int ZbieranieZmian = 250;     // [ms] od ostatniego zdarzenia do odczytu katalogu
 constexpr int CzekanieNaPowrot = 1000;  // [ms] co tyle sprawdzany katalog, którego nie ma
-
-qint64 Ms(const QDateTime& t) { return t.isValid() ? t.toMSecsSinceEpoch() : 0; }
+constexpr int PlikowNaObserwatora = 500;
 }  // namespace
 
 TPrzegladKatalogu::TPrzegladKatalogu(TModelRejestru& model, QObject* rodzic)
@@ -31,7 +27,6 @@ TPrzegladKatalogu::TPrzegladKatalogu(TModelRejestru& model, QObject* rodzic)
     connect(&zwloka_, &QTimer::timeout, this, &TPrzegladKatalogu::Odswiez);
     connect(&powrot_, &QTimer::timeout, this, &TPrzegladKatalogu::Odswiez);
     connect(obserwator_, &QFileSystemWatcher::directoryChanged, &zwloka_, qOverload<>(&QTimer::start));
-    connect(obserwator_, &QFileSystemWatcher::fileChanged, &zwloka_, qOverload<>(&QTimer::start));
 }
 
 TPrzegladKatalogu::~TPrzegladKatalogu() = default;
@@ -41,48 +36,69 @@ std::string TPrzegladKatalogu::Sciezka(const std::string& nazwa) const
     return SciezkaWKatalogu(katalog_.toStdString(), nazwa);
 }
 
-TPrzegladKatalogu::tZnacznik TPrzegladKatalogu::Znacznik(const std::string& nazwa) const
-{
-    const QFileInfo f(QString::fromStdString(Sciezka(nazwa)));
-    if (!f.exists()) return {};
-    return {f.size(), Ms(f.lastModified()), Ms(f.metadataChangeTime())};
-}
-
-void TPrzegladKatalogu::Otworz(const QString& katalog)
+void TPrzegladKatalogu::Wyczysc()
 {
     krok_.stop();
     zwloka_.stop();
     powrot_.stop();
-    if (!obserwator_->files().isEmpty()) obserwator_->removePaths(obserwator_->files());
     if (!obserwator_->directories().isEmpty()) obserwator_->removePaths(obserwator_->directories());
-    katalog_ = katalog;
-    dostepny_ = true;
+    qDeleteAll(obserwatorzyPlikow_);
+    obserwatorzyPlikow_.clear();
     znane_.clear();
+    zmienione_.clear();
     kolejka_.clear();
     wKolejce_.clear();
     pominiete_.clear();
     ocenione_ = wSerii_ = 0;
     model_.Wyczysc();
+}
+
+void TPrzegladKatalogu::Otworz(const QString& katalog)
+{
+    katalog_ = katalog;
+    dostepny_ = true;
+    Wyczysc();
     Odswiez();
+    emit Zmieniono();
 }
 
 void TPrzegladKatalogu::Zniknal()
 {
-    krok_.stop();
-    if (!obserwator_->files().isEmpty()) obserwator_->removePaths(obserwator_->files());
-    if (!obserwator_->directories().isEmpty()) obserwator_->removePaths(obserwator_->directories());
     dostepny_ = false;
-    znane_.clear();
-    kolejka_.clear();
-    wKolejce_.clear();
-    pominiete_.clear();
-    ocenione_ = wSerii_ = 0;
-    model_.Wyczysc();
+    Wyczysc();
     powrot_.start();
     emit Zmieniono();
 }
 
-// Lista plików katalogu porównana z tym, co już oceniono.
+void TPrzegladKatalogu::DoKolejki(const std::string& nazwa)
+{
+    if (!wKolejce_.insert(nazwa).second) return;
+    kolejka_.push_back(nazwa);
+    ++wSerii_;
+}
+
+// Obserwacja pliku od chwili przed jego oceną; ścieżka, której nie da się obserwować (limit
+// systemu), zostaje bez obserwacji. Plik podmieniony (nowy i-węzeł) obserwowany od nowa.
+void TPrzegladKatalogu::Obserwuj(const std::string& nazwa)
+{
+    QFileSystemWatcher*& o = znane_[nazwa];
+    const QString sciezka = QString::fromStdString(Sciezka(nazwa));
+    if (o) {
+        if (!o->files().contains(sciezka)) o->addPath(sciezka);
+        return;
+    }
+    if (obserwatorzyPlikow_.empty() || obserwatorzyPlikow_.back()->files().size() >= PlikowNaObserwatora) {
+        obserwatorzyPlikow_.push_back(new QFileSystemWatcher(this));
+        connect(obserwatorzyPlikow_.back(), &QFileSystemWatcher::fileChanged, this, [this](const QString& plik) {
+            zmienione_.insert(QFileInfo(plik).fileName().toStdString());
+            zwloka_.start();
+        });
+    }
+    o = obserwatorzyPlikow_.back();
+    o->addPath(sciezka);
+}
+
+// Lista plików katalogu porównana z tym, co już jest w modelu, i pliki zgłoszone jako zmienione.
 void TPrzegladKatalogu::Odswiez()
 {
     std::vector<std::string> nazwy;
@@ -101,26 +117,16 @@ void TPrzegladKatalogu::Odswiez()
             continue;
         }
         model_.Usun(i->first);
-        obserwator_->removePath(QString::fromStdString(Sciezka(i->first)));
+        if (i->second) i->second->removePath(QString::fromStdString(Sciezka(i->first)));
         wKolejce_.erase(i->first);
         pominiete_.erase(i->first);
         i = znane_.erase(i);
     }
-    QStringList nowe;
-    for (const std::string& n : nazwy) {
-        const tZnacznik z = Znacznik(n);
-        const auto i = znane_.find(n);
-        if (i != znane_.end() && i->second == z) continue;
-        if (i == znane_.end()) nowe << QString::fromStdString(Sciezka(n));
-        znane_[n] = z;
-        pominiete_.erase(n);
-        if (wKolejce_.insert(n).second) {
-            kolejka_.push_back(n);
-            ++wSerii_;
-        }
-    }
-    // Zmiana treści pliku bez zmiany katalogu (zapis w miejscu) zgłasza obserwator pliku.
-    if (!nowe.isEmpty()) obserwator_->addPaths(nowe);
+    for (const std::string& n : nazwy)
+        if (znane_.emplace(n, nullptr).second) DoKolejki(n);
+    for (const std::string& n : zmienione_)
+        if (teraz.count(n) && !pominiete_.count(n)) DoKolejki(n);
+    zmienione_.clear();
     if (!kolejka_.empty()) krok_.start();
     if (wrocil || !kolejka_.empty()) emit Zmieniono();
 }
@@ -134,6 +140,7 @@ void TPrzegladKatalogu::Krok()
         const std::string n = std::move(kolejka_.front());
         kolejka_.pop_front();
         if (!wKolejce_.erase(n)) continue;  // usunięty z katalogu w międzyczasie
+        Obserwuj(n);
         wiersze.push_back(oceniacz_->Ocen(Sciezka(n), n));
         ++ocenione_;
     }
