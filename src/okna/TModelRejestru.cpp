@@ -254,7 +254,7 @@ QVariant TModelRejestru::data(const QModelIndex& indeks, int rola) const
 QVariant TModelRejestru::headerData(int sekcja, Qt::Orientation kierunek, int rola) const
 {
     if (kierunek != Qt::Horizontal || sekcja < 0 || sekcja >= LiczbaKolumnRejestru) return {};
-    if (rola == Qt::DisplayRole) return Tekst(Naglowki[sekcja]);
+    if (rola == Qt::DisplayRole || rola == Qt::ToolTipRole) return Tekst(Naglowki[sekcja]);
     if (rola == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter | (Liczbowa(sekcja) ? Qt::AlignRight : Qt::AlignLeft));
     return {};

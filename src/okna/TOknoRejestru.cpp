@@ -60,12 +60,12 @@ const char* const WzorOdrzuconych = ", w tym odrzuconych: %d";
 const char* const WzorPominietych = "; przerwano: nieocenionych plików %d";
 const char* const WzorBrakuKatalogu = "Katalogu %s nie ma albo nie da się go odczytać: tabela jest pusta.";
 
-constexpr int Szerokosc = 1180;
+constexpr int Szerokosc = 1300;
 constexpr int Wysokosc = 560;
 constexpr int DomyslnyProg = 24;
 constexpr int NajwiekszyProg = 100;
 constexpr int ZwlokaFiltra = 150;       // [ms] od ostatniego klawisza do nowego filtra
-constexpr int NajszerszaKolumna = 28;   // [znaki] kolumny dopasowanej do treści
+constexpr int NajszerszaKolumna = 24;   // [znaki] kolumny dopasowanej do treści (reszta w dymku)
 constexpr int WierszeDopasowania = 200;
 
 std::string Dzis()
@@ -151,7 +151,13 @@ TOknoRejestru::TOknoRejestru(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     tabela_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     tabela_->horizontalHeader()->setHighlightSections(false);
     tabela_->horizontalHeader()->setResizeContentsPrecision(WierszeDopasowania);
-    tabela_->horizontalHeader()->setStretchLastSection(true);
+    // KATEGORIA i element rozstrzygający zaraz po identyfikacji: na ekranie 1366 × 768 tabela
+    // w kolejności zestawienia pokazałaby nośność dopiero po przewinięciu w bok. Kolumny można
+    // przestawiać przeciąganiem nagłówka.
+    QHeaderView* naglowek = tabela_->horizontalHeader();
+    naglowek->setSectionsMovable(true);
+    naglowek->moveSection(naglowek->visualIndex(rKategoria), naglowek->visualIndex(rPrzeszkoda) + 1);
+    naglowek->moveSection(naglowek->visualIndex(rNajgorszy), naglowek->visualIndex(rKategoria) + 1);
     tabela_->setSortingEnabled(true);
     tabela_->sortByColumn(rPlik, Qt::AscendingOrder);
     connect(tabela_, &QTableView::activated, this, &TOknoRejestru::Otworz);

@@ -50,11 +50,14 @@ QSize TWykresKategorii::minimumSizeHint() const
 {
     const QFontMetrics fm = fontMetrics();
     const int liczba = fm.horizontalAdvance(QStringLiteral("99999"));
-    return {SzerokoscPodpisow() + NajkrotszySlupek + liczba + 3 * Odstep,
+    QFont tytul = font();
+    tytul.setBold(true);
+    return {std::max(SzerokoscPodpisow() + NajkrotszySlupek + liczba + 3 * Odstep,
+                     QFontMetrics(tytul).horizontalAdvance(Tekst(Tytul)) + 2 * Odstep),
             (LiczbaKategoriiRejestru + 1) * (fm.height() + Odstep) + Odstep};
 }
 
-QSize TWykresKategorii::sizeHint() const { return minimumSizeHint() + QSize(NajkrotszySlupek, 0); }
+QSize TWykresKategorii::sizeHint() const { return minimumSizeHint() + QSize(NajkrotszySlupek / 3, 0); }
 
 void TWykresKategorii::paintEvent(QPaintEvent*)
 {
