@@ -8,6 +8,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/Dzisiaj.h"
 #include "cli/KomendaOblicz.h"
 #include "cli/Wyjscie.h"
 #include "common/Regionalne.h"
@@ -70,12 +71,6 @@ tArgumenty Czytaj(const std::vector<std::string>& a, bool zWyjsciem, bool zData,
     }
     if (w.Plik.empty()) w.Poprawne = false;
     return w;
-}
-
-std::string Dzisiaj()
-{
-    const std::tm czas = os::CzasLokalny(std::time(nullptr));
-    return FormatujDate(czas.tm_year + 1900, czas.tm_mon + 1, czas.tm_mday);
 }
 
 // Okno w pamięci z wczytanym plikiem roboczym; nullptr, gdy pliku nie ma.

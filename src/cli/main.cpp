@@ -5,6 +5,7 @@
 
 #include "cli/KomendaOblicz.h"
 #include "cli/KomendyRaportow.h"
+#include "cli/KomendyRejestru.h"
 #include "system/System.h"
 
 namespace {
@@ -31,14 +32,34 @@ const char* const Pomoc =
     "      Mówi, czy kod kontrolny raportu urzędowego zgadza się z jego treścią. Kod wykrywa\n"
     "      przypadkową albo nieostrożną zmianę danych raportu; nie chroni przed celowym\n"
     "      podrobieniem: każdy, kto ma program, policzy kod dla zmienionej treści.\n"
+    "  pontiva-cli rejestr KATALOG [-o ZESTAWIENIE.rtf|.csv] [--ponizej T] [--separator ,|.]\n"
+    "      Rejestr obiektów: jeden wiersz na plik *.PTV katalogu (według nazw), oceniony jak\n"
+    "      w oknie; plik nieczytelny albo odrzucony to wiersz z etapem i komunikatem. Bez -o\n"
+    "      CSV na standardowe wyjście (UTF-8), z -o plik .csv (UTF-8 ze znacznikiem BOM dla\n"
+    "      arkusza) albo .rtf \"Zestawienie nośności obiektów\". Pierwszy wiersz CSV:\n"
+    "        plik;JNI;NrP;Droga;Km;Najblizsza;Przeszkoda;normatyw;klasa;przekroj;schemat;\n"
+    "        przesla;najdluzsze;KATEGORIA;najgorszy;etap;komunikat\n"
+    "      --ponizej T zostawia obiekty o KATEGORII (jak w oknie) poniżej T ton i wszystkie\n"
+    "      odrzucone. Kod wyjścia: 0 zestawienie zapisane, 2 błędne użycie, brak katalogu\n"
+    "      albo błąd zapisu.\n"
+    "  pontiva-cli roznice STARY NOWY\n"
+    "      Porównuje dwie oceny tych samych obiektów: wyjścia \"oblicz --format json\" albo\n"
+    "      katalogi oceniane na miejscu (obiekt to nazwa pliku bez katalogu). Wiersz na obiekt:\n"
+    "        zmieniony: PLIK; nośność STARA → NOWA; element rozstrzygający …; etap …; komunikat …\n"
+    "          (tylko pola, które się zmieniły; \"–\" to brak: obiekt odrzucony)\n"
+    "        tylko w starym: PLIK (nośność … t)    tylko w nowym: PLIK (odrzucony, etap …)\n"
+    "      i na końcu: Różnice: zmienione N, tylko w starym N, tylko w nowym N, bez zmian N.\n"
+    "      Kod wyjścia: 0 bez różnic, 1 są różnice, 2 błędne użycie albo wejście (komunikat\n"
+    "      nazywa plik i wiersz).\n"
     "  pontiva-cli --help\n"
     "      Ta pomoc.\n"
     "\n"
     "Opcje:\n"
     "  --separator ,|.   separator dziesiętny wypisywanych liczb; domyślnie ten z ustawień\n"
     "                    regionalnych użytkownika (LC_ALL, LC_NUMERIC, LANG), jak w oknie.\n"
+    "  --                koniec opcji: dalsze słowa to pliki i katalogi.\n"
     "\n"
-    "Kod wyjścia:\n"
+    "Kod wyjścia (oblicz, slad, raport, normy, sprawdz):\n"
     "  0  każdy plik oceniono\n"
     "  1  dane któregoś pliku odrzucono albo obliczenie się nie powiodło\n"
     "  2  błędne użycie, plik, którego nie ma, nie da się go odczytać albo nie jest plikiem\n"
@@ -70,6 +91,8 @@ int Wykonaj(std::vector<std::string> argumenty)
     if (polecenie == "raport") return KomendaRaport(argumenty);
     if (polecenie == "normy") return KomendaNormy(argumenty);
     if (polecenie == "sprawdz") return KomendaSprawdz(argumenty);
+    if (polecenie == "rejestr") return KomendaRejestr(argumenty);
+    if (polecenie == "roznice") return KomendaRoznice(argumenty);
     std::fprintf(stderr, "pontiva-cli: nieznane polecenie \"%s\"\n\n", polecenie.c_str());
     std::fputs(Pomoc, stderr);
     return KodUzycie;

@@ -17,6 +17,7 @@ namespace {
 
 const char* const WzorKategoriiRejestru = "%0.0f";
 constexpr int PowtorzeniaOdczytu = 3;
+const char* const KomPlikZmienny = "Plik zmieniał się w trakcie każdego odczytu (zapisuje go inny program): ";
 
 std::string TekstListy(const tWidokPamieci& w, tLista lista)
 {
@@ -79,11 +80,19 @@ tWierszRejestru tOceniacz::Ocen(const std::string& sciezka, const std::string& n
     w.Sciezka = sciezka;
     std::string blad;
     std::vector<tNieczytelnaLiczba> nieczytelne;
-    bool wczytany = false;
-    for (int proba = 0; proba < PowtorzeniaOdczytu; ++proba) {
-        const std::string przed = Bajty(sciezka);
+    bool wczytany = false, staly = false;
+    // Bajty po jednym odczycie są bajtami "przed" następnego.
+    std::string przed = Bajty(sciezka);
+    for (int proba = 0; proba < PowtorzeniaOdczytu && !staly; ++proba) {
         wczytany = przebieg_->WczytajDane(sciezka, blad, nieczytelne);
-        if (Bajty(sciezka) == przed) break;
+        std::string po = Bajty(sciezka);
+        staly = po == przed;
+        przed = std::move(po);
+    }
+    if (!staly) {
+        // Plik ciągle podmieniany: lepiej odmowa niż wiersz z pomieszanych danych.
+        wczytany = false;
+        blad = KomPlikZmienny + sciezka;
     }
     if (!wczytany) {
         w.Etap = EtapOdczytu;

@@ -36,8 +36,8 @@ const char* const KomNieznanyFormat = "Nieznany format zestawienia (.csv albo .r
 // Tabela RTF na stronie A4 (16 cm między marginesami): JNI, NrP, droga, km, miejscowość,
 // przeszkoda, normatyw, klasa, KATEGORIA, element rozstrzygający; w wierszu odmowy dwie
 // ostatnie kolumny są jedną komórką z etapem i komunikatem.
-const char* const KolumnyRtf = "1.6;0.9;1.3;1.3;2.2;2.2;1.8;1.3;1.1;2.3;";
-const char* const KolumnyOdmowyRtf = "1.6;0.9;1.3;1.3;2.2;2.2;1.8;1.3;3.4;";
+const char* const KolumnyRtf = "1.6;0.8;1.1;1.3;2.0;2.0;1.8;1.2;2.0;2.2;";
+const char* const KolumnyOdmowyRtf = "1.6;0.8;1.1;1.3;2.0;2.0;1.8;1.2;4.2;";
 const char* const NaglowkiRtf = "JNI;NrP;Droga;Km;Miejscowość;Przeszkoda;Normatyw;Klasa;KATEGORIA [t];Element rozstrzygający;";
 const char* const RamkaRtf = "brdrw10";
 const char* const WzorOdmowyRtf = "odrzucony (%s): %s";
@@ -108,19 +108,18 @@ std::string KomorkaRtf(std::string_view tekst)
 
 void WierszRtf(TRtfDoc& doc, const tWierszRejestru& w)
 {
-    std::string komorki;
-    for (const std::string* t : {&w.Info.JNI, &w.Info.NrP, &w.Info.Droga, &w.Info.Km, &w.Info.Najblizsza,
-                                 &w.Info.Przeszkoda, &w.Normatyw, &w.Klasa})
+    // Plik nieczytelny nie ma identyfikacji: jego nazwa stoi w kolumnie JNI.
+    std::string komorki = KomorkaRtf(w.Wczytany ? w.Info.JNI : w.Plik) + ";";
+    for (const std::string* t : {&w.Info.NrP, &w.Info.Droga, &w.Info.Km, &w.Info.Najblizsza, &w.Info.Przeszkoda,
+                                 &w.Normatyw, &w.Klasa})
         komorki += KomorkaRtf(*t) + ";";
     if (w.Poprawny) {
         komorki += KomorkaRtf(w.KategoriaTekst) + ";" + KomorkaRtf(w.NazwaNajgorszego) + ";";
         doc.WriteTableRow(KolumnyRtf, komorki, RamkaRtf);
-        return;
+    } else {
+        komorki += KomorkaRtf(Format(WzorOdmowyRtf, {w.Etap, KomunikatWiersza(w)})) + ";";
+        doc.WriteTableRow(KolumnyOdmowyRtf, komorki, RamkaRtf);
     }
-    // Plik nieczytelny nie ma identyfikacji: jego nazwa stoi w kolumnie JNI.
-    if (!w.Wczytany) komorki = KomorkaRtf(w.Plik) + komorki.substr(komorki.find(';'));
-    komorki += KomorkaRtf(Format(WzorOdmowyRtf, {w.Etap, KomunikatWiersza(w)})) + ";";
-    doc.WriteTableRow(KolumnyOdmowyRtf, komorki, RamkaRtf);
 }
 
 bool KonczySieNa(std::string_view s, std::string_view koncowka)
@@ -203,18 +202,22 @@ std::string ZestawienieRtf(const std::vector<const tWierszRejestru*>& wiersze, c
     return bajty;
 }
 
+tFormatZestawienia FormatZestawienia(const std::string& sciezka)
+{
+    return KonczySieNa(sciezka, ".csv")   ? tFormatZestawienia::Csv
+           : KonczySieNa(sciezka, ".rtf") ? tFormatZestawienia::Rtf
+                                          : tFormatZestawienia::Nieznany;
+}
+
 bool ZapiszZestawienie(const std::string& sciezka, const std::vector<const tWierszRejestru*>& wiersze,
                        const std::string& katalog, const std::string& data, const tFiltrRejestru& filtr,
                        std::string& blad)
 {
     std::string bajty;
-    if (KonczySieNa(sciezka, ".csv"))
-        bajty = ZnacznikUtf8 + ZestawienieCsv(wiersze);
-    else if (KonczySieNa(sciezka, ".rtf"))
-        bajty = ZestawienieRtf(wiersze, katalog, data, filtr);
-    else {
-        blad = KomNieznanyFormat + sciezka;
-        return false;
+    switch (FormatZestawienia(sciezka)) {
+    case tFormatZestawienia::Csv: bajty = ZnacznikUtf8 + ZestawienieCsv(wiersze); break;
+    case tFormatZestawienia::Rtf: bajty = ZestawienieRtf(wiersze, katalog, data, filtr); break;
+    case tFormatZestawienia::Nieznany: blad = KomNieznanyFormat + sciezka; return false;
     }
     return ZapiszPlik(sciezka, bajty, blad);
 }

@@ -33,6 +33,9 @@ std::string ZestawienieCsv(const std::vector<const tWierszRejestru*>& wiersze);
 // RTF zestawienia: katalog, data, opis filtra, jeden wiersz tabeli na obiekt.
 std::string ZestawienieRtf(const std::vector<const tWierszRejestru*>& wiersze, const std::string& katalog,
                            const std::string& data, const tFiltrRejestru& filtr);
+enum class tFormatZestawienia { Nieznany, Csv, Rtf };
+// Format z rozszerzenia pliku (.csv, .rtf bez względu na wielkość liter).
+tFormatZestawienia FormatZestawienia(const std::string& sciezka);
 // Zapis zestawienia zapisem atomowym; format z rozszerzenia (.csv albo .rtf, bez względu na
 // wielkość liter). false i komunikat przy błędzie (stary plik zostaje).
 bool ZapiszZestawienie(const std::string& sciezka, const std::vector<const tWierszRejestru*>& wiersze,

@@ -25,8 +25,10 @@ TEST(Rejestr, KatalogPrzykladowWedlugNazwZPlikamiNieczytelnymi)
         EXPECT_FALSE(w[i].Komunikat.empty());
     }
     EXPECT_TRUE(w[1].Poprawny) << w[1].Komunikat;
-    EXPECT_EQ(w[1].Kategoria, std::nearbyint(w[1].Masa));
-    EXPECT_GT(w[1].Przesla, 0);
+    EXPECT_EQ(w[1].KategoriaTekst, "42");
+    EXPECT_EQ(w[1].Kategoria, 42);
+    EXPECT_EQ(w[1].Przesla, 1);  // wsporniki 0 m po obu stronach przęsła 18 m
+    EXPECT_EQ(w[1].Najdluzsze, 18);
     EXPECT_FALSE(w[1].NazwaNajgorszego.empty());
     EXPECT_FALSE(OcenKatalog(kat / "brak", w));
 }

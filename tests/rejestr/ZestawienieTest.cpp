@@ -42,7 +42,7 @@ tWierszRejestru Odrzucony(const std::string& etap, const std::string& komunikat,
 
 TEST(Zestawienie, FiltrTekstuBezWielkosciLiterIPonizej)
 {
-    const tWierszRejestru w24 = Obiekt("DW791", "ŁÓDŹ", 24), w23 = Obiekt("DK1", "Gdańsk", 23);
+    const tWierszRejestru w24 = Obiekt("DW791", "ŁÓDŹ ŚWIĘTĄ", 24), w23 = Obiekt("DK1", "Gdańsk", 23);
     const tWierszRejestru odrzucony = Odrzucony("sumy", "Błąd", true), nieczytelny = Odrzucony("odczyt", "x", false);
     struct tPrzypadek {
         std::string tekst;
@@ -54,7 +54,7 @@ TEST(Zestawienie, FiltrTekstuBezWielkosciLiterIPonizej)
     const tPrzypadek przypadki[] = {
         {"", false, 0, {true, true, true, true}, "bez filtra"},
         {"dw79", false, 0, {true, false, false, false}, "tekst „dw79”"},
-        {"łódź", false, 0, {true, false, false, false}, "tekst „łódź”"},
+        {"łódź świętą", false, 0, {true, false, false, false}, "tekst „łódź świętą”"},
         {"GDAŃ", false, 0, {false, true, false, false}, "tekst „GDAŃ”"},
         {"gdan", false, 0, {false, false, false, false}, "tekst „gdan”"},
         {"12+3", false, 0, {true, true, true, false}, "tekst „12+3”"},

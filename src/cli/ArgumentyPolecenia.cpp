@@ -1,0 +1,51 @@
+#include "cli/ArgumentyPolecenia.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "common/Formatowanie.h"
+
+namespace {
+
+const char* const BladOpcji = "pontiva-cli: nieznana opcja \"%s\"\n";
+const char* const BladBrakWartosci = "pontiva-cli: opcja %s wymaga wartości\n";
+const char* const BladPowtorzona = "pontiva-cli: opcja %s podana dwa razy\n";
+
+bool Blad(const char* wzor, const std::string& arg)
+{
+    std::fputs(Format(wzor, {arg}).c_str(), stderr);
+    return false;
+}
+
+}  // namespace
+
+bool RozbierzArgumenty(const std::vector<std::string>& argumenty, std::initializer_list<const char*> opcje,
+                       tArgumentyPolecenia& wynik)
+{
+    bool koniecOpcji = false;
+    for (size_t i = 0; i < argumenty.size(); ++i) {
+        std::string a = argumenty[i];
+        if (koniecOpcji || a.size() < 2 || a[0] != '-') {
+            wynik.Pozycyjne.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            koniecOpcji = true;
+            continue;
+        }
+        std::string wartosc;
+        const auto rownasie = a.rfind("--", 0) == 0 ? a.find('=') : std::string::npos;
+        if (rownasie != std::string::npos) {
+            wartosc = a.substr(rownasie + 1);
+            a.resize(rownasie);
+        }
+        if (std::none_of(opcje.begin(), opcje.end(), [&](const char* o) { return a == o; }))
+            return Blad(BladOpcji, argumenty[i]);
+        if (rownasie == std::string::npos) {
+            if (i + 1 >= argumenty.size()) return Blad(BladBrakWartosci, a);
+            wartosc = argumenty[++i];
+        }
+        if (!wynik.Opcje.emplace(a, wartosc).second) return Blad(BladPowtorzona, a);
+    }
+    return true;
+}
