@@ -159,11 +159,19 @@ int main(int argc, char** argv)
         if (!ObrazIkony(r).save(katalog + QStringLiteral("/ikona_%1.png").arg(r))) ++bledy;
     okno.Pomoc().PokazTemat(2);
     Zrzut(okno.Pomoc(), QStringLiteral("pomoc_temat2"));
-    // Rejestr na przykładach, posortowany według KATEGORII (obraz w pomocy).
+    // Rejestr na przykładach skopiowanych do katalogu JNI i pliku uszkodzonym, posortowany
+    // według KATEGORII, w szerokości okna z ekranu 1366 × 768 (obraz w pomocy).
+    const QDir przyklady(QStringLiteral(PONTIVA_DANE_TESTOWE "/../../przyklady"));
+    UtworzKatalog(KatalogJNI());
+    const QString jni = QString::fromStdString(KatalogJNI());
+    for (const QString& p : przyklady.entryList({QStringLiteral("*.PTV")}, QDir::Files))
+        if (!QFile::copy(przyklady.filePath(p), jni + '/' + p)) ++bledy;
+    testy::ZapiszPlik(KatalogJNI() + "/uszkodzony.PTV", "[PTV]\nniedokończony");
     TOknoRejestru& oknoRejestru = okno.OknoRejestru();
-    oknoRejestru.OtworzKatalog(QStringLiteral(PONTIVA_DANE_TESTOWE "/../../przyklady"));
+    oknoRejestru.Pokaz();
     oknoRejestru.Tabela()->sortByColumn(rKategoria, Qt::AscendingOrder);
     if (!QTest::qWaitFor([&oknoRejestru] { return !oknoRejestru.Przeglad().Trwa(); }, 10000)) ++bledy;
+    oknoRejestru.resize(1300, 380);
     Zrzut(oknoRejestru, QStringLiteral("rejestr_obiektow"));
     return bledy ? 1 : 0;
 }
