@@ -188,6 +188,18 @@ private slots:
         }
     }
 
+    // "Przerwij" przed pierwszym krokiem oceny: żaden plik nie jest oceniony ani oceniany
+    // później, linia stanu podaje pominięte.
+    void przerwanie()
+    {
+        Rejestr().OtworzKatalog(QString::fromStdString(kat_.Sciezka()));
+        QVERIFY(Rejestr().Przeglad().Trwa());
+        QTest::mouseClick(Rejestr().findChild<QPushButton*>(QStringLiteral("btPrzerwij")), Qt::LeftButton);
+        QCoreApplication::processEvents();  // krok oceny, gdyby został w kolejce zdarzeń
+        QCOMPARE(Rejestr().Model().Wszystkie(), 0);
+        QCOMPARE(Rejestr().LiniaStanu()->text(), QStringLiteral("0 z 0 obiektów; przerwano: nieocenionych plików 5"));
+    }
+
     // Katalog JNI z menu (Ctrl+O) śledzony bez ponownego otwierania: plik zapisany, zmieniony
     // w miejscu przez inny program i usunięty; katalog usunięty opróżnia tabelę z komunikatem,
     // a przywrócony wraca.
