@@ -3,9 +3,7 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
