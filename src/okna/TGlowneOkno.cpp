@@ -209,6 +209,8 @@ void TGlowneOkno::BudujAkcje()
     QAction* acNaTemat = Akcja("acNaTemat", "Pomoc na temat", "Pomoc do programu", QStyle::SP_DialogHelpButton, nullptr);
     QAction* acAbout = Akcja("acAbout", "O programie", "O programie", QStyle::SP_MessageBoxInformation, nullptr);
     QAction* acKoniec = Akcja("acKoniec", "Koniec", nullptr, QStyle::SP_DialogCloseButton, "Ctrl+K");
+    QAction* acRejestr = Akcja("acRejestr", "Rejestr obiektów…", "Wszystkie obiekty katalogu JNI z nośnością",
+                               QStyle::SP_FileDialogDetailedView, "Ctrl+O");
 
     connect(acInfo, &QAction::triggered, this, &TGlowneOkno::Informacje);
     connect(acWczytaj, &QAction::triggered, this, &TGlowneOkno::Wczytaj);
@@ -219,6 +221,7 @@ void TGlowneOkno::BudujAkcje()
     connect(acNaTemat, &QAction::triggered, this, &TGlowneOkno::PomocNaTemat);
     connect(acAbout, &QAction::triggered, this, &TGlowneOkno::OProgramie);
     connect(acKoniec, &QAction::triggered, this, &QWidget::close);
+    connect(acRejestr, &QAction::triggered, this, &TGlowneOkno::Rejestr);
     auto* acPomocKontekstowa = new QAction(this);
     acPomocKontekstowa->setShortcut(QKeySequence::HelpContents);
     acPomocKontekstowa->setShortcutContext(Qt::WindowShortcut);
@@ -241,6 +244,7 @@ void TGlowneOkno::BudujAkcje()
     dane->addActions({acInfo, acRaport, acZapisz, acWczytaj});
     menuOstatnie_ = dane->addMenu(Tekst("Ostatnio otwierane"));
     connect(dane, &QMenu::aboutToShow, this, &TGlowneOkno::OdswiezOstatnie);
+    dane->addAction(acRejestr);
     dane->addSeparator();
     dane->addAction(acKoniec);
     protokoly_ = menuBar()->addMenu(Tekst("P&rotokoły"));

@@ -16,6 +16,7 @@ class QDropEvent;
 class QMenu;
 class QStatusBar;
 class TOknoPomocy;
+class TOknoRejestru;
 class TAboutBox;
 class TObrazekPrzekroju;
 class TOknoHelp;
@@ -37,6 +38,8 @@ public:
     TObrazekPrzekroju& OknoPrzekroju() { return *oknoPrzekroju_; }
     TOknoPomocy& Pomoc() { return *oknoPomocy_; }
     TPanelElementow& PanelElementow() { return *elementy_; }
+    // Okno "Rejestr obiektów", tworzone przy pierwszym użyciu.
+    TOknoRejestru& OknoRejestru();
     const tKontrolkiOkna& Kontrolki() const { return k_; }
     QStatusBar* LiniaStatusu() const { return status_; }
 
@@ -85,6 +88,7 @@ private:
     void PomocNaTemat();
     void OProgramie();
     void PokazPrzekroj();
+    void Rejestr();
     void PomocKontekstowa();
     bool OknoIdentyfikacji(const char* przycisk);
     void Komunikat(const std::string& tytul, const std::string& tekst, bool ostrzezenie);
@@ -106,6 +110,7 @@ private:
     TZapiszJNI* oknoJNI_ = nullptr;
     TOknoPomocy* oknoPomocy_ = nullptr;
     TOknoWykresu* oknoWykresu_ = nullptr;  // wykres "Różnych norm", tworzony przy pierwszym użyciu
+    TOknoRejestru* oknoRejestru_ = nullptr;
     QWidget* panelSchematu_ = nullptr;
     QMenu* protokoly_ = nullptr;
     TPanelElementow* elementy_ = nullptr;

@@ -20,6 +20,7 @@
 #include "okna/TObrazekPrzekroju.h"
 #include "okna/TGlowneOkno.h"
 #include "okna/TOknoHelp.h"
+#include "okna/TOknoRejestru.h"
 #include "okna/TOknoWykresu.h"
 #include "okna/TZapiszJNI.h"
 #include "okna/TUstawieniaOkna.h"
@@ -157,3 +158,20 @@ void TGlowneOkno::PokazPrzekroj()
     else
         oknoPrzekroju_->PokazPrzekroj(k_.Listy[static_cast<int>(tLista::CBPrzeslo)]->currentIndex());
 }
+
+// Wiersz rejestru wczytany jak "Wczytaj"; po wczytaniu okno główne na wierzchu.
+TOknoRejestru& TGlowneOkno::OknoRejestru()
+{
+    if (!oknoRejestru_) {
+        oknoRejestru_ = new TOknoRejestru(this);
+        oknoRejestru_->OtworzPlik = [this](const QString& plik) {
+            if (!OtworzPlik(plik)) return false;
+            raise();
+            activateWindow();
+            return true;
+        };
+    }
+    return *oknoRejestru_;
+}
+
+void TGlowneOkno::Rejestr() { OknoRejestru().Pokaz(); }

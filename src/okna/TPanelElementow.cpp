@@ -16,6 +16,7 @@
 
 #include "przebieg/KopiaElementow.h"
 #include "przebieg/TabelaElementow.h"
+#include "okna/KolorOdmowy.h"
 #include "okna/TKomorkaElementow.h"
 #include "okna/TModelElementow.h"
 #include "okna/SkrotyOkna.h"
@@ -37,7 +38,6 @@ const char* const WzorceKolumn[LiczbaKolumnElementow] = {
 };
 constexpr int OdstepKolumny = 8;
 constexpr int WierszeTabeli = 7;
-const QColor KolorOdmowy(192, 0, 0);
 
 // Panel niższy od swojej treści (okno nie zmieściło się wyżej na ekranie) przewija ją; tyle,
 // ile treść potrzebuje, zgłasza bez ograniczeń QScrollArea.

@@ -123,7 +123,10 @@ public:
             umieszczone_ = true;
             QWidget* glowne = okno_.parentWidget() ? okno_.parentWidget()->window() : QApplication::activeWindow();
             if (glowne && glowne != &okno_) {
-                okno_.move(glowne->frameGeometry().center() - okno_.rect().center());
+                // Najpierw rozmiar na ekran, potem środek: okno szersze od ekranu, wyśrodkowane
+                // przed zmniejszeniem, zostałoby lewym brzegiem poza ekranem.
+                NaEkranie(okno_);
+                okno_.move(NaSrodku(*glowne));
                 NaEkranie(okno_);
             }
         }
@@ -131,6 +134,20 @@ public:
     }
 
 private:
+    // Położenie okna na środku okna głównego, ale w dostępnym obszarze ekranu (ramka szacowana
+    // jak w NaEkranie): okno główne większe od ekranu wypchnęłoby je pod pasek zadań.
+    QPoint NaSrodku(const QWidget& glowne) const
+    {
+        const QRect obszar = glowne.screen()->availableGeometry();
+        const int brzeg = okno_.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        const int pasek = okno_.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        const QPoint p = glowne.frameGeometry().center() - okno_.rect().center();
+        // Ramki jeszcze nie ma: położenie to położenie wnętrza okna.
+        const int x0 = obszar.left() + brzeg, y0 = obszar.top() + pasek;
+        return {std::clamp(p.x(), x0, std::max(x0, obszar.right() + 1 - okno_.width() - brzeg)),
+                std::clamp(p.y(), y0, std::max(y0, obszar.bottom() + 1 - okno_.height() - brzeg))};
+    }
+
     QWidget& okno_;
     bool umieszczone_ = false;
 };

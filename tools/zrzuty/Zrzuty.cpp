@@ -2,7 +2,7 @@
 // przekroju (mosty z katalogów przypadków) z przekrojem w skali i wykresem "Różnych norm",
 // okno z błędem danych, okno identyfikacji, przeglądarka ze śladem, rysunki przekrojów,
 // panel "Elementy" (każdy rodzaj przekroju, belki przegubowe, 45 przęseł, dane odrzucone),
-// "O programie" i pomoc. Obok wzorce do tests/dane/rysunki/: opis rysunków przekrojów
+// "O programie", pomoc i rejestr obiektów na przykładach. Obok wzorce do tests/dane/rysunki/: opis rysunków przekrojów
 // (przekroje.txt) i ikona w każdym rozmiarze (ikona_N.png).
 // Użycie: QT_QPA_PLATFORM=offscreen zrzuty_okien KATALOG_WYJSCIA [--czcionka PUNKTY]; kod 1,
 // gdy któryś zrzut się nie zapisał. --czcionka: czcionka programu tej wielkości (jak większa
@@ -10,12 +10,16 @@
 // Z --pulpit PLIK.PTV [--elementy] program tylko pokazuje okno główne z tym plikiem na
 // prawdziwym ekranie i czeka na zabicie; zrzut całego ekranu robi zrzuty_ekranu.sh.
 // --elementy włącza panel "Elementy" jak Ctrl+E, gdy okno już stoi na ekranie.
+// --rejestr KATALOG otwiera obok okno "Rejestr obiektów" na tym katalogu.
 #include <QDir>
 #include <QToolTip>
 
 #include "OknoTestowe.h"
 #include "common/Slad.h"
 #include "okna/TOknoPomocy.h"
+#include "okna/TModelRejestru.h"
+#include "okna/TOknoRejestru.h"
+#include "okna/TPrzegladKatalogu.h"
 #include "okna/TPanelElementow.h"
 #include "okna/TAboutBox.h"
 #include "okna/TObrazekPrzekroju.h"
@@ -48,7 +52,7 @@ QString Opcja(QStringList& argumenty, const char* nazwa)
     return wartosc;
 }
 
-int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy)
+int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy, const QString& rejestr)
 {
     QTemporaryDir ustawienia;  // widoczność panelu nie trafia do ustawień użytkownika
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia.path());
@@ -56,6 +60,10 @@ int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy)
     if (!t.Otworz() || !t.Okno().OtworzPlik(plik)) return 1;
     if (elementy)
         QTimer::singleShot(1000, &t.Okno(), [&t] { t.Okno().findChild<QAction*>(QStringLiteral("acElementy"))->trigger(); });
+    if (!rejestr.isEmpty()) {
+        t.Okno().OknoRejestru().OtworzKatalog(rejestr);
+        t.Okno().OknoRejestru().Pokaz();
+    }
     return aplikacja.exec();
 }
 }  // namespace
@@ -71,6 +79,7 @@ int main(int argc, char** argv)
         QApplication::setFont(f);
     }
     const QString pulpit = Opcja(argumenty, "--pulpit");
+    const QString rejestr = Opcja(argumenty, "--rejestr");
     const bool elementy = argumenty.removeAll(QStringLiteral("--elementy")) > 0;
     katalog = argumenty.size() > 1 ? argumenty[1] : QStringLiteral("zrzuty");
     if (QFontDatabase::families().isEmpty() || (pulpit.isEmpty() && !QDir().mkpath(katalog))) {
@@ -79,7 +88,7 @@ int main(int argc, char** argv)
     }
     Regionalne() = {',', "dd.MM.yyyy"};
     QCoreApplication::setApplicationVersion(QStringLiteral(PONTIVA_WERSJA));
-    if (!pulpit.isEmpty()) return Pulpit(aplikacja, pulpit, elementy);
+    if (!pulpit.isEmpty()) return Pulpit(aplikacja, pulpit, elementy, rejestr);
 
     tOknoTestowe t;
     if (!t.Otworz()) return 1;
@@ -150,5 +159,19 @@ int main(int argc, char** argv)
         if (!ObrazIkony(r).save(katalog + QStringLiteral("/ikona_%1.png").arg(r))) ++bledy;
     okno.Pomoc().PokazTemat(2);
     Zrzut(okno.Pomoc(), QStringLiteral("pomoc_temat2"));
+    // Rejestr na przykładach skopiowanych do katalogu JNI i pliku uszkodzonym, posortowany
+    // według KATEGORII, w szerokości okna z ekranu 1366 × 768 (obraz w pomocy).
+    const QDir przyklady(QStringLiteral(PONTIVA_DANE_TESTOWE "/../../przyklady"));
+    UtworzKatalog(KatalogJNI());
+    const QString jni = QString::fromStdString(KatalogJNI());
+    for (const QString& p : przyklady.entryList({QStringLiteral("*.PTV")}, QDir::Files))
+        if (!QFile::copy(przyklady.filePath(p), jni + '/' + p)) ++bledy;
+    testy::ZapiszPlik(KatalogJNI() + "/uszkodzony.PTV", "[PTV]\nniedokończony");
+    TOknoRejestru& oknoRejestru = okno.OknoRejestru();
+    oknoRejestru.Pokaz();
+    oknoRejestru.Tabela()->sortByColumn(rKategoria, Qt::AscendingOrder);
+    if (!QTest::qWaitFor([&oknoRejestru] { return !oknoRejestru.Przeglad().Trwa(); }, 10000)) ++bledy;
+    oknoRejestru.resize(1300, 380);
+    Zrzut(oknoRejestru, QStringLiteral("rejestr_obiektow"));
     return bledy ? 1 : 0;
 }

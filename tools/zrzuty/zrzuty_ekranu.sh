@@ -6,10 +6,11 @@
 #   "Elementy", z panelem pokazanym przy starcie (ustawienia) i włączonym jak Ctrl+E; okno
 #   z czcionką 14 pt na ekranie 1920 × 1080 przy 100 %. Miejsce paska zadań jest na zrzucie
 #   zabarwione na czerwono: okno nie powinno w nie wchodzić. Obok: wszystkie okna (offscreen)
-#   z czcionką 14 pt w czcionka14/.
-# Użycie: zrzuty_ekranu.sh PONTIVA ZRZUTY_OKIEN KATALOG_WYJSCIA PLIK.PTV
+#   z czcionką 14 pt w czcionka14/. Okno "Rejestr obiektów" obok okna głównego na katalogu
+#   pliku (przyklady/) i na 2 000 obiektów z generatora, przy 100 % i przy 150 %.
+# Użycie: zrzuty_ekranu.sh PONTIVA ZRZUTY_OKIEN KATALOG_WYJSCIA PLIK.PTV GENERATOR
 set -euo pipefail
-PONTIVA=$1 ZRZUTY=$2 WYJSCIE=$3 PLIK=$(realpath "$4")
+PONTIVA=$1 ZRZUTY=$2 WYJSCIE=$3 PLIK=$(realpath "$4") GENERATOR=$5
 mkdir -p "$WYJSCIE"
 WYJSCIE=$(realpath "$WYJSCIE")
 # xvfb-run i import instaluje scripts/setup; menedżer okien tylko to narzędzie potrzebuje.
@@ -59,5 +60,12 @@ PANEL=1 zrzut ekran_1920x1080_150_elementy_przy_starcie 1920 1080 48 1.5 "$PONTI
 zrzut ekran_1920x1080_150_elementy_ctrl_e 1920 1080 48 1.5 "$ZRZUTY" --pulpit "$PLIK" --elementy
 zrzut ekran_1920x1080_100_czcionka14 1920 1080 48 1 "$ZRZUTY" --pulpit "$PLIK" --czcionka 14
 zrzut ekran_1920x1080_100_czcionka14_elementy_ctrl_e 1920 1080 48 1 "$ZRZUTY" --pulpit "$PLIK" --czcionka 14 --elementy
+mkdir -p "$ROBOCZY/obiekty2000"
+"$GENERATOR" generuj "$ROBOCZY/obiekty2000" 2000 >/dev/null
+for ekran in "1366x768_100 1366 768 40 1" "1366x768_150 1366 768 40 1.5" "1920x1080_150 1920 1080 48 1.5"; do
+  set -- $ekran
+  zrzut rejestr_$1 $2 $3 $4 $5 "$ZRZUTY" --pulpit "$PLIK" --rejestr "$(dirname "$PLIK")"
+  zrzut rejestr_2000_$1 $2 $3 $4 $5 "$ZRZUTY" --pulpit "$PLIK" --rejestr "$ROBOCZY/obiekty2000"
+done
 QT_QPA_PLATFORM=offscreen "$ZRZUTY" "$WYJSCIE/czcionka14" --czcionka 14 >/dev/null 2>&1
 echo "zrzuty w $WYJSCIE"
