@@ -17,6 +17,7 @@
 #include "reports/WykresSvg.h"
 #include "system/Pliki.h"
 #include "system/System.h"
+#include "przebieg/OdmowaPliku.h"
 #include "przebieg/Przebieg.h"
 #include "przebieg/WidokPamieci.h"
 
@@ -78,22 +79,29 @@ std::string Dzisiaj()
     return FormatujDate(czas.tm_year + 1900, czas.tm_mon + 1, czas.tm_mday);
 }
 
-// Okno w pamięci z wczytanym plikiem roboczym; nullptr, gdy pliku nie ma.
+// Okno w pamięci z wczytanym plikiem roboczym; nullptr, gdy pliku nie ma (kod KodUzycie) albo
+// gdy wczytanie zmieniło jego wartości (kod KodOdrzucone): raport stoi na danych, jak je zapisano.
 struct tOkno {
     tWidokPamieci Widok;
     tGlownyPrzebieg Przebieg{Widok};
 };
 
-std::unique_ptr<tOkno> Wczytaj(const std::string& plik)
+std::unique_ptr<tOkno> Wczytaj(const std::string& plik, int& kod)
 {
     auto okno = std::make_unique<tOkno>();
     std::string blad;
     std::vector<tNieczytelnaLiczba> nieczytelne;
+    kod = KodUzycie;
     if (!okno->Przebieg.WczytajDane(plik, blad, nieczytelne)) {
         Blad(blad);
         return nullptr;
     }
     PokazNieczytelne(plik, nieczytelne);
+    kod = KodOdrzucone;
+    if (const std::string odmowa = OdmowaPliku(nieczytelne); !odmowa.empty()) {
+        PokazOdmowe(odmowa);
+        return nullptr;
+    }
     return okno;
 }
 
@@ -119,8 +127,9 @@ int KomendaRaport(const std::vector<std::string>& argumenty)
         return KodUzycie;
     }
     if (WyjscieToWejscie(a)) return KodUzycie;
-    auto okno = Wczytaj(a.Plik);
-    if (!okno) return KodUzycie;
+    int kod = 0;
+    auto okno = Wczytaj(a.Plik, kod);
+    if (!okno) return kod;
     tInfoObiektu info = okno->Przebieg.Info();
     const auto wynik = RaportDoPliku(
         info, [&](tObiektMostowy& o) { PobierzDane(okno->Widok, o); }, a.Wyjscie,
@@ -142,8 +151,9 @@ int KomendaNormy(const std::vector<std::string>& argumenty)
         return KodUzycie;
     }
     if (WyjscieToWejscie(a)) return KodUzycie;
-    auto okno = Wczytaj(a.Plik);
-    if (!okno) return KodUzycie;
+    int kod = 0;
+    auto okno = Wczytaj(a.Plik, kod);
+    if (!okno) return kod;
     // Opis obiektu z osobnego obiektu wypełnionego z pól; przeliczenia na obiekcie okna.
     auto naglowek = std::make_unique<tObiektMostowy>();
     PobierzDane(okno->Widok, *naglowek);

@@ -65,9 +65,11 @@ public:
 
     // Polecenie "Wczytaj" (ścieżka pełna): plik, którego nie da się przeczytać albo który
     // nie jest plikiem roboczym, jest odrzucany oknem komunikatu z nazwą pliku, a pola
-    // okna zostają bez zmian (false). Po wczytaniu okno raz pokazuje nieczytelne liczby.
+    // okna zostają bez zmian (false). Po wczytaniu okno raz pokazuje nieczytelne liczby
+    // i wartości, które pola albo listy przyjęły inaczej (przebieg/OdmowaPliku.h).
     bool WczytajDane(const std::string& sciezka);
-    // To samo bez okien komunikatów (wiersz poleceń): odmowa w blad, nieczytelne liczby w liście.
+    // To samo bez okien komunikatów (wiersz poleceń): odmowa w blad, nieczytelne i zmienione
+    // wartości w liście.
     bool WczytajDane(const std::string& sciezka, std::string& blad, std::vector<tNieczytelnaLiczba>& nieczytelne);
     // Zapis pliku roboczego; przy błędzie stary plik zostaje, a blad mówi dlaczego.
     bool ZapiszDane(const std::string& sciezka, std::string& blad);

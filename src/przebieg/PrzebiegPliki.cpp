@@ -1,4 +1,5 @@
 // Pliki robocze, plik stanu i polecenie "Zapisz" okna głównego.
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -6,6 +7,7 @@
 
 #include "persistence/Katalogi.h"
 #include "persistence/PlikRoboczy.h"
+#include "przebieg/OdmowaPliku.h"
 #include "przebieg/Przebieg.h"
 #include "przebieg/SprawdzPola.h"
 
@@ -18,6 +20,7 @@ const char* const BladZapisu = "Błąd zapisu danych.\r";
 const char* const TytulBledu = "Błąd";
 const char* const TytulUwagi = "UWAGA";
 const char* const NieczytelneWPliku = "Nieczytelne liczby w pliku %s:";
+const char* const ZmienioneWPliku = "Wartości zmienione przy wczytaniu pliku %s:";
 const char* const NieZapisano = "Dane nie zostały zapisane.\r";
 const char* const ZapisacZmiany = "Zapisać zmiany w obiekcie %s?";
 const char* const ZapisacZmianyBezJNI = "Zapisać zmiany w obiekcie?";
@@ -82,7 +85,9 @@ bool tGlownyPrzebieg::WczytajDane(const std::string& sciezka)
         return false;
     }
     if (!nieczytelne.empty()) {
-        std::string tekst = Format(NieczytelneWPliku, {sciezka});
+        const bool tylkoNieliczby = std::all_of(nieczytelne.begin(), nieczytelne.end(),
+                                                [](const auto& n) { return n.Powod == tNieczytelnaLiczba{}.Powod; });
+        std::string tekst = Format(tylkoNieliczby ? NieczytelneWPliku : ZmienioneWPliku, {sciezka});
         for (const auto& n : nieczytelne) tekst += "\r" + OpisNieczytelnej(n);
         widok_.PokazKomunikat(TytulUwagi, tekst, tIkona::Ostrzezenie);
     }
@@ -112,6 +117,7 @@ void tGlownyPrzebieg::WczytajIni(const tPlikIni& ini, std::vector<tNieczytelnaLi
     Wybierz(widok_, tLista::CBNormatyw, d.Normatyw, 0);
     RegulaListyKlas(widok_);
     Wybierz(widok_, tLista::CBKlasa, d.Klasa, 0);
+    if (nieczytelne) DopiszZmienione(ini, d, widok_, *nieczytelne);
 
     UstawTytul();
     UstawWidocznosc(widok_);

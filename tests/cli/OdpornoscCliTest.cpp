@@ -70,6 +70,30 @@ TEST(Cli, WyjscieNaPlikWejsciowyOdrzucone)
     }
 }
 
+// Raport i porównanie stoją na danych, jak je zapisano: plik, którego wartość wczytanie
+// zmieniło, jest odrzucany bez zapisu pliku, a komunikat nazywa klucz.
+TEST(Cli, RaportINormyOdmawiajaPlikuZmienionegoPrzyWczytaniu)
+{
+    tKatalogTymczasowy k;
+    std::string most = CzytajPlik(Belka);
+    ZapiszPlik(k / "klasa.PTV", most.replace(most.find("KLASA=1"), 7, "KLASA=7"));
+    most = CzytajPlik(Belka);
+    ZapiszPlik(k / "litera.PTV", most.replace(most.find("L2=18"), 5, "L2=18m"));
+    const std::string klasa = "pontiva-cli: klasa.PTV: [OBIEKT] KLASA = \"7\": poza zakresem od 0 do 4, przyjęto 0\n"
+                              "pontiva-cli: Plik nie jest podstawą oceny: wczytanie zmieniło wartość [OBIEKT] KLASA\n";
+    const std::string litera = "pontiva-cli: litera.PTV: [PD] L2 = \"18m\": to nie liczba, przyjęto 0\n"
+                               "pontiva-cli: Plik nie jest podstawą oceny: wczytanie zmieniło wartość [PD] L2\n";
+    for (const auto& [plik, bledy] : {std::pair{"klasa.PTV", klasa}, {"litera.PTV", litera}})
+        for (const auto& a : {std::vector<std::string>{"raport", plik, "-o", "r.rtf"}, {"normy", plik, "-o", "n.txt"},
+                              {"normy", plik, "--wykres", "w.svg"}}) {
+            const auto w = UruchomCli(a, k.Sciezka());
+            EXPECT_EQ(w.Kod, 1) << a[0] << " " << plik;
+            EXPECT_EQ(w.Wyjscie, "");
+            EXPECT_EQ(w.Bledy, bledy);
+            EXPECT_FALSE(fs::exists(k / a[3])) << a[3];
+        }
+}
+
 TEST(Cli, TekstZFormulaArkuszaZApostrofemLiczbyBezZmian)
 {
     tKatalogTymczasowy k;
