@@ -52,9 +52,15 @@ void Blad(const std::string& tekst)
 tArgumenty Czytaj(const std::vector<std::string>& a, bool zWyjsciem, bool zData, bool zWykresem = false)
 {
     tArgumenty w;
+    bool koniecOpcji = false;  // po "--" każdy argument jest plikiem
     for (size_t i = 0; i < a.size(); ++i) {
         const bool maWartosc = i + 1 < a.size();
-        if (zWyjsciem && a[i] == "-o" && maWartosc) {
+        if (koniecOpcji) {
+            if (!w.Plik.empty()) w.Poprawne = false;
+            w.Plik = a[i];
+        } else if (a[i] == "--") {
+            koniecOpcji = true;
+        } else if (zWyjsciem && a[i] == "-o" && maWartosc) {
             w.Wyjscie = a[++i];
         } else if (zData && a[i] == "--data" && maWartosc) {
             w.Data = a[++i];

@@ -1,5 +1,6 @@
 // pontiva-cli: ocena obiektów mostowych z plików roboczych bez okna programu.
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -46,11 +47,14 @@ const char* const Pomoc =
     "  0  każdy plik oceniono\n"
     "  1  dane któregoś pliku odrzucono albo obliczenie się nie powiodło\n"
     "  2  błędne użycie, plik, którego nie ma, nie da się go odczytać albo nie jest plikiem\n"
-    "     roboczym, katalog bez plików roboczych albo błąd zapisu na standardowe wyjście\n"
+    "     roboczym, katalog bez plików roboczych, błąd zapisu na standardowe wyjście albo\n"
+    "     brak pamięci\n"
     "\n"
     "Wyniki są w UTF-8.\n";
 
 const char* const BladWyjscia = "pontiva-cli: błąd zapisu na standardowe wyjście\n";
+const char* const BladPamieci = "pontiva-cli: za mało pamięci, polecenie przerwane\n";
+const char* const BladWewnetrzny = "pontiva-cli: błąd wewnętrzny programu, polecenie przerwane\n";
 
 int Wykonaj(std::vector<std::string> argumenty)
 {
@@ -64,11 +68,13 @@ int Wykonaj(std::vector<std::string> argumenty)
         std::fputs(Pomoc, stdout);
         return KodPoprawny;
     }
-    for (const auto& a : argumenty)
+    for (const auto& a : argumenty) {
+        if (a == "--") break;  // dalej same pliki
         if (a == "--help" || a == "-h") {
             std::fputs(Pomoc, stdout);
             return KodPoprawny;
         }
+    }
     if (polecenie == "oblicz") return KomendaOblicz(argumenty);
     if (polecenie == "slad") return KomendaSlad(argumenty);
     if (polecenie == "raport") return KomendaRaport(argumenty);
@@ -79,12 +85,25 @@ int Wykonaj(std::vector<std::string> argumenty)
     return KodUzycie;
 }
 
+// Wyjątek nie może wyjść z programu (przerwanie z angielskim komunikatem i kodem 134).
+int WykonajBezWyjatkow(int argc, char** argv)
+{
+    try {
+        return Wykonaj(os::Argumenty(argc, argv));
+    } catch (const std::bad_alloc&) {
+        std::fputs(BladPamieci, stderr);
+    } catch (...) {
+        std::fputs(BladWewnetrzny, stderr);
+    }
+    return KodUzycie;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     os::PrzygotujWyjscie();
-    int kod = Wykonaj(os::Argumenty(argc, argv));
+    int kod = WykonajBezWyjatkow(argc, argv);
     // Skrypt nie może pójść dalej z pustym albo uciętym wynikiem.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fputs(BladWyjscia, stderr);

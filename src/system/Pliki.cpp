@@ -18,6 +18,7 @@ const char* const PowodBrakUprawnien = " (brak uprawnień)";
 const char* const PowodZaDlugaNazwa = " (za długa nazwa)";
 const char* const PowodZajety = " (plik jest otwarty w innym programie)";
 const char* const PowodNiedozwolonaNazwa = " (niedozwolona nazwa pliku)";
+const char* const PowodPetla = " (pętla dowiązań symbolicznych)";
 
 // Przedrostek nazw plików tymczasowych programu; za nim skrót nazwy celu i 6 znaków mkstemp.
 const char* const PrzedrostekTymczasowych = ".pontiva-";
@@ -49,13 +50,15 @@ std::string Nazwa(const std::string& sciezka)
     return u == std::string::npos ? sciezka : sciezka.substr(u + 1);
 }
 
-// Cel za dowiązaniami symbolicznymi (dowiązanie zostaje, zapisujemy plik, na który wskazuje).
-std::string CelDowiazan(std::string sciezka)
+// Cel za dowiązaniami symbolicznymi (dowiązanie zostaje, zapisujemy plik, na który wskazuje);
+// false, gdy łańcuch dowiązań się nie kończy (pętla): takiego celu nie zastępujemy.
+bool CelDowiazan(std::string sciezka, std::string& wynik)
 {
     std::string cel;
     for (int i = 0; i < MaksDowiazan && os::Dowiazanie(sciezka, cel); ++i)
         sciezka = !cel.empty() && cel.front() == '/' ? cel : Katalog(sciezka) + "/" + cel;
-    return sciezka;
+    wynik = sciezka;
+    return !os::Dowiazanie(sciezka, cel);
 }
 
 // Wzór nazw plików tymczasowych jednego celu: krótki, niezależny od długości nazwy celu.
@@ -101,9 +104,10 @@ bool tZapisAtomowy::Otworz(const std::string& sciezka)
     komunikat_.clear();
     bufor_.clear();
     sciezka_ = sciezka;
-    cel_ = CelDowiazan(sciezka);
+    const bool koniecDowiazan = CelDowiazan(sciezka, cel_);
     katalog_ = Katalog(cel_);
     const os::tOpis opis = os::Opis(cel_);
+    if (!koniecDowiazan) return Blad(KomNieZwykly + sciezka + PowodPetla);
     if (opis.Rodzaj != os::tRodzaj::NieMa && opis.Rodzaj != os::tRodzaj::Zwykly)
         return Blad(KomNieZwykly + sciezka);
     if (opis.Rodzaj == os::tRodzaj::Zwykly && opis.TylkoDoOdczytu) return Blad(KomTylkoDoOdczytu + sciezka);

@@ -8,7 +8,9 @@
 #include <string_view>
 
 constexpr std::size_t LimitPlikuRoboczego = std::size_t{1} << 20;  // plik roboczy i plik stanu
-constexpr std::size_t LimitRaportu = std::size_t{64} << 20;        // raport RTF i tekstowy
+// Raport RTF i tekstowy: największy, jaki program pisze z pliku roboczego w jego limicie
+// (teksty identyfikacji po zamianie na RTF najwyżej 4 bajty na znak), mieści się z zapasem.
+constexpr std::size_t LimitRaportu = std::size_t{8} << 20;
 
 enum class tStanOdczytu { Przeczytany, Brak, Blad };
 

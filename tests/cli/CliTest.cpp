@@ -32,6 +32,8 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
 {
     tKatalogTymczasowy kat;
     const std::string sumy = Odrzucone + "/sumy.PTV", brak = kat / "nie-ma.PTV", rtf = kat / "x.rtf";
+    const std::string duzy = kat / "duzy.rtf";
+    ZapiszPlik(duzy, std::string((std::size_t{8} << 20) + 1, ' '));
     const struct {
         std::vector<std::string> argumenty;
         int kod;
@@ -66,6 +68,13 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
         {{"sprawdz"}, 2, "Użycie: pontiva-cli sprawdz", ""},
         {{"sprawdz", brak}, 2, "Nie można odczytać pliku: " + brak, ""},
         {{"sprawdz", sumy}, 2, "To nie jest czytelny raport urzędowy: to nie jest dokument RTF", ""},
+        {{"sprawdz", duzy}, 2, "Plik jest za duży (ponad 8 MiB): " + duzy, ""},
+        // "--" kończy opcje w każdym poleceniu
+        {{"sprawdz", "--", "-r.rtf"}, 2, "Nie można odczytać pliku: -r.rtf", ""},
+        {{"sprawdz", "--", brak, brak}, 2, "Użycie: pontiva-cli sprawdz", ""},
+        {{"normy", "--", "--help"}, 2, "Nie można odczytać pliku: --help", ""},
+        {{"raport", "-o", rtf, "--", "-o"}, 2, "Nie można odczytać pliku: -o", ""},
+        {{"slad", "--", "-h"}, 2, "nie można odczytać pliku ani katalogu: -h", ""},
     };
     for (const auto& p : przypadki) {
         std::string opis;

@@ -31,6 +31,27 @@ TEST(Cli, BladZapisuStandardowegoWyjsciaToKod2)
     }
 }
 
+// Wyjątek nie wychodzi z programu: przy braku pamięci polski komunikat i kod 2. Granica
+// pamięci to najmniejsza, przy której sprawdz małego pliku kończy się normalnie.
+TEST(Cli, BrakPamieciToPolskiKomunikatIKod2)
+{
+    tKatalogTymczasowy k;
+    ZapiszPlik(k / "maly.rtf", "{\\rtf1\n}");
+    ZapiszPlik(k / "duzy.rtf", std::string(std::size_t{7} << 20, '\n'));
+    auto sprawdz = [&](long kb, const char* plik) {
+        const std::string polecenie = "ulimit -v " + std::to_string(kb) + "; exec " + WCudzyslowie(PONTIVA_CLI) +
+                                      " sprawdz " + WCudzyslowie(k / plik) + " >/dev/null 2>" + WCudzyslowie(k / "bl");
+        const int stan = std::system(("sh -c " + WCudzyslowie(polecenie)).c_str());
+        return tWynikCli{WIFEXITED(stan) ? WEXITSTATUS(stan) : -1, "", CzytajPlik(k / "bl")};
+    };
+    long kb = 2000;
+    while (kb < 400000 && sprawdz(kb, "maly.rtf").Bledy.find("czytelny raport") == std::string::npos) kb += 1000;
+    ASSERT_LT(kb, 400000);
+    const auto w = sprawdz(kb, "duzy.rtf");
+    EXPECT_EQ(w.Kod, 2);
+    EXPECT_EQ(w.Bledy, "pontiva-cli: za mało pamięci, polecenie przerwane\n");
+}
+
 TEST(Cli, WejscieKtoreNieJestPlikiemRoboczymAlboKatalogBezPlikow)
 {
     tKatalogTymczasowy k;

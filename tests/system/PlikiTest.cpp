@@ -57,6 +57,7 @@ TEST(Zapis, ZastepujeCelAtomowoIOdmawiaTamGdzieNiePowinienPisac)
     tKatalogTymczasowy k;
     ZapiszPlik(k / "cel", "stary");
     ASSERT_EQ(symlink("cel", (k / "dowiazanie").c_str()), 0);
+    ASSERT_EQ(symlink("petla", (k / "petla").c_str()), 0);
     ZapiszPlik(k / "tylko", "stary");
     chmod((k / "tylko").c_str(), 0444);
     const std::string dluga = std::string(250, 'n');
@@ -71,6 +72,7 @@ TEST(Zapis, ZastepujeCelAtomowoIOdmawiaTamGdzieNiePowinienPisac)
         {k / "tylko", k / "tylko", false, "Plik jest tylko do odczytu: " + k / "tylko"},
         {k.Sciezka(), "", false, "To nie jest zwykły plik: " + k.Sciezka()},
         {"/dev/full", "", false, "To nie jest zwykły plik: /dev/full"},
+        {k / "petla", "", false, "To nie jest zwykły plik: " + k / "petla" + " (pętla dowiązań symbolicznych)"},
         {k / "brak/plik", "", false, "Nie można zapisać pliku: " + k / "brak/plik"},
     };
     for (const auto& p : przypadki) {
@@ -80,8 +82,9 @@ TEST(Zapis, ZastepujeCelAtomowoIOdmawiaTamGdzieNiePowinienPisac)
         if (!p.czytany.empty()) EXPECT_EQ(CzytajPlik(p.czytany), p.zapisany ? "nowy" : "stary") << p.czytany;
     }
     EXPECT_TRUE(fs::is_symlink(k / "dowiazanie"));
+    EXPECT_TRUE(fs::is_symlink(k / "petla"));
     // Same pliki celów: żaden zapis nie zostawił pliku tymczasowego.
-    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 5);
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 6);
 }
 
 TEST(Zapis, PrzerwanyZapisZostawiaStaryPlikANastepnySprzata)
