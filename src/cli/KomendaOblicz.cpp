@@ -339,7 +339,7 @@ int KomendaOblicz(const std::vector<std::string>& argumenty)
     // Jedno okno w pamięci dla wszystkich plików, jak kolejne "Wczytaj" w oknie.
     auto widok = std::make_unique<tWidokPamieci>();
     auto przebieg = std::make_unique<tGlownyPrzebieg>(*widok);
-    tWyjscie wyjscie(stdout);
+    tWyjscie wyjscie;
     if (opcje.Format == tFormat::Csv) wyjscie.Dopisz(NaglowekCsv);
 
     int kod = KodPoprawny;
@@ -388,7 +388,7 @@ int KomendaSlad(const std::vector<std::string>& argumenty)
         return KodUzycie;
     }
     {
-        tWyjscie wyjscie(stdout);
+        tWyjscie wyjscie;
         std::string odmowa;
         if (!WczytajPlik(*przebieg, plik, wyjscie, &odmowa)) return KodUzycie;
         // Plik zmieniony przy wczytaniu nie ma śladu, jak nie ma go obiekt odrzucony.
@@ -399,7 +399,7 @@ int KomendaSlad(const std::vector<std::string>& argumenty)
     }
     const tWynikPrzeliczenia& wynik = przebieg->OstatniWynik();
     {
-        tWyjscie wyjscie(stdout);
+        tWyjscie wyjscie;
         // Ślad jest tylko wtedy, gdy sprawdzenia przeszły i Oblicz ruszyło.
         if (wynik.Poprawne() || wynik.Etap == tEtap::Oblicz) {
             const tSlad& slad = Slad();

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "common/Regionalne.h"
 #include "common/Slad.h"
@@ -96,7 +97,10 @@ void DopiszKomorkeCsv(std::string& cel, std::string_view t)
 
 void tWyjscie::Oproznij()
 {
-    if (!bufor_.empty()) std::fwrite(bufor_.data(), 1, bufor_.size(), plik_);
+    if (bufor_.empty()) return;
+    // Nic z bufora biblioteki C przed rekordem (tam pisze tylko reszta programu).
+    os::tBlad blad = os::tBlad::Brak;
+    if (!blad_ && (std::fflush(stdout) != 0 || !os::Pisz(os::StandardoweWyjscie, bufor_, blad))) blad_ = true;
     bufor_.clear();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 // Zapis wyników w formatach wyjścia pontiva-cli: JSON Lines i CSV. Wyjście w UTF-8.
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,21 +25,24 @@ void PokazOdmowe(const std::string& komunikat);
 // Jeden wiersz ostrzeżenia na standardowe wyjście błędów na każdą nieczytelną liczbę pliku.
 void PokazNieczytelne(const std::string& plik, const std::vector<tNieczytelnaLiczba>& nieczytelne);
 
-// Bufor wyjścia opróżniany blokami.
+// Standardowe wyjście pisane całymi rekordami (wiersz CSV, obiekt JSON, wiersz śladu): każdy
+// rekord idzie jednym wywołaniem zapisu, więc przerwany program zostawia tylko całe rekordy
+// (rekord do 4 KiB na potoku jest zapisem niepodzielnym). Po błędzie zapisu nic więcej nie pisze.
 class tWyjscie {
 public:
-    explicit tWyjscie(std::FILE* plik) : plik_(plik) {}
+    tWyjscie() = default;
     ~tWyjscie() { Oproznij(); }
+    tWyjscie(const tWyjscie&) = delete;
+    tWyjscie& operator=(const tWyjscie&) = delete;
     std::string& Bufor() { return bufor_; }
     void Dopisz(std::string_view s) { bufor_ += s; }
+    // Koniec rekordu: zapisuje bufor.
+    void Zapisano() { Oproznij(); }
     void Oproznij();
-    // Oproznia, gdy bufor jest duży.
-    void Zapisano()
-    {
-        if (bufor_.size() > (1u << 16)) Oproznij();
-    }
+    // Czy któryś zapis standardowego wyjścia się nie powiódł.
+    static bool Blad() { return blad_; }
 
 private:
-    std::FILE* plik_;
     std::string bufor_;
+    static inline bool blad_ = false;
 };

@@ -6,6 +6,7 @@
 
 #include "cli/KomendaOblicz.h"
 #include "cli/KomendyRaportow.h"
+#include "cli/Wyjscie.h"
 #include "system/System.h"
 
 namespace {
@@ -105,7 +106,7 @@ int main(int argc, char** argv)
     os::PrzygotujWyjscie();
     int kod = WykonajBezWyjatkow(argc, argv);
     // Skrypt nie może pójść dalej z pustym albo uciętym wynikiem.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || tWyjscie::Blad()) {
         std::fputs(BladWyjscia, stderr);
         kod = KodUzycie;
     }

@@ -36,6 +36,8 @@ bool TenSamPlik(const std::string& a, const std::string& b);
 // Plik tymczasowy z wzoru kończącego się na "XXXXXX" (wzór dostaje nazwę); -1 przy błędzie.
 int UtworzTymczasowy(std::string& wzor, tBlad& blad);
 bool Pisz(int plik, std::string_view bajty, tBlad& blad);
+// Deskryptor standardowego wyjścia dla Pisz (zapis z pominięciem bufora biblioteki C).
+constexpr int StandardoweWyjscie = 1;
 bool Synchronizuj(int plik, tBlad& blad);
 bool Zamknij(int plik, tBlad& blad);
 bool UstawTryb(int plik, unsigned tryb);

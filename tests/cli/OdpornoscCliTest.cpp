@@ -1,7 +1,11 @@
 // pontiva-cli wobec złego wejścia i wyjścia: pełne standardowe wyjście, pliki, które nie
 // są plikami roboczymi, pusty katalog, wyjście na plik wejściowy, formuły w CSV, kod
 // kontrolny zmienionego raportu.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 #include "Wspolne.h"
 
@@ -29,6 +33,41 @@ TEST(Cli, BladZapisuStandardowegoWyjsciaToKod2)
         EXPECT_EQ(w.Kod, 2) << polecenie[0];
         EXPECT_EQ(w.Bledy, "pontiva-cli: błąd zapisu na standardowe wyjście\n") << polecenie[0];
     }
+}
+
+// Program zabity w trakcie zapisu na pełny potok zostawia tylko całe rekordy: wiersze JSON
+// (każdy krótszy niż 4 KiB, więc zapis rekordu na potok jest niepodzielny).
+TEST(Cli, ZabityWTrakcieZapisuZostawiaCaleRekordy)
+{
+    tKatalogTymczasowy k;
+    for (int i = 0; i < 200; ++i) fs::copy_file(Belka, k / ("m" + std::to_string(1000 + i) + ".PTV"));
+    int potok[2];
+    ASSERT_EQ(pipe(potok), 0);
+    fcntl(potok[1], F_SETPIPE_SZ, 4096);
+    const pid_t dziecko = fork();
+    if (dziecko == 0) {
+        dup2(potok[1], 1);
+        close(potok[0]);
+        execl(PONTIVA_CLI, "pontiva-cli", "oblicz", "--format", "json", k.Sciezka().c_str(), nullptr);
+        _exit(127);
+    }
+    close(potok[1]);
+    // Czekamy, aż potok się zapełni i program stanie na zapisie, wtedy go zabijamy.
+    int w = 0, poprzednio = -1;
+    for (int i = 0; i < 2000 && (w == 0 || w != poprzednio); ++i) {
+        poprzednio = w;
+        usleep(5000);
+        ioctl(potok[0], FIONREAD, &w);
+    }
+    kill(dziecko, SIGKILL);
+    waitpid(dziecko, nullptr, 0);
+    std::string wyjscie;
+    char bufor[4096];
+    for (ssize_t n; (n = read(potok[0], bufor, sizeof bufor)) > 0;) wyjscie.append(bufor, static_cast<size_t>(n));
+    close(potok[0]);
+    ASSERT_FALSE(wyjscie.empty());
+    EXPECT_EQ(wyjscie.back(), '\n');
+    for (const auto& wiersz : Wiersze(wyjscie)) EXPECT_EQ(wiersz.substr(wiersz.size() - 2), "]}") << wiersz;
 }
 
 // Wyjątek nie wychodzi z programu: przy braku pamięci polski komunikat i kod 2. Granica
