@@ -43,7 +43,13 @@ const char* NazwaEtapu(tEtap e)
     return nullptr;
 }
 
-void Blad(const char* wzor, const std::string& arg) { std::fputs(Format(wzor, {arg}).c_str(), stderr); }
+// Komunikat z argumentem użytkownika (nazwa pliku może mieć dowolne bajty).
+void Blad(const char* wzor, const std::string& arg)
+{
+    std::string t = Format(wzor, {arg});
+    if (!t.empty() && t.back() == '\n') t.pop_back();
+    Pisz(stderr, t);
+}
 
 bool RozszerzeniePtv(const std::string& nazwa)
 {
@@ -136,13 +142,13 @@ void DopiszLiczbeCsv(std::string& cel, double v)
 void WierszTekst(std::string& o, const std::string& plik, const tWidokPamieci& w, const tOcena& ocena)
 {
     const tTekstyWynikow wyniki = ocena.Etap == EtapOdczytu ? tTekstyWynikow{} : w.Wyniki;
-    o += "Plik: " + plik + "\n";
+    o += "Plik: " + Wiersze(plik) + "\n";
     o += "M1N:" + wyniki.M1N + "\n";
     o += "TN:" + wyniki.TN + "\n";
     o += "MP:" + wyniki.MP + "\n";
     o += "TP:" + wyniki.TP + "\n";
     o += "KATEGORIA:" + wyniki.Kategoria + "\n";
-    for (const auto& l : ocena.Linie) o += l + "\n";
+    for (const auto& l : ocena.Linie) o += Wiersze(l) + "\n";
     o += "\n";
 }
 
@@ -393,7 +399,7 @@ int KomendaSlad(const std::vector<std::string>& argumenty)
         if (!WczytajPlik(*przebieg, plik, wyjscie, &odmowa)) return KodUzycie;
         // Plik zmieniony przy wczytaniu nie ma śladu, jak nie ma go obiekt odrzucony.
         if (!odmowa.empty()) {
-            std::fprintf(stderr, "%s\n%s\n", NaglowekOdczytu, odmowa.c_str());
+            Pisz(stderr, std::string(NaglowekOdczytu) + "\n" + odmowa);
             return KodOdrzucone;
         }
     }
@@ -404,7 +410,7 @@ int KomendaSlad(const std::vector<std::string>& argumenty)
         if (wynik.Poprawne() || wynik.Etap == tEtap::Oblicz) {
             const tSlad& slad = Slad();
             for (size_t i = 0; i < slad.Rozmiar(); ++i) {
-                wyjscie.Dopisz(slad.Linia(i));
+                wyjscie.Dopisz(Wiersze(slad.Linia(i)));
                 wyjscie.Dopisz("\n");
                 wyjscie.Zapisano();
             }
@@ -412,6 +418,6 @@ int KomendaSlad(const std::vector<std::string>& argumenty)
     }
     if (wynik.Poprawne()) return KodPoprawny;
     std::fflush(stdout);
-    for (const auto& l : LinieKomunikatow(wynik)) std::fprintf(stderr, "%s\n", l.c_str());
+    for (const auto& l : LinieKomunikatow(wynik)) Pisz(stderr, l);
     return KodOdrzucone;
 }

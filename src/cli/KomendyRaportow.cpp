@@ -41,13 +41,7 @@ struct tArgumenty {
 };
 
 // Komunikat okna na standardowe wyjście błędów: CR rozdziela wiersze.
-void Blad(const std::string& tekst)
-{
-    std::string t = tekst;
-    for (char& z : t)
-        if (z == '\r') z = '\n';
-    std::cerr << t << '\n';
-}
+void Blad(const std::string& tekst) { Pisz(stderr, tekst); }
 
 tArgumenty Czytaj(const std::vector<std::string>& a, bool zWyjsciem, bool zData, bool zWykresem = false)
 {
@@ -144,7 +138,7 @@ int KomendaRaport(const std::vector<std::string>& argumenty)
         Blad(std::string(TytulBleduRaportu) + ": " + wynik.Komunikat);
         return KodOdrzucone;
     }
-    std::cout << KomRaportZapisany << wynik.Plik << '\n';
+    Pisz(stdout, KomRaportZapisany + wynik.Plik);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Zapis wyników w formatach wyjścia pontiva-cli: JSON Lines i CSV. Wyjście w UTF-8.
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +12,7 @@
 void DopiszJsonNapis(std::string& cel, std::string_view napis);
 // Liczba JSON w najkrótszej dokładnej postaci; null dla 1e20 i wartości nieskończonych.
 void DopiszJsonLiczbe(std::string& cel, double wartosc);
-// Tekstowa komórka CSV z separatorem ";": w cudzysłowach, gdy zawiera ";", cudzysłów albo
+// Tekstowa komórka CSV z separatorem ";", znaki jak TekstWidoczny: w cudzysłowach, gdy zawiera ";", cudzysłów albo
 // koniec wiersza; z apostrofem na początku, gdy zaczyna się od =, +, -, @, tabulatora albo
 // CR (arkusz nie weźmie jej za formułę). Liczby nie przechodzą tędy.
 void DopiszKomorkeCsv(std::string& cel, std::string_view tekst);
@@ -19,6 +20,12 @@ void DopiszKomorkeCsv(std::string& cel, std::string_view tekst);
 // Separator dziesiętny bez --separator: z ustawień regionalnych systemu, a gdy system
 // zostawia je środowisku, ze zmiennych LC_ALL, LC_NUMERIC, LANG.
 char SeparatorUzytkownika();
+
+// Tekst dla człowieka: CR, LF i CR LF jako "\n", w wierszach błędny UTF-8 jako U+FFFD i znaki
+// sterujące jako "?" (TekstWidoczny), więc tekst z pliku nie steruje terminalem.
+std::string Wiersze(std::string_view tekst);
+// Wiersze(tekst) i "\n" do pliku (standardowe wyjście albo wyjście błędów).
+void Pisz(std::FILE* plik, std::string_view tekst);
 
 // Odmowa wczytania pliku na standardowe wyjście błędów.
 void PokazOdmowe(const std::string& komunikat);

@@ -81,7 +81,7 @@ int Wykonaj(std::vector<std::string> argumenty)
     if (polecenie == "raport") return KomendaRaport(argumenty);
     if (polecenie == "normy") return KomendaNormy(argumenty);
     if (polecenie == "sprawdz") return KomendaSprawdz(argumenty);
-    std::fprintf(stderr, "pontiva-cli: nieznane polecenie \"%s\"\n\n", polecenie.c_str());
+    Pisz(stderr, "pontiva-cli: nieznane polecenie \"" + polecenie + "\"\n");
     std::fputs(Pomoc, stderr);
     return KodUzycie;
 }

@@ -95,9 +95,10 @@ TEST(Porownanie, PustaIdentyfikacjaIBledneDane)
     EXPECT_EQ(wyniki, std::vector<std::string>(23, wyniki.at(0)));
     EXPECT_TRUE(wyniki[0].starts_with("BŁĘDNE DANE : Niezgodna suma")) << wyniki[0];
     // Tylko pole, którego brak, znika.
-    const auto z = Porownanie([](tMost& m) { m.Info = {"", "", "DK7", "", "", "rzeka"}; });
+    // Znaki sterujące tekstu identyfikacji jako "?" (plik czyta człowiek).
+    const auto z = Porownanie([](tMost& m) { m.Info = {"", "", "DK7\x1B[2J", "", "", "rzeka\x07"}; });
     EXPECT_EQ(std::vector<std::string>(z.begin() + 4, z.begin() + 6),
-              (std::vector<std::string>{"Nr drogi          : DK7", "Przeszkoda        : rzeka"}));
+              (std::vector<std::string>{"Nr drogi          : DK7?[2J", "Przeszkoda        : rzeka?"}));
 }
 
 }  // namespace
