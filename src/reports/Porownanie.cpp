@@ -183,6 +183,6 @@ bool ZapiszPorownanie(const tObiektMostowy& Naglowek, tObiektMostowy& Obliczany,
         plik.Dopisz(Utf8DoCp1250(PolaczWiersze(WierszePorownania(Naglowek, wyniki, Info), "\r\n")));
         if (plik.Zatwierdz()) return true;
     }
-    Komunikat = KomBladZapisuPorownania + Sciezka;
+    Komunikat = KomBladZapisuPorownania + plik.Komunikat();  // komunikat nazywa plik i przyczynę
     return false;
 }

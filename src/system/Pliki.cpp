@@ -19,6 +19,8 @@ const char* const PowodZaDlugaNazwa = " (za długa nazwa)";
 const char* const PowodZajety = " (plik jest otwarty w innym programie)";
 const char* const PowodNiedozwolonaNazwa = " (niedozwolona nazwa pliku)";
 const char* const PowodPetla = " (pętla dowiązań symbolicznych)";
+const char* const PowodKatalog = " (to jest katalog)";
+const char* const PowodBrakKatalogu = " (nie ma takiego katalogu)";
 
 // Przedrostek nazw plików tymczasowych programu; za nim skrót nazwy celu i 6 znaków mkstemp.
 const char* const PrzedrostekTymczasowych = ".pontiva-";
@@ -28,6 +30,7 @@ constexpr std::size_t Porcja = std::size_t{1} << 16;
 std::string Powod(os::tBlad b)
 {
     switch (b) {
+    case os::tBlad::NieMa: return PowodBrakKatalogu;
     case os::tBlad::BrakMiejsca: return PowodBrakMiejsca;
     case os::tBlad::BrakUprawnien: return PowodBrakUprawnien;
     case os::tBlad::ZaDlugaNazwa: return PowodZaDlugaNazwa;
@@ -108,6 +111,7 @@ bool tZapisAtomowy::Otworz(const std::string& sciezka)
     katalog_ = Katalog(cel_);
     const os::tOpis opis = os::Opis(cel_);
     if (!koniecDowiazan) return Blad(KomNieZwykly + sciezka + PowodPetla);
+    if (opis.Rodzaj == os::tRodzaj::Katalog) return Blad(KomNieMoznaZapisac + sciezka + PowodKatalog);
     if (opis.Rodzaj != os::tRodzaj::NieMa && opis.Rodzaj != os::tRodzaj::Zwykly)
         return Blad(KomNieZwykly + sciezka);
     if (opis.Rodzaj == os::tRodzaj::Zwykly && opis.TylkoDoOdczytu) return Blad(KomTylkoDoOdczytu + sciezka);

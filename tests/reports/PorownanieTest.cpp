@@ -42,7 +42,7 @@ TEST(Porownanie, WzorcowyPlikBajtPoBajcie)
 
     most.Wypelnij(okno);
     EXPECT_FALSE(ZapiszPorownanie(naglowek, okno, most.Info, kat / "brak/PTU.TXT", komunikat));
-    EXPECT_EQ(komunikat, "Błąd zapisu pliku.\r" + kat / "brak/PTU.TXT");
+    EXPECT_EQ(komunikat, "Błąd zapisu pliku.\rNie można zapisać pliku: " + kat / "brak/PTU.TXT (nie ma takiego katalogu)");
     EXPECT_EQ(okno.Normatyw, nNormatyw1956) << "bez pliku nie ma przeliczeń";
 }
 

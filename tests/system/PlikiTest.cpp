@@ -70,10 +70,10 @@ TEST(Zapis, ZastepujeCelAtomowoIOdmawiaTamGdzieNiePowinienPisac)
         {k / dluga, k / dluga, true, ""},
         {k / "dowiazanie", k / "cel", true, ""},
         {k / "tylko", k / "tylko", false, "Plik jest tylko do odczytu: " + k / "tylko"},
-        {k.Sciezka(), "", false, "To nie jest zwykły plik: " + k.Sciezka()},
+        {k.Sciezka(), "", false, "Nie można zapisać pliku: " + k.Sciezka() + " (to jest katalog)"},
         {"/dev/full", "", false, "To nie jest zwykły plik: /dev/full"},
         {k / "petla", "", false, "To nie jest zwykły plik: " + k / "petla" + " (pętla dowiązań symbolicznych)"},
-        {k / "brak/plik", "", false, "Nie można zapisać pliku: " + k / "brak/plik"},
+        {k / "brak/plik", "", false, "Nie można zapisać pliku: " + k / "brak/plik" + " (nie ma takiego katalogu)"},
     };
     for (const auto& p : przypadki) {
         std::string komunikat;
