@@ -21,6 +21,7 @@ const char* const PowodNiedozwolonaNazwa = " (niedozwolona nazwa pliku)";
 const char* const PowodPetla = " (pętla dowiązań symbolicznych)";
 const char* const PowodKatalog = " (to jest katalog)";
 const char* const PowodBrakKatalogu = " (nie ma takiego katalogu)";
+const char* const PowodZniknal = " (plik tymczasowy usunął w trakcie zapisu inny program)";
 
 // Przedrostek nazw plików tymczasowych programu; za nim skrót nazwy celu i 6 znaków mkstemp.
 const char* const PrzedrostekTymczasowych = ".pontiva-";
@@ -154,7 +155,8 @@ bool tZapisAtomowy::Zatwierdz()
     plik_ = -1;
     if (!zapisany || !zamkniety || !os::ZmienNazwe(tymczasowy_, cel_, blad)) {
         os::Usun(tymczasowy_);
-        komunikat_ = KomNieMoznaZapisac + sciezka_ + Powod(blad);
+        // Brak przy zmianie nazwy: plik tymczasowy usunięto w trakcie zapisu.
+        komunikat_ = KomNieMoznaZapisac + sciezka_ + (blad == os::tBlad::NieMa ? PowodZniknal : Powod(blad));
         return false;
     }
     os::SynchronizujKatalog(katalog_);

@@ -48,8 +48,10 @@ bool ZmienNazwe(const std::string& z, const std::string& na, tBlad& blad);
 void SynchronizujKatalog(const std::string& katalog);
 void Usun(const std::string& sciezka);
 // Usuwa plik tymczasowy przerwanego zapisu; plik, który inny zapis ma jeszcze otwarty
-// (zablokowany przy tworzeniu), zostaje.
+// (zablokowany przy tworzeniu), zostaje, a tam, gdzie utworzenie i blokada to dwa kroki,
+// także plik młodszy niż WiekPorzuconego sekund.
 void UsunPorzucony(const std::string& sciezka);
+constexpr long WiekPorzuconego = 60;
 std::vector<std::string> NazwyWKatalogu(const std::string& katalog);
 bool KatalogZapisywalny(const std::string& katalog);
 

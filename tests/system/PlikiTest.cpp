@@ -11,8 +11,9 @@ namespace {
 
 using namespace testy;
 
-// Zapis przerwany jak przez kill -9: plik tymczasowy zapisany, brak zatwierdzenia.
-void PrzerwanyZapis(const std::string& cel)
+// Zapis przerwany jak przez kill -9: plik tymczasowy zapisany, brak zatwierdzenia. Stary:
+// sprzed godziny; świeży wygląda jak plik innego zapisu tuż po utworzeniu, przed blokadą.
+void PrzerwanyZapis(const std::string& cel, bool stary = true)
 {
     if (fork() == 0) {
         auto* z = new tZapisAtomowy;
@@ -22,6 +23,9 @@ void PrzerwanyZapis(const std::string& cel)
     }
     int stan = 0;
     wait(&stan);
+    for (const auto& p : fs::directory_iterator(fs::path(cel).parent_path()))
+        if (stary && p.path().filename().string().starts_with(".pontiva-"))
+            fs::last_write_time(p.path(), fs::file_time_type::clock::now() - std::chrono::hours(1));
 }
 
 TEST(Czytnik, OdrzucaTeZKtorychNieDaSieCzytacPlikuISaZaDuze)
@@ -92,17 +96,26 @@ TEST(Zapis, PrzerwanyZapisZostawiaStaryPlikANastepnySprzata)
     tKatalogTymczasowy k;
     ZapiszPlik(k / "cel", "stary");
     PrzerwanyZapis(k / "cel");
+    PrzerwanyZapis(k / "cel", false);
     EXPECT_EQ(CzytajPlik(k / "cel"), "stary");
-    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 3);
     tZapisAtomowy trwajacy;  // zapis tego samego celu w toku (drugie okno): jego plik zostaje
     ASSERT_TRUE(trwajacy.Otworz(k / "cel"));
     trwajacy.Dopisz("równoległy");
     std::string komunikat;
     ASSERT_TRUE(ZapiszPlik(k / "cel", "nowy", komunikat));
-    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 2);
+    // Znika tylko stary porzucony plik; świeży i trwający zostają.
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 3);
     EXPECT_TRUE(trwajacy.Zatwierdz());
     EXPECT_EQ(CzytajPlik(k / "cel"), "równoległy");
-    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 2);
+    // Plik tymczasowy usunięty mimo to (inny program): późniejszy zapis mówi dlaczego.
+    tZapisAtomowy ofiara;
+    ASSERT_TRUE(ofiara.Otworz(k / "cel"));
+    for (const auto& p : fs::directory_iterator(k.Sciezka()))
+        if (p.path().filename() != "cel") fs::remove(p.path());
+    EXPECT_FALSE(ofiara.Zatwierdz());
+    EXPECT_EQ(ofiara.Komunikat(), "Nie można zapisać pliku: " + k / "cel" + " (plik tymczasowy usunął w trakcie zapisu inny program)");
 }
 
 TEST(Zapis, PelnyDyskZostawiaStaryPlikBezPlikuTymczasowego)
