@@ -42,7 +42,8 @@ public:
 
     // Pierwsze pokazanie okna: katalogi danych, PT.INI, przeliczenie.
     void Uruchom();
-    // Zamknięcie okna: zapis PT.INI; błąd zapisu pokazany w oknie komunikatu.
+    // Zamknięcie okna: zapis PT.INI; błąd zapisu pokazany w oknie komunikatu z przyczyną. Plik
+    // stanu, którego nie da się czytać, jest odkładany (nazwa z datą) z jednym komunikatem.
     bool Zamknij();
 
     // Zdarzenia okna.

@@ -7,6 +7,7 @@
 
 #include "persistence/Katalogi.h"
 #include "persistence/PlikRoboczy.h"
+#include "system/Pliki.h"
 #include "przebieg/OdmowaPliku.h"
 #include "przebieg/Przebieg.h"
 #include "przebieg/SprawdzPola.h"
@@ -22,6 +23,7 @@ const char* const TytulUwagi = "UWAGA";
 const char* const NieczytelneWPliku = "Nieczytelne liczby w pliku %s:";
 const char* const ZmienioneWPliku = "Wartości zmienione przy wczytaniu pliku %s:";
 const char* const NieZapisano = "Dane nie zostały zapisane.\r";
+const char* const StanOdlozony = "Pliku stanu nie dało się użyć: %s\rOdłożono go jako %s i zapisano nowy.";
 const char* const ZapisacZmiany = "Zapisać zmiany w obiekcie %s?";
 const char* const ZapisacZmianyBezJNI = "Zapisać zmiany w obiekcie?";
 const char* const InnyObiekt = "Plik %s zawiera inne dane.\rZastąpić je danymi tego obiektu?";
@@ -251,7 +253,20 @@ void tGlownyPrzebieg::Uruchom()
 bool tGlownyPrzebieg::Zamknij()
 {
     const std::string sciezka = SciezkaStanu();
-    if (UtworzKatalog(KatalogDanych()) && ZapiszDane(sciezka)) return true;
-    widok_.PokazKomunikat(TytulInfo, BladZapisu + sciezka, tIkona::Ostrzezenie);
+    std::string odczyt, nowa, uwaga, zapis;
+    // Plik stanu, którego nie da się czytać (za duży, katalog w jego miejscu), blokowałby każdy
+    // zapis: odkładamy go pod nazwą z datą i piszemy nowy.
+    if (tPlikIni stary; stary.Wczytaj(sciezka, odczyt) == tStanOdczytu::Blad) {
+        if (!OdlozNaBok(sciezka, nowa, uwaga)) {
+            widok_.PokazKomunikat(TytulInfo, BladZapisu + odczyt + "\r" + uwaga, tIkona::Ostrzezenie);
+            return false;
+        }
+        uwaga = Format(StanOdlozony, {odczyt, nowa});
+    }
+    if (UtworzKatalog(KatalogDanych()) && ZapiszDane(sciezka, zapis)) {
+        if (!uwaga.empty()) widok_.PokazKomunikat(TytulUwagi, uwaga, tIkona::Ostrzezenie);
+        return true;
+    }
+    widok_.PokazKomunikat(TytulInfo, BladZapisu + (zapis.empty() ? sciezka : zapis), tIkona::Ostrzezenie);
     return false;
 }

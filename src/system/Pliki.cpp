@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "system/System.h"
@@ -13,6 +14,7 @@ const char* const KomNieZwykly = "To nie jest zwykły plik: ";
 const char* const KomZaDuzy = "Plik jest za duży (ponad %zu MiB): ";
 const char* const KomNieMoznaZapisac = "Nie można zapisać pliku: ";
 const char* const KomTylkoDoOdczytu = "Plik jest tylko do odczytu: ";
+const char* const KomNieMoznaOdlozyc = "Nie można zmienić nazwy pliku: ";
 const char* const PowodBrakMiejsca = " (brak miejsca na dysku)";
 const char* const PowodBrakUprawnien = " (brak uprawnień)";
 const char* const PowodZaDlugaNazwa = " (za długa nazwa)";
@@ -185,5 +187,19 @@ bool ZapiszPlik(const std::string& sciezka, std::string_view bajty, std::string&
         if (z.Zatwierdz()) return true;
     }
     komunikat = z.Komunikat();
+    return false;
+}
+
+bool OdlozNaBok(const std::string& sciezka, std::string& nowa, std::string& komunikat)
+{
+    const std::tm t = os::CzasLokalny(std::time(nullptr));
+    char data[40];
+    std::snprintf(data, sizeof data, ".%04d-%02d-%02d_%02d%02d%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
+                  t.tm_min, t.tm_sec);
+    nowa = sciezka + data;
+    for (int i = 2; i < 100 && os::Opis(nowa).Rodzaj != os::tRodzaj::NieMa; ++i) nowa = sciezka + data + "-" + std::to_string(i);
+    os::tBlad blad = os::tBlad::Brak;
+    if (os::Opis(nowa).Rodzaj == os::tRodzaj::NieMa && os::ZmienNazwe(sciezka, nowa, blad)) return true;
+    komunikat = KomNieMoznaOdlozyc + sciezka + Powod(blad);
     return false;
 }

@@ -47,3 +47,8 @@ private:
 };
 
 bool ZapiszPlik(const std::string& sciezka, std::string_view bajty, std::string& komunikat);
+
+// Odkłada plik albo katalog, którego program nie może użyć: zmienia jego nazwę na
+// "nazwa.RRRR-MM-DD_GGMMSS" (czas lokalny, z "-2", "-3"…, gdy taka już jest), nic nie usuwa.
+// false i komunikat z przyczyną, gdy się nie da.
+bool OdlozNaBok(const std::string& sciezka, std::string& nowa, std::string& komunikat);
