@@ -1,10 +1,12 @@
 // Cel fuzzingu: dowolne bajty jako plik roboczy. Czytnik INI, wczytanie jak "Wczytaj"
 // z przeliczeniem, zapis i ponowne wczytanie muszą przejść bez awarii, a pola okna
-// po ponownym wczytaniu zapisanego pliku muszą być te same.
+// po ponownym wczytaniu zapisanego pliku muszą być te same, a plik zapisany przez program
+// wczytuje się bez żadnej zmienionej wartości.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 #include "common/Regionalne.h"
 #include "persistence/PlikIni.h"
@@ -34,7 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     tGlownyPrzebieg ponownie(drugi);
     tPlikIni odczyt;
     odczyt.UstawZawartosc(zapis.Zawartosc());
-    ponownie.WczytajIni(odczyt);
+    std::vector<tNieczytelnaLiczba> zmienione;
+    ponownie.WczytajIni(odczyt, &zmienione);
+    if (!zmienione.empty()) std::abort();
 
     for (int l = 0; l < 4; ++l)
         if (widok.Listy[l].Wybor != drugi.Listy[l].Wybor) std::abort();

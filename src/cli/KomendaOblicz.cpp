@@ -9,6 +9,7 @@
 #include "common/Formatowanie.h"
 #include "common/Regionalne.h"
 #include "common/Slad.h"
+#include "przebieg/OdmowaPliku.h"
 #include "przebieg/Przebieg.h"
 #include "przebieg/WidokPamieci.h"
 #include "rejestr/Rejestr.h"
@@ -31,7 +32,13 @@ const char* const BladPustyKatalog = "pontiva-cli: w katalogu nie ma plików rob
 
 enum class tFormat { Tekst, Csv, Json };
 
-void Blad(const char* wzor, const std::string& arg) { std::fputs(Format(wzor, {arg}).c_str(), stderr); }
+// Komunikat z argumentem użytkownika (nazwa pliku może mieć dowolne bajty).
+void Blad(const char* wzor, const std::string& arg)
+{
+    std::string t = Format(wzor, {arg});
+    if (!t.empty() && t.back() == '\n') t.pop_back();
+    Pisz(stderr, t);
+}
 
 // Pliki do przeliczenia: plik wprost albo każdy *.PTV katalogu w kolejności nazw. Czy plik
 // da się przeczytać i czy jest plikiem roboczym, mówi dopiero jego wczytanie.
@@ -62,9 +69,10 @@ bool ZbierzPliki(const std::string& arg, std::vector<std::string>& pliki)
     return true;
 }
 
-// Plik roboczy wczytany do przebiegu; przy odmowie komunikat, przy nieczytelnych liczbach
-// ostrzeżenia na standardowe wyjście błędów (po wyjściu wypisanym dotąd).
-bool WczytajPlik(tGlownyPrzebieg& przebieg, const std::string& plik, tWyjscie& wyjscie)
+// Plik roboczy wczytany do przebiegu; przy odmowie komunikat, przy nieczytelnych i zmienionych
+// wartościach ostrzeżenia na standardowe wyjście błędów (po wyjściu wypisanym dotąd), a w odmowa
+// komunikat OdmowaPliku.
+bool WczytajPlik(tGlownyPrzebieg& przebieg, const std::string& plik, tWyjscie& wyjscie, std::string* odmowa = nullptr)
 {
     std::string blad;
     std::vector<tNieczytelnaLiczba> nieczytelne;
@@ -75,7 +83,23 @@ bool WczytajPlik(tGlownyPrzebieg& przebieg, const std::string& plik, tWyjscie& w
     }
     if (!wczytany) PokazOdmowe(blad);
     PokazNieczytelne(plik, nieczytelne);
+    if (odmowa) *odmowa = OdmowaPliku(nieczytelne);
     return wczytany;
+}
+
+// Ocena pliku w wynikach: wynik przeliczenia okna albo odmowa pliku zmienionego przy wczytaniu.
+struct tOcena {
+    bool Ok = false;
+    const char* Etap = nullptr;
+    std::string Komunikat;
+    std::vector<std::string> Linie;  // obszar komunikatów
+};
+
+tOcena Ocena(const tGlownyPrzebieg& p, const tWidokPamieci& w, const std::string& odmowa)
+{
+    if (!odmowa.empty()) return {false, EtapOdczytu, odmowa, {NaglowekOdczytu, odmowa}};
+    const tWynikPrzeliczenia& wynik = p.OstatniWynik();
+    return {wynik.Poprawne(), NazwaEtapu(wynik.Etap), wynik.Komunikat, w.Komunikaty};
 }
 
 std::string BezCR(const std::string& s)
@@ -94,22 +118,24 @@ void DopiszLiczbeCsv(std::string& cel, double v)
     if (v != NieDotyczy) cel += LiczbaOgolna(v);
 }
 
-void WierszTekst(std::string& o, const std::string& plik, const tWidokPamieci& w)
+void WierszTekst(std::string& o, const std::string& plik, const tWidokPamieci& w, const tOcena& ocena)
 {
-    o += "Plik: " + plik + "\n";
-    o += "M1N:" + w.Wyniki.M1N + "\n";
-    o += "TN:" + w.Wyniki.TN + "\n";
-    o += "MP:" + w.Wyniki.MP + "\n";
-    o += "TP:" + w.Wyniki.TP + "\n";
-    o += "KATEGORIA:" + w.Wyniki.Kategoria + "\n";
-    for (const auto& l : w.Komunikaty) o += l + "\n";
+    const tTekstyWynikow wyniki = ocena.Etap == EtapOdczytu ? tTekstyWynikow{} : w.Wyniki;
+    o += "Plik: " + Wiersze(plik) + "\n";
+    o += "M1N:" + wyniki.M1N + "\n";
+    o += "TN:" + wyniki.TN + "\n";
+    o += "MP:" + wyniki.MP + "\n";
+    o += "TP:" + wyniki.TP + "\n";
+    o += "KATEGORIA:" + wyniki.Kategoria + "\n";
+    for (const auto& l : ocena.Linie) o += Wiersze(l) + "\n";
     o += "\n";
 }
 
-void WierszCsv(std::string& o, const std::string& plik, const tGlownyPrzebieg& p, const tWidokPamieci& w)
+void WierszCsv(std::string& o, const std::string& plik, const tGlownyPrzebieg& p, const tWidokPamieci& w,
+               const tOcena& ocena)
 {
     const tObiektMostowy& ob = p.Obiekt();
-    const bool ok = p.OstatniWynik().Poprawne();
+    const bool ok = ocena.Ok;
     DopiszKomorkeCsv(o, plik);
     o += ';';
     DopiszKomorkeCsv(o, p.Info().JNI);
@@ -122,7 +148,7 @@ void WierszCsv(std::string& o, const std::string& plik, const tGlownyPrzebieg& p
         if (ok) DopiszLiczbeCsv(o, v);
     }
     o += ';' + std::to_string(ok ? ob.NajgorszyElement() : -1) + ';';
-    if (!ok) DopiszKomorkeCsv(o, BezCR(p.OstatniWynik().Komunikat));
+    if (!ok) DopiszKomorkeCsv(o, BezCR(ocena.Komunikat));
     o += '\n';
 }
 
@@ -133,11 +159,11 @@ void Klucz(std::string& o, const char* nazwa)
     o += "\":";
 }
 
-void WierszJson(std::string& o, const std::string& plik, const tGlownyPrzebieg& p, const tWidokPamieci& w)
+void WierszJson(std::string& o, const std::string& plik, const tGlownyPrzebieg& p, const tWidokPamieci& w,
+                const tOcena& ocena)
 {
     const tObiektMostowy& ob = p.Obiekt();
-    const tWynikPrzeliczenia& wynik = p.OstatniWynik();
-    const bool ok = wynik.Poprawne();
+    const bool ok = ocena.Ok;
     auto liczba = [&](const char* nazwa, double v, bool jest) {
         o += ',';
         Klucz(o, nazwa);
@@ -172,13 +198,13 @@ void WierszJson(std::string& o, const std::string& plik, const tGlownyPrzebieg& 
     if (ok)
         o += "null";
     else
-        DopiszJsonNapis(o, NazwaEtapu(wynik.Etap));
+        DopiszJsonNapis(o, ocena.Etap);
     o += ',';
     Klucz(o, "komunikat");
     if (ok)
         o += "null";
     else
-        DopiszJsonNapis(o, wynik.Komunikat);
+        DopiszJsonNapis(o, ocena.Komunikat);
     liczba("M1N", ob.PodajM1N(), ok);
     liczba("TN", ob.PodajTN(), ok);
     liczba("MP", ob.PodajMP(), ok);
@@ -190,7 +216,7 @@ void WierszJson(std::string& o, const std::string& plik, const tGlownyPrzebieg& 
     o += ',';
     Klucz(o, "elementy");
     o += '[';
-    for (int i = 1; i <= ob.LiczbaElementow; ++i) {
+    for (int i = 1; ocena.Etap != EtapOdczytu && i <= ob.LiczbaElementow; ++i) {
         const tElement& e = ob.Elementy[i];
         if (i > 1) o += ',';
         o += '{';
@@ -298,7 +324,7 @@ int KomendaOblicz(const std::vector<std::string>& argumenty)
     // Jedno okno w pamięci dla wszystkich plików, jak kolejne "Wczytaj" w oknie.
     auto widok = std::make_unique<tWidokPamieci>();
     auto przebieg = std::make_unique<tGlownyPrzebieg>(*widok);
-    tWyjscie wyjscie(stdout);
+    tWyjscie wyjscie;
     if (opcje.Format == tFormat::Csv) wyjscie.Dopisz(NaglowekCsv);
 
     int kod = KodPoprawny;
@@ -311,15 +337,17 @@ int KomendaOblicz(const std::vector<std::string>& argumenty)
             continue;
         }
         for (const auto& plik : pliki) {
-            if (!WczytajPlik(*przebieg, plik, wyjscie)) {
+            std::string odmowa;
+            if (!WczytajPlik(*przebieg, plik, wyjscie, &odmowa)) {
                 kod = KodUzycie;
                 continue;
             }
-            if (!przebieg->OstatniWynik().Poprawne() && kod == KodPoprawny) kod = KodOdrzucone;
+            const tOcena ocena = Ocena(*przebieg, *widok, odmowa);
+            if (!ocena.Ok && kod == KodPoprawny) kod = KodOdrzucone;
             switch (opcje.Format) {
-            case tFormat::Tekst: WierszTekst(wyjscie.Bufor(), plik, *widok); break;
-            case tFormat::Csv: WierszCsv(wyjscie.Bufor(), plik, *przebieg, *widok); break;
-            case tFormat::Json: WierszJson(wyjscie.Bufor(), plik, *przebieg, *widok); break;
+            case tFormat::Tekst: WierszTekst(wyjscie.Bufor(), plik, *widok, ocena); break;
+            case tFormat::Csv: WierszCsv(wyjscie.Bufor(), plik, *przebieg, *widok, ocena); break;
+            case tFormat::Json: WierszJson(wyjscie.Bufor(), plik, *przebieg, *widok, ocena); break;
             }
             wyjscie.Zapisano();
         }
@@ -345,17 +373,23 @@ int KomendaSlad(const std::vector<std::string>& argumenty)
         return KodUzycie;
     }
     {
-        tWyjscie wyjscie(stdout);
-        if (!WczytajPlik(*przebieg, plik, wyjscie)) return KodUzycie;
+        tWyjscie wyjscie;
+        std::string odmowa;
+        if (!WczytajPlik(*przebieg, plik, wyjscie, &odmowa)) return KodUzycie;
+        // Plik zmieniony przy wczytaniu nie ma śladu, jak nie ma go obiekt odrzucony.
+        if (!odmowa.empty()) {
+            Pisz(stderr, std::string(NaglowekOdczytu) + "\n" + odmowa);
+            return KodOdrzucone;
+        }
     }
     const tWynikPrzeliczenia& wynik = przebieg->OstatniWynik();
     {
-        tWyjscie wyjscie(stdout);
+        tWyjscie wyjscie;
         // Ślad jest tylko wtedy, gdy sprawdzenia przeszły i Oblicz ruszyło.
         if (wynik.Poprawne() || wynik.Etap == tEtap::Oblicz) {
             const tSlad& slad = Slad();
             for (size_t i = 0; i < slad.Rozmiar(); ++i) {
-                wyjscie.Dopisz(slad.Linia(i));
+                wyjscie.Dopisz(Wiersze(slad.Linia(i)));
                 wyjscie.Dopisz("\n");
                 wyjscie.Zapisano();
             }
@@ -363,6 +397,6 @@ int KomendaSlad(const std::vector<std::string>& argumenty)
     }
     if (wynik.Poprawne()) return KodPoprawny;
     std::fflush(stdout);
-    for (const auto& l : LinieKomunikatow(wynik)) std::fprintf(stderr, "%s\n", l.c_str());
+    for (const auto& l : LinieKomunikatow(wynik)) Pisz(stderr, l);
     return KodOdrzucone;
 }

@@ -18,6 +18,7 @@
 #include "reports/WykresSvg.h"
 #include "system/Pliki.h"
 #include "system/System.h"
+#include "przebieg/OdmowaPliku.h"
 #include "przebieg/Przebieg.h"
 #include "przebieg/WidokPamieci.h"
 
@@ -41,20 +42,20 @@ struct tArgumenty {
 };
 
 // Komunikat okna na standardowe wyjście błędów: CR rozdziela wiersze.
-void Blad(const std::string& tekst)
-{
-    std::string t = tekst;
-    for (char& z : t)
-        if (z == '\r') z = '\n';
-    std::cerr << t << '\n';
-}
+void Blad(const std::string& tekst) { Pisz(stderr, tekst); }
 
 tArgumenty Czytaj(const std::vector<std::string>& a, bool zWyjsciem, bool zData, bool zWykresem = false)
 {
     tArgumenty w;
+    bool koniecOpcji = false;  // po "--" każdy argument jest plikiem
     for (size_t i = 0; i < a.size(); ++i) {
         const bool maWartosc = i + 1 < a.size();
-        if (zWyjsciem && a[i] == "-o" && maWartosc) {
+        if (koniecOpcji) {
+            if (!w.Plik.empty()) w.Poprawne = false;
+            w.Plik = a[i];
+        } else if (a[i] == "--") {
+            koniecOpcji = true;
+        } else if (zWyjsciem && a[i] == "-o" && maWartosc) {
             w.Wyjscie = a[++i];
         } else if (zData && a[i] == "--data" && maWartosc) {
             w.Data = a[++i];
@@ -73,22 +74,29 @@ tArgumenty Czytaj(const std::vector<std::string>& a, bool zWyjsciem, bool zData,
     return w;
 }
 
-// Okno w pamięci z wczytanym plikiem roboczym; nullptr, gdy pliku nie ma.
+// Okno w pamięci z wczytanym plikiem roboczym; nullptr, gdy pliku nie ma (kod KodUzycie) albo
+// gdy wczytanie zmieniło jego wartości (kod KodOdrzucone): raport stoi na danych, jak je zapisano.
 struct tOkno {
     tWidokPamieci Widok;
     tGlownyPrzebieg Przebieg{Widok};
 };
 
-std::unique_ptr<tOkno> Wczytaj(const std::string& plik)
+std::unique_ptr<tOkno> Wczytaj(const std::string& plik, int& kod)
 {
     auto okno = std::make_unique<tOkno>();
     std::string blad;
     std::vector<tNieczytelnaLiczba> nieczytelne;
+    kod = KodUzycie;
     if (!okno->Przebieg.WczytajDane(plik, blad, nieczytelne)) {
         Blad(blad);
         return nullptr;
     }
     PokazNieczytelne(plik, nieczytelne);
+    kod = KodOdrzucone;
+    if (const std::string odmowa = OdmowaPliku(nieczytelne); !odmowa.empty()) {
+        PokazOdmowe(odmowa);
+        return nullptr;
+    }
     return okno;
 }
 
@@ -114,8 +122,9 @@ int KomendaRaport(const std::vector<std::string>& argumenty)
         return KodUzycie;
     }
     if (WyjscieToWejscie(a)) return KodUzycie;
-    auto okno = Wczytaj(a.Plik);
-    if (!okno) return KodUzycie;
+    int kod = 0;
+    auto okno = Wczytaj(a.Plik, kod);
+    if (!okno) return kod;
     tInfoObiektu info = okno->Przebieg.Info();
     const auto wynik = RaportDoPliku(
         info, [&](tObiektMostowy& o) { PobierzDane(okno->Widok, o); }, a.Wyjscie,
@@ -124,7 +133,7 @@ int KomendaRaport(const std::vector<std::string>& argumenty)
         Blad(std::string(TytulBleduRaportu) + ": " + wynik.Komunikat);
         return KodOdrzucone;
     }
-    std::cout << KomRaportZapisany << wynik.Plik << '\n';
+    Pisz(stdout, KomRaportZapisany + wynik.Plik);
     return 0;
 }
 
@@ -137,8 +146,9 @@ int KomendaNormy(const std::vector<std::string>& argumenty)
         return KodUzycie;
     }
     if (WyjscieToWejscie(a)) return KodUzycie;
-    auto okno = Wczytaj(a.Plik);
-    if (!okno) return KodUzycie;
+    int kod = 0;
+    auto okno = Wczytaj(a.Plik, kod);
+    if (!okno) return kod;
     // Opis obiektu z osobnego obiektu wypełnionego z pól; przeliczenia na obiekcie okna.
     auto naglowek = std::make_unique<tObiektMostowy>();
     PobierzDane(okno->Widok, *naglowek);

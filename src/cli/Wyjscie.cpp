@@ -1,9 +1,12 @@
 #include "cli/Wyjscie.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "common/Regionalne.h"
+#include "common/Utf8.h"
 #include "common/Slad.h"
 #include "system/System.h"
 
@@ -11,53 +14,33 @@ namespace {
 
 const char* const Przedrostek = "pontiva-cli: ";
 
-// Długość poprawnej sekwencji UTF-8 na początku s albo 0.
-size_t DlugoscZnaku(std::string_view s)
-{
-    const auto b0 = static_cast<unsigned char>(s[0]);
-    size_t n = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-    if (n == 0 || n > s.size()) return 0;
-    for (size_t i = 1; i < n; ++i)
-        if ((static_cast<unsigned char>(s[i]) >> 6) != 0x2) return 0;
-    if (n == 2 && b0 < 0xC2) return 0;  // postać nadmiarowa
-    return n;
-}
-
 }  // namespace
 
 void DopiszJsonNapis(std::string& cel, std::string_view s)
 {
     static const char* const hex = "0123456789abcdef";
     cel += '"';
-    while (!s.empty()) {
-        const auto c = static_cast<unsigned char>(s[0]);
-        if (c == '"' || c == '\\') {
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t poczatek = i;
+        std::uint32_t z = 0;
+        if (!CzytajZnakUtf8(s, i, z)) {
+            cel += "\xEF\xBF\xBD";
+        } else if (z == '"' || z == '\\') {
             cel += '\\';
-            cel += static_cast<char>(c);
-        } else if (c == '\n') {
+            cel += static_cast<char>(z);
+        } else if (z == '\n') {
             cel += "\\n";
-        } else if (c == '\r') {
+        } else if (z == '\r') {
             cel += "\\r";
-        } else if (c == '\t') {
+        } else if (z == '\t') {
             cel += "\\t";
-        } else if (c < 0x20) {
+        } else if (ZnakSterujacy(z)) {
             cel += "\\u00";
-            cel += hex[c >> 4];
-            cel += hex[c & 0xF];
-        } else if (c >= 0x80) {
-            const size_t n = DlugoscZnaku(s);
-            if (n == 0) {
-                cel += "\xEF\xBF\xBD";
-                s.remove_prefix(1);
-                continue;
-            }
-            cel.append(s.substr(0, n));
-            s.remove_prefix(n);
-            continue;
+            cel += hex[z >> 4];
+            cel += hex[z & 0xF];
         } else {
-            cel += static_cast<char>(c);
+            cel.append(s.substr(poczatek, i - poczatek));
         }
-        s.remove_prefix(1);
     }
     cel += '"';
 }
@@ -79,7 +62,10 @@ void DopiszJsonLiczbe(std::string& cel, double v)
 
 void tWyjscie::Oproznij()
 {
-    if (!bufor_.empty()) std::fwrite(bufor_.data(), 1, bufor_.size(), plik_);
+    if (bufor_.empty()) return;
+    // Nic z bufora biblioteki C przed rekordem (tam pisze tylko reszta programu).
+    os::tBlad blad = os::tBlad::Brak;
+    if (!blad_ && (std::fflush(stdout) != 0 || !os::Pisz(os::StandardoweWyjscie, bufor_, blad))) blad_ = true;
     bufor_.clear();
 }
 
@@ -89,15 +75,27 @@ char SeparatorUzytkownika()
     return s ? s : SeparatorZeSrodowiska();
 }
 
-void PokazOdmowe(const std::string& komunikat)
+std::string Wiersze(std::string_view tekst)
 {
-    std::string t = Przedrostek + komunikat + "\n";
-    for (char& z : t)
-        if (z == '\r') z = '\n';
-    std::fputs(t.c_str(), stderr);
+    std::string w;
+    for (size_t i = 0; i <= tekst.size();) {
+        const size_t koniec = std::min(tekst.find_first_of("\r\n", i), tekst.size());
+        if (i > 0) w += '\n';
+        w += TekstWidoczny(tekst.substr(i, koniec - i));
+        i = koniec + 1;
+    }
+    return w;
 }
+
+void Pisz(std::FILE* plik, std::string_view tekst)
+{
+    const std::string w = Wiersze(tekst) + "\n";
+    std::fwrite(w.data(), 1, w.size(), plik);
+}
+
+void PokazOdmowe(const std::string& komunikat) { Pisz(stderr, Przedrostek + komunikat); }
 
 void PokazNieczytelne(const std::string& plik, const std::vector<tNieczytelnaLiczba>& nieczytelne)
 {
-    for (const auto& n : nieczytelne) std::fputs((Przedrostek + plik + ": " + OpisNieczytelnej(n) + "\n").c_str(), stderr);
+    for (const auto& n : nieczytelne) Pisz(stderr, Przedrostek + plik + ": " + OpisNieczytelnej(n));
 }

@@ -1,11 +1,13 @@
 // pontiva-cli: ocena obiektów mostowych z plików roboczych bez okna programu.
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "cli/KomendaOblicz.h"
 #include "cli/KomendyRaportow.h"
 #include "cli/KomendyRejestru.h"
+#include "cli/Wyjscie.h"
 #include "system/System.h"
 
 namespace {
@@ -21,6 +23,10 @@ const char* const Pomoc =
     "      csv    – nagłówek i jeden wiersz na plik, pola rozdzielone \";\":\n"
     "               plik;JNI;NrP;normatyw;klasa;przekroj;schemat;M1N;TN;MP;TP;PTV;najgorszy;blad\n"
     "      json   – jeden obiekt JSON w wierszu na plik (JSON Lines), z wynikami elementów\n"
+    "      Etap odmowy (\"etap\" w JSON): parametry, sumy, dlugosci, oblicz albo odczyt – plik\n"
+    "      z wartością, której wczytanie nie przyjęło tak, jak ją zapisano (tekst, który nie jest\n"
+    "      liczbą, liczba spoza zakresu pola albo listy, zaokrąglona przez pole); slad, raport\n"
+    "      i normy odmawiają takiego pliku (kod 1, bez zapisu pliku).\n"
     "  pontiva-cli slad PLIK.PTV\n"
     "      Wypisuje ślad obliczeń przeliczenia obiektu z pliku.\n"
     "  pontiva-cli raport PLIK.PTV -o RAPORT.RTF [--data TEKST]\n"
@@ -61,13 +67,17 @@ const char* const Pomoc =
     "\n"
     "Kod wyjścia (oblicz, slad, raport, normy, sprawdz):\n"
     "  0  każdy plik oceniono\n"
-    "  1  dane któregoś pliku odrzucono albo obliczenie się nie powiodło\n"
+    "  1  dane któregoś pliku odrzucono, obliczenie się nie powiodło albo nie udało się zapisać\n"
+    "     pliku wyjściowego (raport, -o, --wykres; komunikat podaje przyczynę)\n"
     "  2  błędne użycie, plik, którego nie ma, nie da się go odczytać albo nie jest plikiem\n"
-    "     roboczym, katalog bez plików roboczych albo błąd zapisu na standardowe wyjście\n"
+    "     roboczym, katalog bez plików roboczych, błąd zapisu na standardowe wyjście albo\n"
+    "     brak pamięci\n"
     "\n"
     "Wyniki są w UTF-8.\n";
 
 const char* const BladWyjscia = "pontiva-cli: błąd zapisu na standardowe wyjście\n";
+const char* const BladPamieci = "pontiva-cli: za mało pamięci, polecenie przerwane\n";
+const char* const BladWewnetrzny = "pontiva-cli: błąd wewnętrzny programu, polecenie przerwane\n";
 
 int Wykonaj(std::vector<std::string> argumenty)
 {
@@ -81,11 +91,13 @@ int Wykonaj(std::vector<std::string> argumenty)
         std::fputs(Pomoc, stdout);
         return KodPoprawny;
     }
-    for (const auto& a : argumenty)
+    for (const auto& a : argumenty) {
+        if (a == "--") break;  // dalej same pliki
         if (a == "--help" || a == "-h") {
             std::fputs(Pomoc, stdout);
             return KodPoprawny;
         }
+    }
     if (polecenie == "oblicz") return KomendaOblicz(argumenty);
     if (polecenie == "slad") return KomendaSlad(argumenty);
     if (polecenie == "raport") return KomendaRaport(argumenty);
@@ -93,8 +105,21 @@ int Wykonaj(std::vector<std::string> argumenty)
     if (polecenie == "sprawdz") return KomendaSprawdz(argumenty);
     if (polecenie == "rejestr") return KomendaRejestr(argumenty);
     if (polecenie == "roznice") return KomendaRoznice(argumenty);
-    std::fprintf(stderr, "pontiva-cli: nieznane polecenie \"%s\"\n\n", polecenie.c_str());
+    Pisz(stderr, "pontiva-cli: nieznane polecenie \"" + polecenie + "\"\n");
     std::fputs(Pomoc, stderr);
+    return KodUzycie;
+}
+
+// Wyjątek nie może wyjść z programu (przerwanie z angielskim komunikatem i kodem 134).
+int WykonajBezWyjatkow(int argc, char** argv)
+{
+    try {
+        return Wykonaj(os::Argumenty(argc, argv));
+    } catch (const std::bad_alloc&) {
+        std::fputs(BladPamieci, stderr);
+    } catch (...) {
+        std::fputs(BladWewnetrzny, stderr);
+    }
     return KodUzycie;
 }
 
@@ -103,9 +128,9 @@ int Wykonaj(std::vector<std::string> argumenty)
 int main(int argc, char** argv)
 {
     os::PrzygotujWyjscie();
-    int kod = Wykonaj(os::Argumenty(argc, argv));
+    int kod = WykonajBezWyjatkow(argc, argv);
     // Skrypt nie może pójść dalej z pustym albo uciętym wynikiem.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || tWyjscie::Blad()) {
         std::fputs(BladWyjscia, stderr);
         kod = KodUzycie;
     }

@@ -115,11 +115,11 @@ void tPlikIni::UstawZawartosc(std::string_view bajty)
     wiersze_.reserve(static_cast<size_t>(std::count(bajty.begin(), bajty.end(), '\n')) + 1);
     size_t poczatek = 0;
     while (poczatek < bajty.size()) {
-        size_t koniec = bajty.find('\n', poczatek);
+        // Wiersz kończy CR LF, samo LF albo samo CR.
+        size_t koniec = bajty.find_first_of("\r\n", poczatek);
         if (koniec == std::string_view::npos) koniec = bajty.size();
-        std::string_view linia = bajty.substr(poczatek, koniec - poczatek);
-        poczatek = koniec + 1;
-        if (!linia.empty() && linia.back() == '\r') linia.remove_suffix(1);
+        const std::string_view linia = bajty.substr(poczatek, koniec - poczatek);
+        poczatek = koniec + (bajty.substr(koniec, 2) == "\r\n" ? 2 : 1);
         std::string_view nazwa;
         wiersze_.push_back(Dodaj(linia, NazwaSekcji(linia, nazwa)));
     }

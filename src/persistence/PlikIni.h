@@ -2,7 +2,7 @@
 // Plik INI o semantyce profilu prywatnego: nazwy sekcji i kluczy bez względu na
 // wielkość liter, odczyt z wartością domyślną, zapis zachowujący pozostałe klucze
 // i sekcje na ich miejscach, usuwanie sekcji, pierwsze wystąpienie wygrywa. Odczyt
-// przyjmuje CR LF i samo LF; zapis zawsze CR LF. W pliku bajty Windows-1250, przez
+// przyjmuje CR LF, samo LF i samo CR; zapis zawsze CR LF. W pliku bajty Windows-1250, przez
 // interfejs napisy UTF-8. Dowolna zawartość pliku daje co najwyżej wartości domyślne.
 #include <cstdint>
 #include <string>

@@ -8,13 +8,11 @@
 namespace {
 
 const char* const KomNieRoboczy = "To nie jest plik roboczy programu (brak sekcji INFO, OBIEKT, PP, PD i CALC): ";
-const char* const WzorNieczytelnej = "[%s] %s = \"%s\": to nie liczba, przyjęto %s";
+const char* const WzorNieczytelnej = "[%s] %s = \"%s\": %s, przyjęto %s";
 const char* const SekcjePliku[] = {"INFO", "OBIEKT", "PP", "PD", "CALC"};
 
 constexpr const char* Parametry[LiczbaParametrow] = {"A1", "A2", "B",  "BB", "C1", "C2", "E1",
                                                      "E2", "K1", "K2", "P",  "G",  "G2", "N"};
-
-std::string KluczL(int i) { return "L" + std::to_string(i); }
 
 using tNieczytelne = std::vector<tNieczytelnaLiczba>;
 
@@ -41,8 +39,12 @@ int Calkowita(const tPlikIni& ini, const char* klucz, int domyslna, tNieczytelne
 
 std::string OpisNieczytelnej(const tNieczytelnaLiczba& n)
 {
-    return Format(WzorNieczytelnej, {n.Sekcja, n.Klucz, n.Tekst, LiczbaOgolna(n.Przyjeto)});
+    return Format(WzorNieczytelnej, {n.Sekcja, n.Klucz, n.Tekst, n.Powod, LiczbaOgolna(n.Przyjeto)});
 }
+
+const char* KluczParametru(int i) { return i >= 0 && i < LiczbaParametrow ? Parametry[i] : ""; }
+
+std::string KluczDlugosci(int wiersz) { return "L" + std::to_string(wiersz); }
 
 bool WczytajPlikRoboczy(const std::string& sciezka, tPlikIni& ini, std::string& komunikat)
 {
@@ -70,7 +72,7 @@ tDanePliku CzytajDanePliku(const tPlikIni& ini, tNieczytelne* n)
     d.Info.Przeszkoda = ini.CzytajTekst("INFO", "Przeszkoda");
 
     for (int i = 0; i < LiczbaParametrow; ++i) d.Parametry[i] = Liczba(ini, "PP", Parametry[i], n);
-    for (int i = 0; i < MaksWierszy; ++i) d.Dlugosci[i] = Liczba(ini, "PD", KluczL(i + 1), n);
+    for (int i = 0; i < MaksWierszy; ++i) d.Dlugosci[i] = Liczba(ini, "PD", KluczDlugosci(i + 1), n);
     d.LiczbaDlugosci = MaksWierszy;
     return d;
 }
@@ -96,7 +98,7 @@ void ZapiszDanePliku(tPlikIni& ini, const tDanePliku& d, const tWynikiPliku* wyn
 
     ini.UsunSekcje("PD");
     const int k = d.LiczbaDlugosci < MaksWierszy ? d.LiczbaDlugosci : MaksWierszy;
-    for (int i = 0; i < k; ++i) ini.Zapisz("PD", KluczL(i + 1), LiczbaOgolna(d.Dlugosci[i]));
+    for (int i = 0; i < k; ++i) ini.Zapisz("PD", KluczDlugosci(i + 1), LiczbaOgolna(d.Dlugosci[i]));
 
     ini.UsunSekcje("CALC");
     if (wyniki) {

@@ -29,13 +29,20 @@ struct tWynikiPliku {
     double M1N = 0, TN = 0, TP = 0, PTV = 0;
 };
 
-// Liczba zapisana w pliku tekstem, który nie jest liczbą; wczytana jako Przyjeto.
+// Wartość zapisana w pliku, której wczytanie nie przyjęło tak, jak ją zapisano: tekst, który
+// nie jest liczbą (czytnik), albo liczba, którą wczytujący zmienił (Powod: dlaczego).
 struct tNieczytelnaLiczba {
     std::string Sekcja, Klucz, Tekst;
     double Przyjeto = 0;
+    std::string Powod = "to nie liczba";
 };
-// Jeden wiersz ostrzeżenia: sekcja, klucz, tekst i przyjęta wartość.
+// Jeden wiersz ostrzeżenia: sekcja, klucz, tekst, powód i przyjęta wartość.
 std::string OpisNieczytelnej(const tNieczytelnaLiczba& n);
+
+// Klucze pliku w kolejności odczytu: OBIEKT (SCHEM PRZES NORMA KLASA RODZA), PP w kolejności
+// tDanePliku::Parametry, PD: L1 … L91.
+const char* KluczParametru(int i);
+std::string KluczDlugosci(int wiersz);
 
 // Czyta dane z pliku INI: brakujące i nieliczbowe wartości dają wartości domyślne
 // (OBIEKT: 0, 1 dla PRZES; PP i PD: 0; INFO: pusty tekst), a nieliczbowe trafiają też

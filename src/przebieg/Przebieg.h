@@ -42,7 +42,8 @@ public:
 
     // Pierwsze pokazanie okna: katalogi danych, PT.INI, przeliczenie.
     void Uruchom();
-    // Zamknięcie okna: zapis PT.INI; błąd zapisu pokazany w oknie komunikatu.
+    // Zamknięcie okna: zapis PT.INI; błąd zapisu pokazany w oknie komunikatu z przyczyną. Plik
+    // stanu, którego nie da się czytać, jest odkładany (nazwa z datą) z jednym komunikatem.
     bool Zamknij();
 
     // Zdarzenia okna.
@@ -65,9 +66,11 @@ public:
 
     // Polecenie "Wczytaj" (ścieżka pełna): plik, którego nie da się przeczytać albo który
     // nie jest plikiem roboczym, jest odrzucany oknem komunikatu z nazwą pliku, a pola
-    // okna zostają bez zmian (false). Po wczytaniu okno raz pokazuje nieczytelne liczby.
+    // okna zostają bez zmian (false). Po wczytaniu okno raz pokazuje nieczytelne liczby
+    // i wartości, które pola albo listy przyjęły inaczej (przebieg/OdmowaPliku.h).
     bool WczytajDane(const std::string& sciezka);
-    // To samo bez okien komunikatów (wiersz poleceń): odmowa w blad, nieczytelne liczby w liście.
+    // To samo bez okien komunikatów (wiersz poleceń): odmowa w blad, nieczytelne i zmienione
+    // wartości w liście.
     bool WczytajDane(const std::string& sciezka, std::string& blad, std::vector<tNieczytelnaLiczba>& nieczytelne);
     // Zapis pliku roboczego; przy błędzie stary plik zostaje, a blad mówi dlaczego.
     bool ZapiszDane(const std::string& sciezka, std::string& blad);

@@ -1,4 +1,5 @@
 // Pliki robocze, plik stanu i polecenie "Zapisz" okna głównego.
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -6,6 +7,8 @@
 
 #include "persistence/Katalogi.h"
 #include "persistence/PlikRoboczy.h"
+#include "system/Pliki.h"
+#include "przebieg/OdmowaPliku.h"
 #include "przebieg/Przebieg.h"
 #include "przebieg/SprawdzPola.h"
 
@@ -18,7 +21,9 @@ const char* const BladZapisu = "Błąd zapisu danych.\r";
 const char* const TytulBledu = "Błąd";
 const char* const TytulUwagi = "UWAGA";
 const char* const NieczytelneWPliku = "Nieczytelne liczby w pliku %s:";
+const char* const ZmienioneWPliku = "Wartości zmienione przy wczytaniu pliku %s:";
 const char* const NieZapisano = "Dane nie zostały zapisane.\r";
+const char* const StanOdlozony = "Pliku stanu nie dało się użyć: %s\rOdłożono go jako %s i zapisano nowy.";
 const char* const ZapisacZmiany = "Zapisać zmiany w obiekcie %s?";
 const char* const ZapisacZmianyBezJNI = "Zapisać zmiany w obiekcie?";
 const char* const InnyObiekt = "Plik %s zawiera inne dane.\rZastąpić je danymi tego obiektu?";
@@ -82,7 +87,9 @@ bool tGlownyPrzebieg::WczytajDane(const std::string& sciezka)
         return false;
     }
     if (!nieczytelne.empty()) {
-        std::string tekst = Format(NieczytelneWPliku, {sciezka});
+        const bool tylkoNieliczby = std::all_of(nieczytelne.begin(), nieczytelne.end(),
+                                                [](const auto& n) { return n.Powod == tNieczytelnaLiczba{}.Powod; });
+        std::string tekst = Format(tylkoNieliczby ? NieczytelneWPliku : ZmienioneWPliku, {sciezka});
         for (const auto& n : nieczytelne) tekst += "\r" + OpisNieczytelnej(n);
         widok_.PokazKomunikat(TytulUwagi, tekst, tIkona::Ostrzezenie);
     }
@@ -112,6 +119,7 @@ void tGlownyPrzebieg::WczytajIni(const tPlikIni& ini, std::vector<tNieczytelnaLi
     Wybierz(widok_, tLista::CBNormatyw, d.Normatyw, 0);
     RegulaListyKlas(widok_);
     Wybierz(widok_, tLista::CBKlasa, d.Klasa, 0);
+    if (nieczytelne) DopiszZmienione(ini, d, widok_, *nieczytelne);
 
     UstawTytul();
     UstawWidocznosc(widok_);
@@ -245,7 +253,20 @@ void tGlownyPrzebieg::Uruchom()
 bool tGlownyPrzebieg::Zamknij()
 {
     const std::string sciezka = SciezkaStanu();
-    if (UtworzKatalog(KatalogDanych()) && ZapiszDane(sciezka)) return true;
-    widok_.PokazKomunikat(TytulInfo, BladZapisu + sciezka, tIkona::Ostrzezenie);
+    std::string odczyt, nowa, uwaga, zapis;
+    // Plik stanu, którego nie da się czytać (za duży, katalog w jego miejscu), blokowałby każdy
+    // zapis: odkładamy go pod nazwą z datą i piszemy nowy.
+    if (tPlikIni stary; stary.Wczytaj(sciezka, odczyt) == tStanOdczytu::Blad) {
+        if (!OdlozNaBok(sciezka, nowa, uwaga)) {
+            widok_.PokazKomunikat(TytulInfo, BladZapisu + odczyt + "\r" + uwaga, tIkona::Ostrzezenie);
+            return false;
+        }
+        uwaga = Format(StanOdlozony, {odczyt, nowa});
+    }
+    if (UtworzKatalog(KatalogDanych()) && ZapiszDane(sciezka, zapis)) {
+        if (!uwaga.empty()) widok_.PokazKomunikat(TytulUwagi, uwaga, tIkona::Ostrzezenie);
+        return true;
+    }
+    widok_.PokazKomunikat(TytulInfo, BladZapisu + (zapis.empty() ? sciezka : zapis), tIkona::Ostrzezenie);
     return false;
 }

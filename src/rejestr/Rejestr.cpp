@@ -6,12 +6,11 @@
 #include <cmath>
 
 #include "common/Formatowanie.h"
+#include "przebieg/OdmowaPliku.h"
 #include "przebieg/Przebieg.h"
 #include "przebieg/WidokPamieci.h"
 #include "system/Pliki.h"
 #include "system/System.h"
-
-const char* const EtapOdczytu = "odczyt";
 
 namespace {
 
@@ -111,6 +110,12 @@ tWierszRejestru tOceniacz::Ocen(const std::string& sciezka, const std::string& n
         if (v.WierszePrzesel[r].Podpis.rfind("Rozpiętość", 0) != 0) continue;
         ++w.Przesla;
         w.Najdluzsze = std::max(w.Najdluzsze, v.Wartosc(PoleDlugosci(static_cast<int>(r) + 1)));
+    }
+    // Wartości, które wczytanie zmieniło: odmowa jak w pontiva-cli oblicz, bez wyników.
+    if (const std::string odmowa = OdmowaPliku(nieczytelne); !odmowa.empty()) {
+        w.Etap = EtapOdczytu;
+        w.Komunikat = odmowa;
+        return w;
     }
     const tWynikPrzeliczenia& wynik = p.OstatniWynik();
     if (!wynik.Poprawne()) {

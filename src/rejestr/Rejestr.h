@@ -23,16 +23,12 @@ struct tWierszRejestru {
     std::string KategoriaTekst;  // ta sama liczba jako tekst okna, bez " [T]" ("24")
     int Najgorszy = -1;          // numer elementu rozstrzygającego (1..), -1 bez wyniku
     std::string NazwaNajgorszego;
-    std::string Etap;       // etap odmowy ("odczyt", "parametry", "sumy", "dlugosci", "oblicz"); pusty przy wyniku
+    std::string Etap;       // etap odmowy (EtapOdczytu "odczyt": plik nieczytelny albo wartości zmienione przy wczytaniu, "parametry", "sumy", "dlugosci", "oblicz"); pusty przy wyniku
     std::string Komunikat;  // komunikat odmowy (z CR zachowanym); pusty przy wyniku
 };
 
 // KATEGORIA tak, jak ją pokazuje okno ("%0.0f": połówki od zera, 24,5 t to 25).
 double KategoriaOkna(double masa);
-
-// Nazwa etapu odmowy wiersza wczytanego, jak w pontiva-cli oblicz; "odczyt" dla pliku,
-// którego nie da się przeczytać jako pliku roboczego.
-extern const char* const EtapOdczytu;
 
 class tGlownyPrzebieg;
 class tWidokPamieci;

@@ -5,6 +5,7 @@
 #include "common/Formatowanie.h"
 #include "common/Regionalne.h"
 #include "common/Slad.h"
+#include "common/Utf8.h"
 #include "core/Nazwy.h"
 #include "core/Przeliczenie.h"
 #include "reports/Przekroje.h"
@@ -81,7 +82,7 @@ void OpisObiektu(const tObiektMostowy& o, const tInfoObiektu& info, std::vector<
     w.push_back("");
     const std::string* pola[] = {&info.JNI, &info.NrP, &info.Droga, &info.Km, &info.Najblizsza, &info.Przeszkoda};
     for (int i = 0; i < 6; ++i)
-        if (!pola[i]->empty()) w.push_back(EtykietyInfo[i] + *pola[i]);
+        if (!pola[i]->empty()) w.push_back(EtykietyInfo[i] + TekstWidoczny(*pola[i]));
     w.push_back(RodzajPrzesla + NazwaPrzekroju(o.Przekroj));
     w.push_back(SchematStatyczny + NazwaSchematu(o.Schemat));
     w.push_back(Parametry);
@@ -182,6 +183,6 @@ bool ZapiszPorownanie(const tObiektMostowy& Naglowek, tObiektMostowy& Obliczany,
         plik.Dopisz(Utf8DoCp1250(PolaczWiersze(WierszePorownania(Naglowek, wyniki, Info), "\r\n")));
         if (plik.Zatwierdz()) return true;
     }
-    Komunikat = KomBladZapisuPorownania + Sciezka;
+    Komunikat = KomBladZapisuPorownania + plik.Komunikat();  // komunikat nazywa plik i przyczynę
     return false;
 }

@@ -182,7 +182,7 @@ bool TRtfDoc::Open(const std::string& Nazwa, const std::string& Naglowek, const 
     }
     // Zapis do pliku tymczasowego obok; poprzedni raport zostaje aż do udanego Close.
     if (!plik_.Otworz(Nazwa)) {
-        PokazBlad(KomBladOtwarcia + Nazwa);
+        PokazBlad(KomBladOtwarcia + plik_.Komunikat());  // komunikat nazywa plik i przyczynę
         return false;
     }
     PiszRamke();

@@ -85,6 +85,6 @@ bool ZapiszWykresSvg(const tWykresPorownania& Wykres, const std::string& Sciezka
 {
     std::string powod;
     if (ZapiszPlik(Sciezka, WykresSvg(Wykres), powod)) return true;
-    Komunikat = KomBladZapisuPorownania + Sciezka;
+    Komunikat = KomBladZapisuPorownania + powod;  // powod nazywa plik i przyczynę
     return false;
 }

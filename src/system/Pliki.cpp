@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "system/System.h"
@@ -13,11 +14,16 @@ const char* const KomNieZwykly = "To nie jest zwykły plik: ";
 const char* const KomZaDuzy = "Plik jest za duży (ponad %zu MiB): ";
 const char* const KomNieMoznaZapisac = "Nie można zapisać pliku: ";
 const char* const KomTylkoDoOdczytu = "Plik jest tylko do odczytu: ";
+const char* const KomNieMoznaOdlozyc = "Nie można zmienić nazwy pliku: ";
 const char* const PowodBrakMiejsca = " (brak miejsca na dysku)";
 const char* const PowodBrakUprawnien = " (brak uprawnień)";
 const char* const PowodZaDlugaNazwa = " (za długa nazwa)";
 const char* const PowodZajety = " (plik jest otwarty w innym programie)";
 const char* const PowodNiedozwolonaNazwa = " (niedozwolona nazwa pliku)";
+const char* const PowodPetla = " (pętla dowiązań symbolicznych)";
+const char* const PowodKatalog = " (to jest katalog)";
+const char* const PowodBrakKatalogu = " (nie ma takiego katalogu)";
+const char* const PowodZniknal = " (plik tymczasowy usunął w trakcie zapisu inny program)";
 
 // Przedrostek nazw plików tymczasowych programu; za nim skrót nazwy celu i 6 znaków mkstemp.
 const char* const PrzedrostekTymczasowych = ".pontiva-";
@@ -27,6 +33,7 @@ constexpr std::size_t Porcja = std::size_t{1} << 16;
 std::string Powod(os::tBlad b)
 {
     switch (b) {
+    case os::tBlad::NieMa: return PowodBrakKatalogu;
     case os::tBlad::BrakMiejsca: return PowodBrakMiejsca;
     case os::tBlad::BrakUprawnien: return PowodBrakUprawnien;
     case os::tBlad::ZaDlugaNazwa: return PowodZaDlugaNazwa;
@@ -49,13 +56,15 @@ std::string Nazwa(const std::string& sciezka)
     return u == std::string::npos ? sciezka : sciezka.substr(u + 1);
 }
 
-// Cel za dowiązaniami symbolicznymi (dowiązanie zostaje, zapisujemy plik, na który wskazuje).
-std::string CelDowiazan(std::string sciezka)
+// Cel za dowiązaniami symbolicznymi (dowiązanie zostaje, zapisujemy plik, na który wskazuje);
+// false, gdy łańcuch dowiązań się nie kończy (pętla): takiego celu nie zastępujemy.
+bool CelDowiazan(std::string sciezka, std::string& wynik)
 {
     std::string cel;
     for (int i = 0; i < MaksDowiazan && os::Dowiazanie(sciezka, cel); ++i)
         sciezka = !cel.empty() && cel.front() == '/' ? cel : Katalog(sciezka) + "/" + cel;
-    return sciezka;
+    wynik = sciezka;
+    return !os::Dowiazanie(sciezka, cel);
 }
 
 // Wzór nazw plików tymczasowych jednego celu: krótki, niezależny od długości nazwy celu.
@@ -101,9 +110,11 @@ bool tZapisAtomowy::Otworz(const std::string& sciezka)
     komunikat_.clear();
     bufor_.clear();
     sciezka_ = sciezka;
-    cel_ = CelDowiazan(sciezka);
+    const bool koniecDowiazan = CelDowiazan(sciezka, cel_);
     katalog_ = Katalog(cel_);
     const os::tOpis opis = os::Opis(cel_);
+    if (!koniecDowiazan) return Blad(KomNieZwykly + sciezka + PowodPetla);
+    if (opis.Rodzaj == os::tRodzaj::Katalog) return Blad(KomNieMoznaZapisac + sciezka + PowodKatalog);
     if (opis.Rodzaj != os::tRodzaj::NieMa && opis.Rodzaj != os::tRodzaj::Zwykly)
         return Blad(KomNieZwykly + sciezka);
     if (opis.Rodzaj == os::tRodzaj::Zwykly && opis.TylkoDoOdczytu) return Blad(KomTylkoDoOdczytu + sciezka);
@@ -146,7 +157,8 @@ bool tZapisAtomowy::Zatwierdz()
     plik_ = -1;
     if (!zapisany || !zamkniety || !os::ZmienNazwe(tymczasowy_, cel_, blad)) {
         os::Usun(tymczasowy_);
-        komunikat_ = KomNieMoznaZapisac + sciezka_ + Powod(blad);
+        // Brak przy zmianie nazwy: plik tymczasowy usunięto w trakcie zapisu.
+        komunikat_ = KomNieMoznaZapisac + sciezka_ + (blad == os::tBlad::NieMa ? PowodZniknal : Powod(blad));
         return false;
     }
     os::SynchronizujKatalog(katalog_);
@@ -175,5 +187,19 @@ bool ZapiszPlik(const std::string& sciezka, std::string_view bajty, std::string&
         if (z.Zatwierdz()) return true;
     }
     komunikat = z.Komunikat();
+    return false;
+}
+
+bool OdlozNaBok(const std::string& sciezka, std::string& nowa, std::string& komunikat)
+{
+    const std::tm t = os::CzasLokalny(std::time(nullptr));
+    char data[40];
+    std::snprintf(data, sizeof data, ".%04d-%02d-%02d_%02d%02d%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
+                  t.tm_min, t.tm_sec);
+    nowa = sciezka + data;
+    for (int i = 2; i < 100 && os::Opis(nowa).Rodzaj != os::tRodzaj::NieMa; ++i) nowa = sciezka + data + "-" + std::to_string(i);
+    os::tBlad blad = os::tBlad::Brak;
+    if (os::Opis(nowa).Rodzaj == os::tRodzaj::NieMa && os::ZmienNazwe(sciezka, nowa, blad)) return true;
+    komunikat = KomNieMoznaOdlozyc + sciezka + Powod(blad);
     return false;
 }

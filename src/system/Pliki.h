@@ -8,7 +8,9 @@
 #include <string_view>
 
 constexpr std::size_t LimitPlikuRoboczego = std::size_t{1} << 20;  // plik roboczy i plik stanu
-constexpr std::size_t LimitRaportu = std::size_t{64} << 20;        // raport RTF i tekstowy
+// Raport RTF i tekstowy: największy, jaki program pisze z pliku roboczego w jego limicie
+// (teksty identyfikacji po zamianie na RTF najwyżej 4 bajty na znak), mieści się z zapasem.
+constexpr std::size_t LimitRaportu = std::size_t{8} << 20;
 
 enum class tStanOdczytu { Przeczytany, Brak, Blad };
 
@@ -45,3 +47,8 @@ private:
 };
 
 bool ZapiszPlik(const std::string& sciezka, std::string_view bajty, std::string& komunikat);
+
+// Odkłada plik albo katalog, którego program nie może użyć: zmienia jego nazwę na
+// "nazwa.RRRR-MM-DD_GGMMSS" (czas lokalny, z "-2", "-3"…, gdy taka już jest), nic nie usuwa.
+// false i komunikat z przyczyną, gdy się nie da.
+bool OdlozNaBok(const std::string& sciezka, std::string& nowa, std::string& komunikat);

@@ -36,6 +36,8 @@ bool TenSamPlik(const std::string& a, const std::string& b);
 // Plik tymczasowy z wzoru kończącego się na "XXXXXX" (wzór dostaje nazwę); -1 przy błędzie.
 int UtworzTymczasowy(std::string& wzor, tBlad& blad);
 bool Pisz(int plik, std::string_view bajty, tBlad& blad);
+// Deskryptor standardowego wyjścia dla Pisz (zapis z pominięciem bufora biblioteki C).
+constexpr int StandardoweWyjscie = 1;
 bool Synchronizuj(int plik, tBlad& blad);
 bool Zamknij(int plik, tBlad& blad);
 bool UstawTryb(int plik, unsigned tryb);
@@ -46,8 +48,10 @@ bool ZmienNazwe(const std::string& z, const std::string& na, tBlad& blad);
 void SynchronizujKatalog(const std::string& katalog);
 void Usun(const std::string& sciezka);
 // Usuwa plik tymczasowy przerwanego zapisu; plik, który inny zapis ma jeszcze otwarty
-// (zablokowany przy tworzeniu), zostaje.
+// (zablokowany przy tworzeniu), zostaje, a tam, gdzie utworzenie i blokada to dwa kroki,
+// także plik młodszy niż WiekPorzuconego sekund.
 void UsunPorzucony(const std::string& sciezka);
+constexpr long WiekPorzuconego = 60;
 std::vector<std::string> NazwyWKatalogu(const std::string& katalog);
 bool KatalogZapisywalny(const std::string& katalog);
 

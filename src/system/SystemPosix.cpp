@@ -175,7 +175,11 @@ void UsunPorzucony(const std::string& sciezka)
 {
     const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(sciezka.c_str());
+    // Utworzenie i blokada to dwa wywołania: plik młodszy niż WiekPorzuconego może być plikiem
+    // zapisu, który go właśnie utworzył i jeszcze nie zablokował.
+    struct stat st {};
+    const bool stary = ::fstat(fd, &st) == 0 && std::time(nullptr) - st.st_mtime >= WiekPorzuconego;
+    if (stary && ::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(sciezka.c_str());
     ::close(fd);
 }
 

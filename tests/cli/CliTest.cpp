@@ -32,6 +32,8 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
 {
     tKatalogTymczasowy kat;
     const std::string sumy = Odrzucone + "/sumy.PTV", brak = kat / "nie-ma.PTV", rtf = kat / "x.rtf";
+    const std::string duzy = kat / "duzy.rtf";
+    ZapiszPlik(duzy, std::string((std::size_t{8} << 20) + 1, ' '));
     const struct {
         std::vector<std::string> argumenty;
         int kod;
@@ -60,12 +62,20 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
         {{"raport", sumy, "-o", rtf}, 1, "BŁĄD: Nieprawidłowy JNI\nJNI musi mieć", ""},
         {{"raport", Most, "-o", kat / "brak/x.rtf"}, 1,
          "Błąd [moduł VanRTF]: Nieprawidłowa nazwa zbioru. \nBrak kartoteki " + kat / "brak/\nBŁĄD: Błąd zapisu", ""},
-        {{"normy", Most, "-o", kat / "brak/PTU.TXT"}, 1, "Błąd zapisu pliku.\n" + kat / "brak/PTU.TXT", ""},
+        {{"normy", Most, "-o", kat / "brak/PTU.TXT"}, 1,
+         "Błąd zapisu pliku.\nNie można zapisać pliku: " + kat / "brak/PTU.TXT (nie ma takiego katalogu)", ""},
         {{"normy", Most, "--data", "."}, 2, "Użycie: pontiva-cli normy", ""},
         {{"normy", kat.Sciezka()}, 2, "To nie jest zwykły plik: " + kat.Sciezka(), ""},
         {{"sprawdz"}, 2, "Użycie: pontiva-cli sprawdz", ""},
         {{"sprawdz", brak}, 2, "Nie można odczytać pliku: " + brak, ""},
         {{"sprawdz", sumy}, 2, "To nie jest czytelny raport urzędowy: to nie jest dokument RTF", ""},
+        {{"sprawdz", duzy}, 2, "Plik jest za duży (ponad 8 MiB): " + duzy, ""},
+        // "--" kończy opcje w każdym poleceniu
+        {{"sprawdz", "--", "-r.rtf"}, 2, "Nie można odczytać pliku: -r.rtf", ""},
+        {{"sprawdz", "--", brak, brak}, 2, "Użycie: pontiva-cli sprawdz", ""},
+        {{"normy", "--", "--help"}, 2, "Nie można odczytać pliku: --help", ""},
+        {{"raport", "-o", rtf, "--", "-o"}, 2, "Nie można odczytać pliku: -o", ""},
+        {{"slad", "--", "-h"}, 2, "nie można odczytać pliku ani katalogu: -h", ""},
     };
     for (const auto& p : przypadki) {
         std::string opis;
@@ -115,26 +125,41 @@ TEST(Cli, KatalogIBrakujacyPlik)
     EXPECT_EQ(pliki, (std::vector<std::string>{"plik", kat / ".PTV", kat / "B2.PTV", kat / "a.ptv", kat / "b.PTV", kat / "f.PtV", Most}));
 }
 
-// Nazwa pliku przechodzi do JSON i CSV bez zmian, także znaki czterobajtowe; znaki sterujące
-// jako sekwencje ucieczki, błędne bajty UTF-8 jako U+FFFD.
+// Nazwa pliku przechodzi do JSON i CSV bez zmian, także znaki czterobajtowe; każde wyjście
+// jest poprawnym UTF-8: błędna sekwencja (także surogat, ponad U+10FFFF, postać nadmiarowa)
+// jako jeden U+FFFD; znaki sterujące w JSON jako sekwencje ucieczki, w CSV jako "?".
 TEST(Cli, NazwyPlikowWUtf8)
 {
     if (NaWindows) GTEST_SKIP() << "nazwy plików Windows są w UTF-16: bajtów spoza UTF-8 nie da się w nich zapisać";
     tKatalogTymczasowy kat;
-    const std::string zastepczy = "\xEF\xBF\xBD";
-    const std::string nazwa1 = "x\"\\\t\x01\x7Fż€\xC0\x80\xFF😀", nazwa2 = "y\xE2\x82.\xE2\x82";
-    for (const auto& n : {nazwa1, nazwa2}) ZapiszPlik(kat / n, "[INFO]\r\nJNI=12345678\r\n");
-    auto w = Uruchom({"oblicz", "--format", "json", kat / nazwa1, kat / nazwa2});
-    const auto wiersze = Wiersze(w.Wyjscie);
-    ASSERT_EQ(wiersze.size(), 2u);
-    EXPECT_TRUE(wiersze[0].starts_with("{\"plik\":\"" + kat / "x\\\"\\\\\\t\\u0001\x7Fż€" + zastepczy + zastepczy +
-                                       zastepczy + "😀\",\"JNI\":"))
-        << wiersze[0];
-    EXPECT_TRUE(wiersze[1].starts_with("{\"plik\":\"" + kat / "y" + zastepczy + zastepczy + "." + zastepczy + zastepczy +
-                                       "\","))
-        << wiersze[1];
-    w = Uruchom({"oblicz", "--format", "csv", kat / nazwa1});
-    EXPECT_TRUE(Wiersze(w.Wyjscie).at(1).starts_with("\"" + kat / "x\"\"\\\t\x01\x7Fż€\xC0\x80\xFF😀\";12345678;"));
+    const std::string Z = "\xEF\xBF\xBD";
+    const struct {
+        std::string nazwa, json, csv;
+    } przypadki[] = {
+        {"x\"\\\t\x01\x7F\xC5\xBC\xE2\x82\xAC\xC0\x80\xFF\xF0\x9F\x98\x80", "x\\\"\\\\\\t\\u0001\\u007f\xC5\xBC\xE2\x82\xAC" + Z + Z + "\xF0\x9F\x98\x80",
+         "\"" + kat / "x\"\"\\???\xC5\xBC\xE2\x82\xAC" + Z + Z + "\xF0\x9F\x98\x80\""},
+        {"y\xE2\x82.\xE2\x82", "y" + Z + Z + "." + Z + Z, kat / "y" + Z + Z + "." + Z + Z},
+        {"z\xED\xA0\x80\xF4\x90\x80\x80\xE0\x80\xAF\xF5\x1B[31m", "z" + Z + Z + Z + Z + "\\u001b[31m",
+         kat / "z" + Z + Z + Z + Z + "?[31m"},
+    };
+    for (const auto& p : przypadki) {
+        ZapiszPlik(kat / p.nazwa, "[INFO]\r\nJNI=12345678\r\n");
+        const auto json = Wiersze(Uruchom({"oblicz", "--format", "json", kat / p.nazwa}).Wyjscie);
+        EXPECT_EQ(json.at(0).substr(0, json.at(0).find("\",\"JNI\":")), "{\"plik\":\"" + kat / p.json) << p.json;
+        const auto csv = Wiersze(Uruchom({"oblicz", "--format", "csv", kat / p.nazwa}).Wyjscie);
+        EXPECT_EQ(csv.at(1).substr(0, csv.at(1).find(";12345678;")), p.csv);
+    }
+}
+
+// Tekst z pliku roboczego nie steruje terminalem ani arkuszem: ESC, BEL i NUL jako "?", także
+// w ostrzeżeniu (NUL nie ucina wiersza).
+TEST(Cli, ZnakiSterujaceZPlikuJakoZnakZapytania)
+{
+    tKatalogTymczasowy kat;
+    ZapiszPlik(kat / "a.PTV", std::string("[INFO]\r\nJNI=12\x1B[2J\r\n[PD]\r\nL2=1\0" "2\x07\r\n", 35));
+    const auto w = Uruchom({"oblicz", "--format", "csv", "a.PTV"}, "C", kat.Sciezka());
+    EXPECT_EQ(w.Bledy, "pontiva-cli: a.PTV: [PD] L2 = \"1?2?\": to nie liczba, przyjęto 0\n");
+    EXPECT_TRUE(Wiersze(w.Wyjscie).at(1).starts_with("a.PTV;12?[2J;;")) << w.Wyjscie;
 }
 
 TEST(Cli, RaportSprawdzINormy)

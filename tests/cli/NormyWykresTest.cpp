@@ -34,7 +34,7 @@ TEST(CliNormy, WykresSvgObokPorownania)
 
     w = UruchomCli({"normy", most, "-o", "PTU2.TXT", "--wykres", "brak/w.svg"}, tmp.Sciezka());
     EXPECT_EQ(w.Kod, 1);
-    EXPECT_EQ(w.Bledy, "Błąd zapisu pliku.\nbrak/w.svg\n");
+    EXPECT_EQ(w.Bledy, "Błąd zapisu pliku.\nNie można zapisać pliku: brak/w.svg (nie ma takiego katalogu)\n");
     EXPECT_TRUE(fs::exists(tmp / "PTU2.TXT"));
 }
 

@@ -1,7 +1,11 @@
 // pontiva-cli wobec złego wejścia i wyjścia: pełne standardowe wyjście, pliki, które nie
 // są plikami roboczymi, pusty katalog, wyjście na plik wejściowy, formuły w CSV, kod
 // kontrolny zmienionego raportu.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 #include "Wspolne.h"
 
@@ -29,6 +33,62 @@ TEST(Cli, BladZapisuStandardowegoWyjsciaToKod2)
         EXPECT_EQ(w.Kod, 2) << polecenie[0];
         EXPECT_EQ(w.Bledy, "pontiva-cli: błąd zapisu na standardowe wyjście\n") << polecenie[0];
     }
+}
+
+// Program zabity w trakcie zapisu na pełny potok zostawia tylko całe rekordy: wiersze JSON
+// (każdy krótszy niż 4 KiB, więc zapis rekordu na potok jest niepodzielny).
+TEST(Cli, ZabityWTrakcieZapisuZostawiaCaleRekordy)
+{
+    tKatalogTymczasowy k;
+    for (int i = 0; i < 200; ++i) fs::copy_file(Belka, k / ("m" + std::to_string(1000 + i) + ".PTV"));
+    int potok[2];
+    ASSERT_EQ(pipe(potok), 0);
+    fcntl(potok[1], F_SETPIPE_SZ, 4096);
+    const pid_t dziecko = fork();
+    if (dziecko == 0) {
+        dup2(potok[1], 1);
+        close(potok[0]);
+        execl(PONTIVA_CLI, "pontiva-cli", "oblicz", "--format", "json", k.Sciezka().c_str(), nullptr);
+        _exit(127);
+    }
+    close(potok[1]);
+    // Czekamy, aż potok się zapełni i program stanie na zapisie, wtedy go zabijamy.
+    int w = 0, poprzednio = -1;
+    for (int i = 0; i < 2000 && (w == 0 || w != poprzednio); ++i) {
+        poprzednio = w;
+        usleep(5000);
+        ioctl(potok[0], FIONREAD, &w);
+    }
+    kill(dziecko, SIGKILL);
+    waitpid(dziecko, nullptr, 0);
+    std::string wyjscie;
+    char bufor[4096];
+    for (ssize_t n; (n = read(potok[0], bufor, sizeof bufor)) > 0;) wyjscie.append(bufor, static_cast<size_t>(n));
+    close(potok[0]);
+    ASSERT_FALSE(wyjscie.empty());
+    EXPECT_EQ(wyjscie.back(), '\n');
+    for (const auto& wiersz : Wiersze(wyjscie)) EXPECT_EQ(wiersz.substr(wiersz.size() - 2), "]}") << wiersz;
+}
+
+// Wyjątek nie wychodzi z programu: przy braku pamięci polski komunikat i kod 2. Granica
+// pamięci to najmniejsza, przy której sprawdz małego pliku kończy się normalnie.
+TEST(Cli, BrakPamieciToPolskiKomunikatIKod2)
+{
+    tKatalogTymczasowy k;
+    ZapiszPlik(k / "maly.rtf", "{\\rtf1\n}");
+    ZapiszPlik(k / "duzy.rtf", std::string(std::size_t{7} << 20, '\n'));
+    auto sprawdz = [&](long kb, const char* plik) {
+        const std::string polecenie = "ulimit -v " + std::to_string(kb) + "; exec " + WCudzyslowie(PONTIVA_CLI) +
+                                      " sprawdz " + WCudzyslowie(k / plik) + " >/dev/null 2>" + WCudzyslowie(k / "bl");
+        const int stan = std::system(("sh -c " + WCudzyslowie(polecenie)).c_str());
+        return tWynikCli{WIFEXITED(stan) ? WEXITSTATUS(stan) : -1, "", CzytajPlik(k / "bl")};
+    };
+    long kb = 2000;
+    while (kb < 400000 && sprawdz(kb, "maly.rtf").Bledy.find("czytelny raport") == std::string::npos) kb += 1000;
+    ASSERT_LT(kb, 400000);
+    const auto w = sprawdz(kb, "duzy.rtf");
+    EXPECT_EQ(w.Kod, 2);
+    EXPECT_EQ(w.Bledy, "pontiva-cli: za mało pamięci, polecenie przerwane\n");
 }
 
 TEST(Cli, WejscieKtoreNieJestPlikiemRoboczymAlboKatalogBezPlikow)
@@ -68,6 +128,30 @@ TEST(Cli, WyjscieNaPlikWejsciowyOdrzucone)
         EXPECT_EQ(w.Bledy, "Plik wyjściowy jest plikiem wejściowym: ./most.PTV\n");
         EXPECT_EQ(CzytajPlik(k / "most.PTV"), CzytajPlik(Belka));
     }
+}
+
+// Raport i porównanie stoją na danych, jak je zapisano: plik, którego wartość wczytanie
+// zmieniło, jest odrzucany bez zapisu pliku, a komunikat nazywa klucz.
+TEST(Cli, RaportINormyOdmawiajaPlikuZmienionegoPrzyWczytaniu)
+{
+    tKatalogTymczasowy k;
+    std::string most = CzytajPlik(Belka);
+    ZapiszPlik(k / "klasa.PTV", most.replace(most.find("KLASA=1"), 7, "KLASA=7"));
+    most = CzytajPlik(Belka);
+    ZapiszPlik(k / "litera.PTV", most.replace(most.find("L2=18"), 5, "L2=18m"));
+    const std::string klasa = "pontiva-cli: klasa.PTV: [OBIEKT] KLASA = \"7\": poza zakresem od 0 do 4, przyjęto 0\n"
+                              "pontiva-cli: Plik nie jest podstawą oceny: wczytanie zmieniło wartość [OBIEKT] KLASA\n";
+    const std::string litera = "pontiva-cli: litera.PTV: [PD] L2 = \"18m\": to nie liczba, przyjęto 0\n"
+                               "pontiva-cli: Plik nie jest podstawą oceny: wczytanie zmieniło wartość [PD] L2\n";
+    for (const auto& [plik, bledy] : {std::pair{"klasa.PTV", klasa}, {"litera.PTV", litera}})
+        for (const auto& a : {std::vector<std::string>{"raport", plik, "-o", "r.rtf"}, {"normy", plik, "-o", "n.txt"},
+                              {"normy", plik, "--wykres", "w.svg"}}) {
+            const auto w = UruchomCli(a, k.Sciezka());
+            EXPECT_EQ(w.Kod, 1) << a[0] << " " << plik;
+            EXPECT_EQ(w.Wyjscie, "");
+            EXPECT_EQ(w.Bledy, bledy);
+            EXPECT_FALSE(fs::exists(k / a[3])) << a[3];
+        }
 }
 
 TEST(Cli, TekstZFormulaArkuszaZApostrofemLiczbyBezZmian)

@@ -30,6 +30,19 @@ TEST(PlikIni, OdczytJakProfilPrywatny)
     EXPECT_FALSE(ini.MaSekcje("INNA"));
 }
 
+// Samo CR kończy wiersz jak CR LF i LF, także w pliku o mieszanych końcach wierszy.
+TEST(PlikIni, SamoCRKonczyWiersz)
+{
+    tPlikIni ini;
+    ini.UstawZawartosc("[INFO]\rNRP=1\rDro=7\r\n\r\n[OBIEKT]\rSCHEM=2\nPRZES=3\r\r[PD]\n\rL1=5\r");
+    EXPECT_EQ(ini.CzytajTekst("INFO", "NRP"), "1");
+    EXPECT_EQ(ini.CzytajTekst("INFO", "Dro"), "7");
+    EXPECT_EQ(ini.CzytajCalkowita("OBIEKT", "SCHEM", 9), 2);
+    EXPECT_EQ(ini.CzytajCalkowita("OBIEKT", "PRZES", 9), 3);
+    EXPECT_EQ(ini.CzytajTekst("PD", "L1"), "5");
+    EXPECT_EQ(ini.Zawartosc(), "[INFO]\r\nNRP=1\r\nDro=7\r\n\r\n[OBIEKT]\r\nSCHEM=2\r\nPRZES=3\r\n\r\n[PD]\r\n\r\nL1=5\r\n");
+}
+
 TEST(PlikIni, LiczbyCalkowite)
 {
     const std::pair<const char*, int> przypadki[] = {

@@ -180,7 +180,8 @@ TEST_F(Zapisz, BladZapisuPokazanyIStanBezZmian)
 }
 
 // Pierwsze uruchomienie w pustym katalogu, zamknięcie zapisuje PT.INI, następne
-// uruchomienie odtwarza zmieniony most; nieudany zapis PT.INI jest pokazany.
+// uruchomienie odtwarza zmieniony most; PT.INI, którego nie da się czytać, jest odkładany
+// z jednym komunikatem i powstaje nowy.
 TEST_F(Zapisz, PierwszeUruchomienieIPlikStanu)
 {
     {
@@ -201,10 +202,20 @@ TEST_F(Zapisz, PierwszeUruchomienieIPlikStanu)
     EXPECT_EQ(o.p->Info().JNI, "12345678");
     EXPECT_EQ(o.w->Komunikaty.back(), "OBLICZENIA POPRAWNE");
 
-    fs::remove(kat / "PT.INI");
-    fs::create_directory(kat / "PT.INI");
-    EXPECT_FALSE(o.p->Zamknij());
-    EXPECT_EQ(o.Okienka(), "INFO|Błąd zapisu danych.\r" + kat / "PT.INI" + "|O;");
+    const std::string stan = kat / "PT.INI";
+    for (const auto& [zepsuj, przyczyna] : {std::pair{"katalog", "To nie jest zwykły plik: " + stan},
+                                            {"duzy", "Plik jest za duży (ponad 1 MiB): " + stan}}) {
+        fs::remove(stan);
+        zepsuj == std::string("katalog") ? (void)fs::create_directory(stan) : ZapiszPlik(stan, std::string(1 << 21, ';'));
+        o.w->OknaKomunikatow.clear();
+        EXPECT_TRUE(o.p->Zamknij());
+        const std::string okna = o.Okienka();
+        EXPECT_TRUE(okna.starts_with("UWAGA|Pliku stanu nie dało się użyć: " + przyczyna + "\rOdłożono go jako " + stan + ".2") &&
+                    okna.ends_with(" i zapisano nowy.|O;"))
+            << okna;
+        EXPECT_NE(CzytajPlik(stan).find("[OBIEKT]"), std::string::npos);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(kat.Sciezka()), fs::directory_iterator()), 4);  // JNI, PT.INI, 2 odłożone
 }
 
 // Pytanie o niezapisane zmiany: bez zmian nie pada; Tak zapisuje (odmowa zapisu zatrzymuje),

@@ -42,7 +42,7 @@ TEST(Porownanie, WzorcowyPlikBajtPoBajcie)
 
     most.Wypelnij(okno);
     EXPECT_FALSE(ZapiszPorownanie(naglowek, okno, most.Info, kat / "brak/PTU.TXT", komunikat));
-    EXPECT_EQ(komunikat, "Błąd zapisu pliku.\r" + kat / "brak/PTU.TXT");
+    EXPECT_EQ(komunikat, "Błąd zapisu pliku.\rNie można zapisać pliku: " + kat / "brak/PTU.TXT (nie ma takiego katalogu)");
     EXPECT_EQ(okno.Normatyw, nNormatyw1956) << "bez pliku nie ma przeliczeń";
 }
 
@@ -95,9 +95,10 @@ TEST(Porownanie, PustaIdentyfikacjaIBledneDane)
     EXPECT_EQ(wyniki, std::vector<std::string>(23, wyniki.at(0)));
     EXPECT_TRUE(wyniki[0].starts_with("BŁĘDNE DANE : Niezgodna suma")) << wyniki[0];
     // Tylko pole, którego brak, znika.
-    const auto z = Porownanie([](tMost& m) { m.Info = {"", "", "DK7", "", "", "rzeka"}; });
+    // Znaki sterujące tekstu identyfikacji jako "?" (plik czyta człowiek).
+    const auto z = Porownanie([](tMost& m) { m.Info = {"", "", "DK7\x1B[2J", "", "", "rzeka\x07"}; });
     EXPECT_EQ(std::vector<std::string>(z.begin() + 4, z.begin() + 6),
-              (std::vector<std::string>{"Nr drogi          : DK7", "Przeszkoda        : rzeka"}));
+              (std::vector<std::string>{"Nr drogi          : DK7?[2J", "Przeszkoda        : rzeka?"}));
 }
 
 }  // namespace

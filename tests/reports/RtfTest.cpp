@@ -91,11 +91,15 @@ TEST_F(RtfTest, BrakujacaKomorkaJestPusta)
 
 TEST_F(RtfTest, BledyOtwarcia)
 {
-    const std::string brak = kat / "brak/";
+    const std::string brak = kat / "brak/", tylko = kat / "tylko.rtf";
+    ZapiszPlik(tylko, "stary");
+    fs::permissions(tylko, fs::perms::owner_read);
     const std::pair<std::string, std::string> przypadki[] = {
         {"", "Pusta nazwa zbioru."},
         {brak + "x.rtf", "Nieprawidłowa nazwa zbioru. \rBrak kartoteki " + brak},
-        {kat.Sciezka(), "Błąd otwarcia zbioru.\r" + kat.Sciezka()},
+        // Przyczyna z warstwy plików.
+        {kat.Sciezka(), "Błąd otwarcia zbioru.\rNie można zapisać pliku: " + kat.Sciezka() + " (to jest katalog)"},
+        {tylko, "Błąd otwarcia zbioru.\rPlik jest tylko do odczytu: " + tylko},
     };
     for (const auto& [nazwa, komunikat] : przypadki) {
         TRtfDoc doc;

@@ -157,7 +157,7 @@ TEST(WykresSvg, PoprawnyXmlZTekstemUzytkownikaJakoZnaki)
     ASSERT_TRUE(ZapiszWykresSvg(w, tmp / "w.svg", komunikat));
     EXPECT_EQ(CzytajPlik(tmp / "w.svg"), svg);
     EXPECT_FALSE(ZapiszWykresSvg(w, tmp / "brak/w.svg", komunikat));
-    EXPECT_EQ(komunikat, "Błąd zapisu pliku.\r" + (tmp / "brak/w.svg"));
+    EXPECT_EQ(komunikat, "Błąd zapisu pliku.\rNie można zapisać pliku: " + (tmp / "brak/w.svg (nie ma takiego katalogu)"));
     if (std::system("xmllint --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "brak xmllint (pakiet libxml2-utils)";
     EXPECT_EQ(std::system(("xmllint --noout " + WCudzyslowie(tmp / "w.svg")).c_str()), 0);
 }

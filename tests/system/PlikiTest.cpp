@@ -11,8 +11,9 @@ namespace {
 
 using namespace testy;
 
-// Zapis przerwany jak przez kill -9: plik tymczasowy zapisany, brak zatwierdzenia.
-void PrzerwanyZapis(const std::string& cel)
+// Zapis przerwany jak przez kill -9: plik tymczasowy zapisany, brak zatwierdzenia. Stary:
+// sprzed godziny; świeży wygląda jak plik innego zapisu tuż po utworzeniu, przed blokadą.
+void PrzerwanyZapis(const std::string& cel, bool stary = true)
 {
     if (fork() == 0) {
         auto* z = new tZapisAtomowy;
@@ -22,6 +23,9 @@ void PrzerwanyZapis(const std::string& cel)
     }
     int stan = 0;
     wait(&stan);
+    for (const auto& p : fs::directory_iterator(fs::path(cel).parent_path()))
+        if (stary && p.path().filename().string().starts_with(".pontiva-"))
+            fs::last_write_time(p.path(), fs::file_time_type::clock::now() - std::chrono::hours(1));
 }
 
 TEST(Czytnik, OdrzucaTeZKtorychNieDaSieCzytacPlikuISaZaDuze)
@@ -57,6 +61,7 @@ TEST(Zapis, ZastepujeCelAtomowoIOdmawiaTamGdzieNiePowinienPisac)
     tKatalogTymczasowy k;
     ZapiszPlik(k / "cel", "stary");
     ASSERT_EQ(symlink("cel", (k / "dowiazanie").c_str()), 0);
+    ASSERT_EQ(symlink("petla", (k / "petla").c_str()), 0);
     ZapiszPlik(k / "tylko", "stary");
     chmod((k / "tylko").c_str(), 0444);
     const std::string dluga = std::string(250, 'n');
@@ -69,9 +74,10 @@ TEST(Zapis, ZastepujeCelAtomowoIOdmawiaTamGdzieNiePowinienPisac)
         {k / dluga, k / dluga, true, ""},
         {k / "dowiazanie", k / "cel", true, ""},
         {k / "tylko", k / "tylko", false, "Plik jest tylko do odczytu: " + k / "tylko"},
-        {k.Sciezka(), "", false, "To nie jest zwykły plik: " + k.Sciezka()},
+        {k.Sciezka(), "", false, "Nie można zapisać pliku: " + k.Sciezka() + " (to jest katalog)"},
         {"/dev/full", "", false, "To nie jest zwykły plik: /dev/full"},
-        {k / "brak/plik", "", false, "Nie można zapisać pliku: " + k / "brak/plik"},
+        {k / "petla", "", false, "To nie jest zwykły plik: " + k / "petla" + " (pętla dowiązań symbolicznych)"},
+        {k / "brak/plik", "", false, "Nie można zapisać pliku: " + k / "brak/plik" + " (nie ma takiego katalogu)"},
     };
     for (const auto& p : przypadki) {
         std::string komunikat;
@@ -80,8 +86,9 @@ TEST(Zapis, ZastepujeCelAtomowoIOdmawiaTamGdzieNiePowinienPisac)
         if (!p.czytany.empty()) EXPECT_EQ(CzytajPlik(p.czytany), p.zapisany ? "nowy" : "stary") << p.czytany;
     }
     EXPECT_TRUE(fs::is_symlink(k / "dowiazanie"));
+    EXPECT_TRUE(fs::is_symlink(k / "petla"));
     // Same pliki celów: żaden zapis nie zostawił pliku tymczasowego.
-    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 5);
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 6);
 }
 
 TEST(Zapis, PrzerwanyZapisZostawiaStaryPlikANastepnySprzata)
@@ -89,17 +96,26 @@ TEST(Zapis, PrzerwanyZapisZostawiaStaryPlikANastepnySprzata)
     tKatalogTymczasowy k;
     ZapiszPlik(k / "cel", "stary");
     PrzerwanyZapis(k / "cel");
+    PrzerwanyZapis(k / "cel", false);
     EXPECT_EQ(CzytajPlik(k / "cel"), "stary");
-    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 3);
     tZapisAtomowy trwajacy;  // zapis tego samego celu w toku (drugie okno): jego plik zostaje
     ASSERT_TRUE(trwajacy.Otworz(k / "cel"));
     trwajacy.Dopisz("równoległy");
     std::string komunikat;
     ASSERT_TRUE(ZapiszPlik(k / "cel", "nowy", komunikat));
-    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 2);
+    // Znika tylko stary porzucony plik; świeży i trwający zostają.
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 3);
     EXPECT_TRUE(trwajacy.Zatwierdz());
     EXPECT_EQ(CzytajPlik(k / "cel"), "równoległy");
-    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(k.Sciezka()), fs::directory_iterator()), 2);
+    // Plik tymczasowy usunięty mimo to (inny program): późniejszy zapis mówi dlaczego.
+    tZapisAtomowy ofiara;
+    ASSERT_TRUE(ofiara.Otworz(k / "cel"));
+    for (const auto& p : fs::directory_iterator(k.Sciezka()))
+        if (p.path().filename() != "cel") fs::remove(p.path());
+    EXPECT_FALSE(ofiara.Zatwierdz());
+    EXPECT_EQ(ofiara.Komunikat(), "Nie można zapisać pliku: " + k / "cel" + " (plik tymczasowy usunął w trakcie zapisu inny program)");
 }
 
 TEST(Zapis, PelnyDyskZostawiaStaryPlikBezPlikuTymczasowego)

@@ -120,6 +120,11 @@ def element_stary(o, el, i):
 
 def przelicz(katalog):
     ini = czytaj_ini(os.path.join(katalog, 'obiekt.PTV'))
+    # Plik, ktorego wczytanie zmienilo wartosci, program odrzuca (etap "odczyt"): nic do porownania.
+    wynik = os.path.join(katalog, 'wynik.json')
+    if os.path.isfile(wynik) and '"etap":"odczyt"' in open(wynik, encoding='utf-8').read():
+        open(os.path.join(katalog, 'niezalezne.txt'), 'w').write('\n')
+        return 0, 0
     o, el = dane(ini), elementy_obiektu(ini)
     # Bez przesla (same wsporniki, rodzaje 7-9, albo nic) obiekt nie jest liczony.
     if all(r >= 7 for r, _ in el): el = []

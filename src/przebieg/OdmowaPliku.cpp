@@ -1,0 +1,92 @@
+#include "przebieg/OdmowaPliku.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/Formatowanie.h"
+
+namespace {
+
+const char* const WzorOdmowy = "Plik nie jest podstawą oceny: wczytanie zmieniło %s %s";
+const char* const PozaZakresem = "poza zakresem od %s do %s";
+const char* const NieCalkowita = "to nie liczba całkowita";
+const char* const ZaokraglonaDoPola = "pole ma %d miejsca po przecinku";
+
+// Kolejność kluczy jak w odczycie pliku: OBIEKT, PP, PD.
+int Kolejnosc(const tNieczytelnaLiczba& n)
+{
+    static const char* const Obiekt[] = {"SCHEM", "PRZES", "NORMA", "KLASA", "RODZA"};
+    for (int i = 0; i < 5; ++i)
+        if (n.Sekcja == "OBIEKT" && n.Klucz == Obiekt[i]) return i;
+    for (int i = 0; i < LiczbaParametrow; ++i)
+        if (n.Sekcja == "PP" && n.Klucz == KluczParametru(i)) return 5 + i;
+    return 5 + LiczbaParametrow + (n.Klucz.size() > 1 ? std::atoi(n.Klucz.c_str() + 1) : 0);
+}
+
+class tPorownanie {
+public:
+    tPorownanie(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>& lista) : ini_(ini), lista_(lista), stare_(lista.size()) {}
+
+    void Wybor(const char* klucz, int przeczytany, int przyjety, int pozycji)
+    {
+        if (przeczytany != przyjety) Dodaj("OBIEKT", klucz, przyjety, Zakres(0, pozycji - 1));
+    }
+
+    void Pole(const char* sekcja, const std::string& klucz, tPole pole, double przeczytana, double przyjeta)
+    {
+        if (przeczytana == przyjeta) return;
+        const tOpisPola& o = OpisPola(pole);
+        std::string powod = przeczytana < o.Min || przeczytana > o.Max ? Zakres(o.Min, o.Max)
+                            : o.Calkowite                               ? std::string(NieCalkowita)
+                                                                        : Format(ZaokraglonaDoPola, {o.Miejsca});
+        Dodaj(sekcja, klucz, przyjeta, powod);
+    }
+
+    void Porzadkuj()
+    {
+        std::stable_sort(lista_.begin(), lista_.end(),
+                         [](const auto& a, const auto& b) { return Kolejnosc(a) < Kolejnosc(b); });
+    }
+
+private:
+    static std::string Zakres(double od, double do_) { return Format(PozaZakresem, {LiczbaOgolna(od), LiczbaOgolna(do_)}); }
+
+    void Dodaj(const char* sekcja, const std::string& klucz, double przyjeta, const std::string& powod)
+    {
+        const std::string tekst = ini_.CzytajTekst(sekcja, klucz);
+        if (tekst.find_first_not_of(" \t") == std::string::npos) return;  // brak klucza: wartość domyślna
+        for (size_t i = 0; i < stare_; ++i)
+            if (lista_[i].Sekcja == sekcja && lista_[i].Klucz == klucz) return;
+        lista_.push_back({sekcja, klucz, tekst, przyjeta, powod});
+    }
+
+    const tPlikIni& ini_;
+    std::vector<tNieczytelnaLiczba>& lista_;
+    size_t stare_;
+};
+
+}  // namespace
+
+void DopiszZmienione(const tPlikIni& ini, const tDanePliku& d, const Widok& w, std::vector<tNieczytelnaLiczba>& lista)
+{
+    tPorownanie p(ini, lista);
+    p.Wybor("SCHEM", d.Schemat, w.Wybor(tLista::CBSchemat), w.LiczbaPozycjiListy(tLista::CBSchemat));
+    p.Pole("OBIEKT", "PRZES", IlePrzesel, d.Przesla, w.Wartosc(IlePrzesel));
+    p.Wybor("NORMA", d.Normatyw, w.Wybor(tLista::CBNormatyw), w.LiczbaPozycjiListy(tLista::CBNormatyw));
+    p.Wybor("KLASA", d.Klasa, w.Wybor(tLista::CBKlasa), w.LiczbaPozycjiListy(tLista::CBKlasa));
+    p.Wybor("RODZA", d.Przekroj, w.Wybor(tLista::CBPrzeslo), w.LiczbaPozycjiListy(tLista::CBPrzeslo));
+    for (int i = 0; i < LiczbaParametrow; ++i) {
+        const tPole pole = static_cast<tPole>(RxSE_A1 + i);
+        p.Pole("PP", KluczParametru(i), pole, d.Parametry[i], w.Wartosc(pole));
+    }
+    for (int i = 0; i < MaksWierszy; ++i)
+        p.Pole("PD", KluczDlugosci(i + 1), PoleDlugosci(i + 1), d.Dlugosci[i], w.Wartosc(PoleDlugosci(i + 1)));
+    p.Porzadkuj();
+}
+
+std::string OdmowaPliku(const std::vector<tNieczytelnaLiczba>& zmienione)
+{
+    std::string klucze;
+    for (const auto& n : zmienione) klucze += (klucze.empty() ? "[" : ", [") + n.Sekcja + "] " + n.Klucz;
+    return klucze.empty() ? "" : Format(WzorOdmowy, {zmienione.size() == 1 ? "wartość" : "wartości", klucze});
+}
