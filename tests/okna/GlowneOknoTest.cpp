@@ -196,26 +196,30 @@ private slots:
         QVERIFY(Lista(Okno(), tLista::CBNormatyw)->toolTipDuration() == 10000 && QToolTip::palette().color(QPalette::ToolTipBase) == Qt::yellow);
     }
 
-    // Okno otwiera się w najmniejszym rozmiarze i mniejszego nie przyjmuje. W większym panel
-    // przekroju zostaje jak był, całą dodaną wysokość biorą edytor przęseł (więcej) i obszar
-    // komunikatów, a dodaną szerokość obszar komunikatów.
+    // Okno otwiera się w rozmiarze, w którym widać wszystkie pola bez przewijania. W większym
+    // panel przekroju zostaje jak był, całą dodaną wysokość biorą edytor przęseł (więcej)
+    // i obszar komunikatów, a dodaną szerokość obszar komunikatów. W mniejszym panele danych
+    // się przewijają, a panel wyników zostaje cały widoczny.
     void rozmiarOkna()
     {
-        const QSize najmniejszy = Okno().size();
-        QCOMPARE(Okno().minimumSize(), najmniejszy);
-        Okno().resize(najmniejszy - QSize(50, 50));
-        QCOMPARE(Okno().size(), najmniejszy);
+        const QSize poczatkowy = Okno().size();
+        auto* panele = Okno().findChild<QScrollArea*>("PaneleDanych");
         QWidget* przekroj = Okno().findChild<QWidget*>("PanelPrzekroju");
+        QWidget* wyniki = Okno().findChild<QWidget*>("PanelWynikow");
         QWidget* edytor = Okno().findChild<QWidget*>("EdytorPrzesel");
         QWidget* komunikaty = Okno().Kontrolki().Komunikaty;
+        QVERIFY(!panele->verticalScrollBar()->isVisible() && !panele->horizontalScrollBar()->isVisible());
         const QRect p = przekroj->geometry();
         const QSize e = edytor->size(), k = komunikaty->size();
-        Okno().resize(najmniejszy + QSize(200, 150));
+        Okno().resize(poczatkowy + QSize(200, 150));
         QCOMPARE(przekroj->geometry(), p);
         const QSize de = edytor->size() - e, dk = komunikaty->size() - k;
         QCOMPARE(de.height() + dk.height(), 150);
         QVERIFY2(de.height() > dk.height() && dk.height() > 0, qPrintable(QString::number(dk.height())));
         QCOMPARE(dk.width(), 200);
+        Okno().resize(poczatkowy - QSize(150, 200));
+        QTRY_VERIFY(panele->verticalScrollBar()->isVisible() && panele->horizontalScrollBar()->isVisible());
+        QCOMPARE(wyniki->visibleRegion().boundingRect(), wyniki->rect());
     }
 
     // Informacje: przycisk "OK", zatwierdzenie ustawia tytuł, Anuluj niczego nie zmienia.
