@@ -111,6 +111,12 @@ QFrame* Panel(const char* nazwa, const char* dymek)
     return panel;
 }
 
+// Obszar przewijania, który chce pokazać całą treść, a sam nie wymaga więcej niż paski.
+class TPrzewijanePanele : public QScrollArea {
+public:
+    QSize sizeHint() const override { return widget()->minimumSize() + QSize(2, 2) * frameWidth(); }
+};
+
 // Ukryte pole zostawia swoje miejsce: pozostałe pola nie przeskakują przy zmianie przekroju.
 void ZachowajMiejsce(QWidget* w)
 {
@@ -132,14 +138,24 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     QToolTip::setPalette(dymki);
 
     BudujAkcje();
+    // Panele danych przewijane razem, gdy okno jest mniejsze od nich (mały albo skalowany
+    // ekran, panel "Elementy"); panel wyników pod nimi zawsze widoczny.
     auto* srodek = new QWidget(this);
-    auto* uklad = new QGridLayout(srodek);
+    auto* uklad = new QVBoxLayout(srodek);
+    auto* dane = new QWidget(srodek);
+    auto* panele = new QHBoxLayout(dane);
+    panele->setContentsMargins({});
     QWidget* przekroj = BudujPanelPrzekroju();
     QWidget* schemat = BudujPanelSchematu();
     QWidget* wyniki = BudujPanelWynikow();
-    uklad->addWidget(przekroj, 0, 0, Qt::AlignTop);
-    uklad->addWidget(schemat, 0, 1);
-    uklad->addWidget(wyniki, 1, 0, 1, 2);
+    panele->addWidget(przekroj, 0, Qt::AlignTop);
+    panele->addWidget(schemat, 1);
+    auto* przewijane = new TPrzewijanePanele;
+    przewijane->setObjectName(QStringLiteral("PaneleDanych"));
+    przewijane->setFrameShape(QFrame::NoFrame);
+    przewijane->setWidgetResizable(true);
+    uklad->addWidget(przewijane);
+    uklad->addWidget(wyniki);
     setCentralWidget(srodek);
     UstawDymki();
 
@@ -169,11 +185,13 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     // (obszar komunikatów, edytor przęseł), a wysokość edytor przęseł i obszar komunikatów
     // w proporcji do swoich wierszy (rozmiary wierszy są proporcjonalne do współczynników).
     przekroj->setMinimumHeight(schemat->sizeHint().height());
-    uklad->setColumnStretch(1, 1);
-    uklad->setRowStretch(0, schemat->sizeHint().height());
-    uklad->setRowStretch(1, wyniki->minimumSizeHint().height());
-    // Najmniejszy rozmiar okna to rozmiar liczony przy wszystkich polach widocznych.
-    srodek->setMinimumSize(srodek->sizeHint());
+    uklad->setStretch(0, schemat->sizeHint().height());
+    uklad->setStretch(1, wyniki->minimumSizeHint().height());
+    // Panele danych nie ściskają się poniżej rozmiaru przy wszystkich polach widocznych:
+    // mniejsze okno je przewija.
+    // Obszar pyta o rozmiar treści od razu: dopiero tu, z wypełnionymi listami.
+    dane->setMinimumSize(dane->sizeHint());
+    przewijane->setWidget(dane);
     resize(sizeHint());
     rozmiar_ = size();
     BudujPanelElementow();
@@ -274,32 +292,44 @@ void TGlowneOkno::BudujPanelElementow()
     // Akcja zmienia stan przed pokazaniem panelu: rozmiar dopiero przy zmianie widoczności.
     connect(elementy_, &QDockWidget::visibilityChanged, this, &TGlowneOkno::DopasujRozmiar);
     connect(elementy_, &QDockWidget::topLevelChanged, this, &TGlowneOkno::DopasujRozmiar);
+    // Wysokość, którą panel ma zadokowany (także ustawiona przez użytkownika), wraca z nim.
+    elementy_->installEventFilter(this);
     if (TUstawieniaOkna().PanelElementow(false)) elementy_->show();
 }
 
-int TGlowneOkno::WysokoscPanelu() const
-{
-    return elementy_->sizeHint().height() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
-}
-
-// Zadokowany panel dokłada oknu swoją wysokość, ale tylko tyle, ile zmieści ekran (resztę
-// panel przewija); schowany albo odłączony oddaje oknu rozmiar sprzed pokazania. Panel
-// pokazany razem z oknem liczy się od rozmiaru z konstruktora albo z ustawień.
+// Zadokowany panel dokłada oknu wysokość, którą miał ostatnio (za pierwszym razem tyle, ile
+// potrzebuje) i poszerza okno do całej tabeli, ale tylko tyle, ile zmieści ekran; gdy się
+// nie mieści, panele danych się przewijają. Schowany albo odłączony oddaje oknu rozmiar sprzed
+// pokazania, jeśli użytkownik nie zmienił go w międzyczasie, a inaczej wysokość panelu
+// (szerokość ustawiona przez użytkownika zostaje).
 void TGlowneOkno::DopasujRozmiar()
 {
     const bool zPanelem = elementy_->isVisibleTo(this) && !elementy_->isFloating();
     if (zPanelem == zPanelem_) return;
     zPanelem_ = zPanelem;
     if (isMaximized() || isFullScreen()) return;
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
     if (!zPanelem) {
-        // Najmniejszy rozmiar okna jeszcze liczy schowany panel: najpierw nowy układ.
-        layout()->invalidate();
-        layout()->activate();
-        return resize(rozmiar_);
+        // Panele danych wracają przynajmniej do wysokości sprzed pokazania panelu.
+        const QSize cel = size() == zPanelemRozmiar_
+                              ? rozmiar_
+                              : QSize(width(), std::max(rozmiar_.height(), height() - wysokoscPanelu_ - separator));
+        // Najmniejszy rozmiar okna jeszcze liczy schowany panel: zmiana dopiero po nowym układzie.
+        QMetaObject::invokeMethod(this, [this, cel] { resize(cel); }, Qt::QueuedConnection);
+        return;
     }
     if (uruchomione_) rozmiar_ = size();
-    resize(rozmiar_.width(), rozmiar_.height() + WysokoscPanelu());
+    const int najmniej = elementy_->minimumSizeHint().height();
+    const bool pierwszy = wysokoscPanelu_ == 0;
+    const int chce = pierwszy ? elementy_->sizeHint().height() : wysokoscPanelu_;
+    resize(std::max(width(), elementy_->sizeHint().width()), height() + std::max(chce, najmniej) + separator);
     NaEkranie(*this);
+    // Pierwszy raz na niskim ekranie panel dostaje tyle, ile zostaje pod panelami danych, ale
+    // nie mniej niż w swoim najmniejszym układzie; potem wysokość, którą miał.
+    const int panel = pierwszy ? std::max(najmniej, std::min(chce, height() - rozmiar_.height() - separator))
+                               : std::max(najmniej, chce);
+    resizeDocks({elementy_}, {panel}, Qt::Vertical);
+    zPanelemRozmiar_ = size();
 }
 
 QWidget* TGlowneOkno::BudujPanelPrzekroju()
@@ -522,6 +552,11 @@ void TGlowneOkno::Polacz()
 
 bool TGlowneOkno::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
+    if (obiekt == elementy_) {
+        if (zdarzenie->type() == QEvent::Resize && zPanelem_ && elementy_->isVisible() && !elementy_->isFloating())
+            wysokoscPanelu_ = elementy_->height();
+        return QMainWindow::eventFilter(obiekt, zdarzenie);
+    }
     // Linia statusu opisuje pole, w którym jest fokus.
     if (zdarzenie->type() == QEvent::FocusIn) {
         const char* opis = OpisPrzeslo;

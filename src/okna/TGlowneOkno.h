@@ -72,7 +72,6 @@ private:
     QWidget* BudujPanelWynikow();
     void BudujPanelElementow();
     void DopasujRozmiar();
-    int WysokoscPanelu() const;
     void UstawDymki();
     void Polacz();
     QAction* Akcja(const char* nazwa, const char* podpis, const char* dymek, int ikona, const char* skrot);
@@ -116,6 +115,8 @@ private:
     TPanelElementow* elementy_ = nullptr;
     TSzkic* szkic_ = nullptr;
     QSize rozmiar_;          // rozmiar okna bez panelu "Elementy", do przywrócenia po jego schowaniu
+    QSize zPanelemRozmiar_;  // rozmiar okna zaraz po pokazaniu panelu
+    int wysokoscPanelu_ = 0;  // ostatnia wysokość zadokowanego panelu; 0: jeszcze nie pokazany
     bool zPanelem_ = false;  // rozmiar okna obejmuje zadokowany panel "Elementy"
     QMenu* menuOstatnie_ = nullptr;
     bool uruchomione_ = false;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyle>
 #include <QUrl>
 #include <algorithm>
 
@@ -28,10 +29,14 @@ void TGlowneOkno::PrzygotujPulpit()
     setAcceptDrops(true);
     OdswiezOstatnie();
     // Zapisany rozmiar obejmuje panel "Elementy", jeśli był pokazany: panel pokazany razem
-    // z oknem nie dokłada już wysokości.
+    // z oknem nie dokłada już wysokości, a dostaje to, co zostaje nad panelami danych.
     if (TUstawieniaOkna().PrzywrocGeometrie(*this) && elementy_->isVisibleTo(this)) {
         zPanelem_ = true;
-        rozmiar_ = QSize(width(), std::max(rozmiar_.height(), height() - WysokoscPanelu()));
+        const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+        wysokoscPanelu_ = std::max(elementy_->minimumSizeHint().height(), height() - rozmiar_.height() - separator);
+        rozmiar_ = QSize(width(), std::max(rozmiar_.height(), height() - wysokoscPanelu_ - separator));
+        resizeDocks({elementy_}, {wysokoscPanelu_}, Qt::Vertical);
+        zPanelemRozmiar_ = size();
     }
 }
 

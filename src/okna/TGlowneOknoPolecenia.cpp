@@ -99,6 +99,7 @@ void TGlowneOkno::RaportBezPodgladu(const QString& plik)
     QMessageBox okno(QMessageBox::Information, Tekst(TytulRaportu),
                      Tekst(RaportZapisany) + QDir::toNativeSeparators(plik) + Tekst(NieWyswietlono), QMessageBox::Ok, this);
     QPushButton* folder = okno.addButton(Tekst(PrzyciskFolder), QMessageBox::ActionRole);
+    okno.setEscapeButton(QMessageBox::Ok);  // przy dwóch przyciskach Qt nie wybiera go sam
     okno.exec();
     if (okno.clickedButton() == folder)
         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(plik).absolutePath()));

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/Wyliczenia.h"
+#include "core/Nazwy.h"
 #include "przebieg/KopiaElementow.h"
 #include "przebieg/TabelaElementow.h"
 #include "okna/KolorOdmowy.h"
@@ -30,7 +32,7 @@ const char* const DymekKopiuj =
     "Kopiuj zaznaczone wiersze (bez zaznaczenia całą tabelę)\ndo schowka jako tekst dla arkusza kalkulacyjnego";
 const char* const DymekTabeli = "Wyniki wszystkich elementów ostatniego poprawnego przeliczenia";
 // Wzorce najszerszych tekstów kolumn: szerokości ustawiane raz, nie przy każdym przeliczeniu.
-// Rodzaj dostaje resztę szerokości (długie nazwy skrócone, pełne w dymku). Siły poprzeczne
+// Rodzaj mieści najdłuższą nazwę rodzaju (UstawSzerokosciKolumn). Siły poprzeczne
 // krótkich wsporników mają cztery cyfry przed przecinkiem, TP przy małym GAMMA pięć.
 const char* const WzorceKolumn[LiczbaKolumnElementow] = {
     "▼ 99", "Prawy skrajny wspornik", "", "150,00", "999,99", "999,99", "9999,9999", "9999,9999", "9999,9999",
@@ -38,9 +40,10 @@ const char* const WzorceKolumn[LiczbaKolumnElementow] = {
 };
 constexpr int OdstepKolumny = 8;
 constexpr int WierszeTabeli = 7;
+constexpr int NajmniejWierszy = 3;
 
-// Panel niższy od swojej treści (okno nie zmieściło się wyżej na ekranie) przewija ją; tyle,
-// ile treść potrzebuje, zgłasza bez ograniczeń QScrollArea.
+// Węższy panel przewija treść w poziomie; w pionie panel nie schodzi poniżej treści w jej
+// najmniejszym układzie (tabela z trzema wierszami, widok podłużny, "Kopiuj").
 class TPrzewijanaTresc : public QScrollArea {
 public:
     using QScrollArea::QScrollArea;
@@ -49,13 +52,31 @@ public:
         const int ramka = 2 * frameWidth();
         return widget()->sizeHint() + QSize(ramka, ramka);
     }
-    QSize minimumSizeHint() const override { return {QScrollArea::minimumSizeHint().width(), 0}; }
+    QSize minimumSizeHint() const override
+    {
+        return {QScrollArea::minimumSizeHint().width(),
+                widget()->minimumSizeHint().height() + horizontalScrollBar()->sizeHint().height() + 2 * frameWidth()};
+    }
 };
 
 // Ctrl+C w tabeli to "Wczytaj" jak w całym oknie, nie kopiowanie bieżącej komórki.
+// Tabela chce pokazać WierszeTabeli wierszy, a w niższym panelu oddaje miejsce pierwsza,
+// do NajmniejWierszy.
 class TTabelaElementow : public QTableView {
 public:
     using QTableView::QTableView;
+    int Wysokosc(int wiersze) const
+    {
+        return horizontalHeader()->sizeHint().height() + wiersze * verticalHeader()->defaultSectionSize() +
+               horizontalScrollBar()->sizeHint().height() + 2 * frameWidth();
+    }
+    // Szerokość: wszystkie kolumny bez przewijania.
+    QSize sizeHint() const override
+    {
+        return {horizontalHeader()->length() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth(),
+                Wysokosc(WierszeTabeli)};
+    }
+    QSize minimumSizeHint() const override { return {QTableView::minimumSizeHint().width(), Wysokosc(NajmniejWierszy)}; }
 
 protected:
     bool event(QEvent* zdarzenie) override { return OddajSkrotOknu(zdarzenie) || QTableView::event(zdarzenie); }
@@ -63,13 +84,16 @@ protected:
 }  // namespace
 
 // Wiersz stanu rysowany wprost: nowy tekst etykiety (QLabel) to nowy układ całego panelu
-// przy każdym przeliczeniu, a ten wiersz ma stałą wysokość i tylko się odmalowuje.
+// przy każdym przeliczeniu, a ten wiersz ma stałą wysokość dwóch linii (długi powód
+// odrzucenia łamie się w słowach) i tylko się odmalowuje.
 class TWierszStanu : public QWidget {
 public:
     explicit TWierszStanu(QWidget* rodzic) : QWidget(rodzic)
     {
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        setFixedHeight(fontMetrics().height() + 4);
+        QFont f = font();
+        f.setBold(true);
+        setFixedHeight(QFontMetrics(f).lineSpacing() * 2 + 4);
     }
     void Ustaw(const QString& tekst, bool blad)
     {
@@ -88,9 +112,8 @@ protected:
         f.setBold(blad_);
         p.setFont(f);
         p.setPen(blad_ ? KolorOdmowy : palette().color(QPalette::WindowText));
-        // Bez skracania: wiersz przycina brzeg widżetu, pełny tekst jest w dymku.
-        const QFontMetrics fm(f);
-        p.drawText(QPoint(0, (height() - fm.height()) / 2 + fm.ascent()), tekst_);
+        // Tekst dłuższy niż dwie linie przycina dolny brzeg; pełny jest w dymku.
+        p.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, tekst_);
     }
 
 private:
@@ -129,9 +152,6 @@ TPanelElementow::TPanelElementow(const tTabelaElementow& tabela, QWidget* rodzic
     tabela_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     tabela_->horizontalHeader()->setHighlightSections(false);
     UstawSzerokosciKolumn();
-    tabela_->setFixedHeight(tabela_->horizontalHeader()->sizeHint().height() +
-                            WierszeTabeli * tabela_->verticalHeader()->defaultSectionSize() +
-                            tabela_->horizontalScrollBar()->sizeHint().height() + 2 * tabela_->frameWidth());
     auto* kopiujMenu = new QAction(Tekst(PodpisKopiuj), tabela_);
     kopiujMenu->setObjectName(QStringLiteral("acKopiujElementy"));
     connect(kopiujMenu, &QAction::triggered, this, &TPanelElementow::Kopiuj);
@@ -166,7 +186,11 @@ void TPanelElementow::UstawSzerokosciKolumn()
         tabela_->setColumnWidth(k, std::max(fm.horizontalAdvance(Tekst(NaglowekKolumny(k))),
                                             fm.horizontalAdvance(Tekst(WzorceKolumn[k]))) +
                                        OdstepKolumny);
-    tabela_->horizontalHeader()->setSectionResizeMode(kRodzaj, QHeaderView::Stretch);
+    // Rodzaj mieści najdłuższą nazwę; szerszej tabeli resztę bierze ostatnia kolumna.
+    int rodzaj = 0;
+    for (int r = 0; r < LiczbaRodzajow; ++r) rodzaj = std::max(rodzaj, fm.horizontalAdvance(Tekst(NazwaRodzaju(r))));
+    tabela_->setColumnWidth(kRodzaj, rodzaj + OdstepKolumny);
+    tabela_->horizontalHeader()->setStretchLastSection(true);
 }
 
 void TPanelElementow::Odswiez()

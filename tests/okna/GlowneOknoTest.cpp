@@ -196,26 +196,30 @@ private slots:
         QVERIFY(Lista(Okno(), tLista::CBNormatyw)->toolTipDuration() == 10000 && QToolTip::palette().color(QPalette::ToolTipBase) == Qt::yellow);
     }
 
-    // Okno otwiera się w najmniejszym rozmiarze i mniejszego nie przyjmuje. W większym panel
-    // przekroju zostaje jak był, całą dodaną wysokość biorą edytor przęseł (więcej) i obszar
-    // komunikatów, a dodaną szerokość obszar komunikatów.
+    // Okno otwiera się w rozmiarze, w którym widać wszystkie pola bez przewijania. W większym
+    // panel przekroju zostaje jak był, całą dodaną wysokość biorą edytor przęseł (więcej)
+    // i obszar komunikatów, a dodaną szerokość obszar komunikatów. W mniejszym panele danych
+    // się przewijają, a panel wyników zostaje cały widoczny.
     void rozmiarOkna()
     {
-        const QSize najmniejszy = Okno().size();
-        QCOMPARE(Okno().minimumSize(), najmniejszy);
-        Okno().resize(najmniejszy - QSize(50, 50));
-        QCOMPARE(Okno().size(), najmniejszy);
+        const QSize poczatkowy = Okno().size();
+        auto* panele = Okno().findChild<QScrollArea*>("PaneleDanych");
         QWidget* przekroj = Okno().findChild<QWidget*>("PanelPrzekroju");
+        QWidget* wyniki = Okno().findChild<QWidget*>("PanelWynikow");
         QWidget* edytor = Okno().findChild<QWidget*>("EdytorPrzesel");
         QWidget* komunikaty = Okno().Kontrolki().Komunikaty;
+        QVERIFY(!panele->verticalScrollBar()->isVisible() && !panele->horizontalScrollBar()->isVisible());
         const QRect p = przekroj->geometry();
         const QSize e = edytor->size(), k = komunikaty->size();
-        Okno().resize(najmniejszy + QSize(200, 150));
+        Okno().resize(poczatkowy + QSize(200, 150));
         QCOMPARE(przekroj->geometry(), p);
         const QSize de = edytor->size() - e, dk = komunikaty->size() - k;
         QCOMPARE(de.height() + dk.height(), 150);
         QVERIFY2(de.height() > dk.height() && dk.height() > 0, qPrintable(QString::number(dk.height())));
         QCOMPARE(dk.width(), 200);
+        Okno().resize(poczatkowy - QSize(150, 200));
+        QTRY_VERIFY(panele->verticalScrollBar()->isVisible() && panele->horizontalScrollBar()->isVisible());
+        QCOMPARE(wyniki->visibleRegion().boundingRect(), wyniki->rect());
     }
 
     // Informacje: przycisk "OK", zatwierdzenie ustawia tytuł, Anuluj niczego nie zmienia.
@@ -368,10 +372,63 @@ private slots:
         QApplication::setActiveWindow(&Okno().OknoOProgramie());
         QTest::keyClick(Okno().OknoOProgramie().focusWidget(), Qt::Key_Return);
         QVERIFY(!Okno().OknoOProgramie().isVisible());
-        bool zamkniete = false;
-        GdyOkno<TZapiszJNI>(this, [&](TZapiszJNI& d) { QTest::keyClick(d.edJNI, Qt::Key_Escape), zamkniete = !d.isVisible(); });
-        Wywolaj("acInfo");
-        QVERIFY(zamkniete);
+        Okno().findChild<QToolButton*>("btPrzekroj")->click();
+        Okno().OknoPrzekroju().PokazWSkali(true);
+        QApplication::setActiveWindow(&Okno().OknoPrzekroju());
+        QTest::keyClick(&Okno().OknoPrzekroju(), Qt::Key_Escape);
+        QVERIFY(!Okno().OknoPrzekroju().isVisible());
+
+        // Okna modalne: identyfikacja, komunikat, raport bez podglądu, pytanie o zmiany (Esc to "Anuluj").
+        const QString plik = t_->Plik("a.PTV");
+        QFile::copy(QStringLiteral(PONTIVA_DANE_TESTOWE "/../../przyklady/belka.PTV"), plik);
+        const std::pair<const char*, std::function<void()>> modalne[] = {
+            {"identyfikacja", [&] { Wywolaj("acInfo"); }},
+            {"komunikat", [&] { Wywolaj("acRaport"); }},
+            {"raport bez podglądu",
+             [&] {
+                 Okno().Przebieg().UstawInfo({"12345678", "2", "", "", "", ""});
+                 Okno().OtworzRaport = [](const QString&, std::function<void()> nieWyswietlono) { nieWyswietlono(); };
+                 Wywolaj("acRaport");
+             }},
+            {"pytanie o zmiany", [&] { Pole(Okno(), RxSE_B)->UstawWartosc(3.5), Okno().OtworzPlik(plik); }},
+        };
+        for (const auto& [nazwa, otworz] : modalne) {
+            bool zamkniete = false;
+            GdyOkno<QDialog>(this, [&](QDialog& d) {
+                QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key_Escape);
+                if (!(zamkniete = !d.isVisible())) d.reject();
+            });
+            otworz();
+            QVERIFY2(zamkniete, nazwa);
+        }
+        QCOMPARE(Pole(Okno(), RxSE_B)->Tekst(), QStringLiteral("3,50"));
+    }
+
+    // "Zapisz" nad plikiem innego obiektu pyta "Zastąpić…?": Nie i Esc zostawiają plik, Tak go zastępuje.
+    void zapisNadInnymObiektem()
+    {
+        const QString plik = t_->Plik("JNI/12010001_1.PTV");
+        QFile::copy(QStringLiteral(PONTIVA_DANE_TESTOWE "/../../przyklady/belka.PTV"), plik);
+        auto bajty = [&plik] { QFile f(plik); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); };
+        const QByteArray inny = bajty();
+        Okno().Przebieg().UstawInfo({"12010001", "1", "", "", "", ""});
+        for (auto [klawisz, zastapiony] : {std::pair{Qt::Key_N, false}, {Qt::Key_Escape, false}, {Qt::Key_T, true}}) {
+            QString pytanie, przycisk;
+            tKomunikat zapisano;
+            Identyfikacja(przycisk, {}, true);
+            std::function<void()> odpowiedz = [&, klawisz] {
+                auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!m) return QTimer::singleShot(0, this, odpowiedz);
+                pytanie = m->text();
+                if (klawisz == Qt::Key_T) PrzechwycKomunikat(this, zapisano);  // komunikat pierwszego zapisu
+                if (klawisz == Qt::Key_Escape) return QTest::keyClick(m, klawisz);
+                m->button(klawisz == Qt::Key_T ? QMessageBox::Yes : QMessageBox::No)->click();
+            };
+            QTimer::singleShot(0, this, odpowiedz);
+            Wywolaj("acZapisz");
+            QVERIFY2(pytanie.contains(QString::fromUtf8("zawiera inne dane")), qPrintable(pytanie));
+            QCOMPARE(bajty() == inny, !zastapiony);
+        }
     }
 
     // "Pomoc na temat": spis treści; F1: temat 1 w lewym panelu, temat 2 w prawym.

@@ -61,24 +61,23 @@ private slots:
 
     void cleanup() { t_.reset(); }
 
-    // Domyślnie ukryty; pokazany dokłada oknu wysokości tyle, ile zmieści ekran testów
-    // (768 pikseli, mniej niż okno z całym panelem), a resztę panel przewija; okno nad nim się
-    // nie zmienia. Nowe okno pamięta panel i rozmiar z nim (panel nie dokłada drugi raz),
-    // a schowany panel oddaje oknu poprzedni rozmiar.
+    // Domyślnie ukryty; pokazany poszerza okno do całej tabeli i dokłada mu wysokości tyle, ile
+    // zmieści ekran testów (768 pikseli, mniej niż okno z całym panelem; resztę przewijają
+    // panele danych: EkranTest). Nowe okno pamięta panel i rozmiar z nim (panel nie dokłada
+    // drugi raz), a schowany panel oddaje oknu poprzedni rozmiar. Wysokość panelu ustawiona
+    // przez użytkownika i szerokość okna zostają po schowaniu i ponownym pokazaniu panelu.
     void przelaczanyIZapamietany()
     {
         QVERIFY(Okno().PanelElementow().isHidden());
         const QSize rozmiar = Okno().size();
-        const QRect srodek = Okno().centralWidget()->geometry();
         AkcjaElementy()->trigger();
-        QVERIFY(Okno().PanelElementow().isVisible());
-        QCOMPARE(Okno().width(), rozmiar.width());
+        TPanelElementow& panel = Okno().PanelElementow();
+        QVERIFY(panel.isVisible());
+        QCOMPARE(panel.Tabela()->horizontalScrollBar()->maximum(), 0);
         const QRect ekran = Okno().screen()->availableGeometry();
         QCOMPARE(Okno().frameGeometry().top(), ekran.top());
         QCOMPARE(Okno().frameGeometry().bottom(), ekran.bottom());
-        QTRY_VERIFY(Okno().PanelElementow().findChild<QScrollArea*>()->verticalScrollBar()->isVisible());
-        QCOMPARE(Okno().centralWidget()->geometry(), srodek);
-        Okno().setGeometry({QPoint(100, 40), rozmiar + QSize(0, 100)});  // niższe niż z całym panelem
+        Okno().setGeometry({QPoint(100, 40), rozmiar + QSize(0, 140)});  // niższe niż z całym panelem
         const QRect zPanelem = Okno().frameGeometry();
         Okno().close();
         QVERIFY(t_->Otworz());
@@ -86,10 +85,49 @@ private slots:
         QVERIFY(AkcjaElementy()->isChecked());
         QCOMPARE(Okno().frameGeometry(), zPanelem);
         AkcjaElementy()->trigger();
-        QCOMPARE(Okno().size(), rozmiar);
+        QTRY_COMPARE(Okno().size(), rozmiar);
+
+        AkcjaElementy()->trigger();
+        const int wysokosc = Okno().PanelElementow().height() + 40;
+        Okno().resize(Okno().width() + 30, Okno().height());
+        QCoreApplication::processEvents();
+        Okno().resizeDocks({&Okno().PanelElementow()}, {wysokosc}, Qt::Vertical);
+        QTRY_COMPARE(Okno().PanelElementow().height(), wysokosc);
+        const int szerokosc = Okno().width();
+        AkcjaElementy()->trigger();
+        QTRY_COMPARE(Okno().height(), rozmiar.height());  // panele danych jak przed pokazaniem panelu
+        QCOMPARE(Okno().width(), szerokosc);
+        AkcjaElementy()->trigger();
+        QTRY_COMPARE(Okno().PanelElementow().height(), wysokosc);
+        QCOMPARE(Okno().width(), szerokosc);
+        QVERIFY(t_->Otworz());
+        AkcjaElementy()->trigger();
         QVERIFY(t_->Otworz());
         QVERIFY(Okno().PanelElementow().isHidden());
         QCOMPARE(QSettings().value(QStringLiteral("okno/elementy")).toBool(), false);
+    }
+
+    // Przy domyślnym rozmiarze nic nie jest ucięte: nazwa każdego rodzaju elementu mieści się
+    // w kolumnie "Rodzaj", długi powód odrzucenia danych łamie się w wierszu stanu.
+    void nicNieUciete()
+    {
+        AkcjaElementy()->trigger();
+        QTableView* tabela = Okno().PanelElementow().Tabela();
+        for (const char* przypadek : {"pn85_przegubowa_lewe_ramie", "pn85_p0"}) {
+            Okno().Przebieg().WczytajDane(Przypadek(przypadek).toStdString());
+            for (int w = 0; w < tabela->model()->rowCount(); ++w) {
+                const QString rodzaj = tabela->model()->index(w, 2).data().toString();
+                QVERIFY2(tabela->fontMetrics().horizontalAdvance(rodzaj) < tabela->columnWidth(2), qPrintable(rodzaj));
+            }
+        }
+        Pole(Okno(), RxSE_C1)->UstawWartosc(Pole(Okno(), RxSE_C1)->Wartosc() + 1);
+        auto* stan = Okno().PanelElementow().findChild<QWidget*>(QStringLiteral("StanElementow"));
+        QFont pogrubiona = stan->font();
+        pogrubiona.setBold(true);
+        const QRect potrzebny = QFontMetrics(pogrubiona).boundingRect(stan->rect(), Qt::TextWordWrap, stan->toolTip());
+        QVERIFY2(stan->toolTip().startsWith(QStringLiteral("Dane odrzucone")) && potrzebny.height() <= stan->height() &&
+                     potrzebny.width() <= stan->width(),
+                 qPrintable(stan->toolTip()));
     }
 
     // Przycisk i menu podręczne: zaznaczone wiersze, bez zaznaczenia cała tabela.

@@ -154,6 +154,25 @@ TEST_F(RaportTest, IdentyfikacjaPustaPozaJNIIZnakiSterujaceUzytkownika)
     EXPECT_EQ(s.KodWydrukowany, KodKontrolny(TekstKontrolny("12{4}6\\8", "", 3, komorki, "42,00")));
 }
 
+// Wrogie teksty identyfikacji (znaki sterujące z NUL i DEL, bajty spoza UTF-8, samotne CR,
+// postać nadmiarowa, także w JNI, którego polecenie by nie przyjęło): zapisany raport
+// jest zgodny, a w dokumencie nie zostaje żaden znak sterujący z tekstu.
+TEST_F(RaportTest, WrogaIdentyfikacjaDajeRaportZgodny)
+{
+    const tObiektMostowy o = most.Policzony();
+    using namespace std::string_literals;
+    const std::string smieci = "123\x7f\xff\xff\0\0\0\x01\0\0\x06?\xc1\xbd?(1"s;
+    const tInfoObiektu przypadki[] = {
+        {"12345678", "\r", "\xff\xbb\xc5", "\xfe\0?"s, "a\rb\x1b[2J", "\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80"},
+        {smieci, "\r", "\xff\xbb\xc5", "\xfe\0?"s, "", ""},
+    };
+    for (const tInfoObiektu& info : przypadki) {
+        const std::string raport = Raport(o, info);
+        EXPECT_EQ(SprawdzRaport(raport).Stan, tStanRaportu::Zgodny) << info.JNI;
+        EXPECT_EQ(raport.find_first_of("\x01\x06\x1b\x7f"s + '\0'), std::string::npos);
+    }
+}
+
 // Polecenie "Raport": odmowy bez pliku, numer przęsła w nazwie pliku, katalog z nadrzędnymi.
 TEST_F(RaportTest, PolecenieRaportOdmowyINazwaPliku)
 {

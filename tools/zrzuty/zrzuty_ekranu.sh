@@ -2,7 +2,8 @@
 # Zrzuty całego ekranu z prawdziwym oknem programu (Xvfb, menedżer okien openbox z paskiem
 # tytułu i miejscem na pasek zadań), do obejrzenia przez człowieka; nie test.
 #   1366 × 768 przy 100 % (pasek zadań 40 px: zostaje 728) i 1920 × 1080 przy 150 %
-#   (QT_SCALE_FACTOR=1.5, pasek 48 px: zostaje 1280 × 688 pikseli logicznych); okno bez panelu
+#   (QT_SCALE_FACTOR=1.5, pasek 48 px: zostaje 1280 × 688 pikseli logicznych), 2560 × 1440 przy
+#   200 % (pasek 96 px: zostaje 1280 × 672) i 1024 × 700 bez paska zadań; okno bez panelu
 #   "Elementy", z panelem pokazanym przy starcie (ustawienia) i włączonym jak Ctrl+E; okno
 #   z czcionką 14 pt na ekranie 1920 × 1080 przy 100 %. Miejsce paska zadań jest na zrzucie
 #   zabarwione na czerwono: okno nie powinno w nie wchodzić. Obok: wszystkie okna (offscreen)
@@ -58,6 +59,12 @@ zrzut ekran_1366x768_100_elementy_ctrl_e 1366 768 40 1 "$ZRZUTY" --pulpit "$PLIK
 zrzut ekran_1920x1080_150 1920 1080 48 1.5 "$PONTIVA" "$PLIK"
 PANEL=1 zrzut ekran_1920x1080_150_elementy_przy_starcie 1920 1080 48 1.5 "$PONTIVA" "$PLIK"
 zrzut ekran_1920x1080_150_elementy_ctrl_e 1920 1080 48 1.5 "$ZRZUTY" --pulpit "$PLIK" --elementy
+zrzut ekran_2560x1440_200 2560 1440 96 2 "$PONTIVA" "$PLIK"
+PANEL=1 zrzut ekran_2560x1440_200_elementy_przy_starcie 2560 1440 96 2 "$PONTIVA" "$PLIK"
+zrzut ekran_2560x1440_200_elementy_ctrl_e 2560 1440 96 2 "$ZRZUTY" --pulpit "$PLIK" --elementy
+zrzut ekran_1024x700_100 1024 700 0 1 "$PONTIVA" "$PLIK"
+PANEL=1 zrzut ekran_1024x700_100_elementy_przy_starcie 1024 700 0 1 "$PONTIVA" "$PLIK"
+zrzut ekran_1024x700_100_elementy_ctrl_e 1024 700 0 1 "$ZRZUTY" --pulpit "$PLIK" --elementy
 zrzut ekran_1920x1080_100_czcionka14 1920 1080 48 1 "$ZRZUTY" --pulpit "$PLIK" --czcionka 14
 zrzut ekran_1920x1080_100_czcionka14_elementy_ctrl_e 1920 1080 48 1 "$ZRZUTY" --pulpit "$PLIK" --czcionka 14 --elementy
 mkdir -p "$ROBOCZY/obiekty2000"
