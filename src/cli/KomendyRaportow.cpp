@@ -131,7 +131,9 @@ int KomendaRaport(const std::vector<std::string>& argumenty)
         a.Data.empty() ? Dzisiaj() : a.Data);
     if (!wynik.Zapisany) {
         Blad(std::string(TytulBleduRaportu) + ": " + wynik.Komunikat);
-        return KodOdrzucone;
+        // Odrzucone dane to 1; plik, którego nie udało się zapisać (np. otwarty w innym
+        // programie), to 2 jak każdy inny błąd pliku: skrypt nie weźmie go za słaby most.
+        return wynik.BladZapisu ? KodUzycie : KodOdrzucone;
     }
     Pisz(stdout, KomRaportZapisany + wynik.Plik);
     return 0;
@@ -161,12 +163,12 @@ int KomendaNormy(const std::vector<std::string>& argumenty)
         if (!std::cout.good()) return KodUzycie;  // błąd zapisu na standardowe wyjście
     } else if (!ZapiszPorownanie(*naglowek, okno->Przebieg.Obiekt(), info, a.Wyjscie, komunikat, &przeliczenia)) {
         Blad(komunikat);
-        return KodOdrzucone;
+        return KodUzycie;  // błąd zapisu pliku
     }
     if (!a.Wykres.empty() &&
         !ZapiszWykresSvg(UkladWykresu(przeliczenia, naglowek->Normatyw, naglowek->Klasa, info), a.Wykres, komunikat)) {
         Blad(komunikat);
-        return KodOdrzucone;
+        return KodUzycie;
     }
     return 0;
 }

@@ -67,11 +67,11 @@ const char* const Pomoc =
     "\n"
     "Kod wyjścia (oblicz, slad, raport, normy, sprawdz):\n"
     "  0  każdy plik oceniono\n"
-    "  1  dane któregoś pliku odrzucono, obliczenie się nie powiodło albo nie udało się zapisać\n"
-    "     pliku wyjściowego (raport, -o, --wykres; komunikat podaje przyczynę)\n"
+    "  1  dane któregoś pliku odrzucono albo obliczenie się nie powiodło\n"
     "  2  błędne użycie, plik, którego nie ma, nie da się go odczytać albo nie jest plikiem\n"
-    "     roboczym, katalog bez plików roboczych, błąd zapisu na standardowe wyjście albo\n"
-    "     brak pamięci\n"
+    "     roboczym, katalog bez plików roboczych, nieudany zapis pliku wyjściowego (raport,\n"
+    "     -o, --wykres; np. plik otwarty w innym programie, komunikat podaje przyczynę),\n"
+    "     błąd zapisu na standardowe wyjście albo brak pamięci\n"
     "\n"
     "Wyniki są w UTF-8.\n";
 

@@ -302,6 +302,7 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
     }
     if (!UtworzRaport(*obiekt, Info.JNI, Info.NrP, Info.Droga, Info.Km, Info.Najblizsza, Info.Przeszkoda, plik, Dzis)) {
         wynik.Komunikat = KomBladZapisu;
+        wynik.BladZapisu = true;
         return wynik;
     }
     wynik.Zapisany = true;

@@ -59,6 +59,7 @@ extern const char* const TytulBleduRaportu;
 // inaczej Komunikat to tekst okna komunikatu (tytuł TytulBleduRaportu).
 struct tWynikRaportu {
     bool Zapisany = false;
+    bool BladZapisu = false;  // dane przeszły sprawdzenia, ale pliku nie udało się zapisać
     std::string Plik;
     std::string Komunikat;
 };

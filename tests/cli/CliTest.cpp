@@ -60,9 +60,10 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
         {{"raport", Most, "-o"}, 2, "Użycie: pontiva-cli raport", ""},
         {{"raport", brak, "-o", rtf}, 2, "Nie można odczytać pliku: " + brak, ""},
         {{"raport", sumy, "-o", rtf}, 1, "BŁĄD: Nieprawidłowy JNI\nJNI musi mieć", ""},
-        {{"raport", Most, "-o", kat / "brak/x.rtf"}, 1,
+        // nieudany zapis pliku to 2, nie 1 (odrzucone dane)
+        {{"raport", Most, "-o", kat / "brak/x.rtf"}, 2,
          "Błąd [moduł VanRTF]: Nieprawidłowa nazwa zbioru. \nBrak kartoteki " + kat / "brak/\nBŁĄD: Błąd zapisu", ""},
-        {{"normy", Most, "-o", kat / "brak/PTU.TXT"}, 1,
+        {{"normy", Most, "-o", kat / "brak/PTU.TXT"}, 2,
          "Błąd zapisu pliku.\nNie można zapisać pliku: " + kat / "brak/PTU.TXT (nie ma takiego katalogu)", ""},
         {{"normy", Most, "--data", "."}, 2, "Użycie: pontiva-cli normy", ""},
         {{"normy", kat.Sciezka()}, 2, "To nie jest zwykły plik: " + kat.Sciezka(), ""},

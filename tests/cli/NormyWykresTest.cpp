@@ -33,7 +33,7 @@ TEST(CliNormy, WykresSvgObokPorownania)
     EXPECT_NE(w.Bledy.find("Użycie: pontiva-cli normy PLIK.PTV [-o PLIK.TXT] [--wykres WYKRES.SVG]"), std::string::npos);
 
     w = UruchomCli({"normy", most, "-o", "PTU2.TXT", "--wykres", "brak/w.svg"}, tmp.Sciezka());
-    EXPECT_EQ(w.Kod, 1);
+    EXPECT_EQ(w.Kod, 2);
     EXPECT_EQ(w.Bledy, "Błąd zapisu pliku.\nNie można zapisać pliku: brak/w.svg (nie ma takiego katalogu)\n");
     EXPECT_TRUE(fs::exists(tmp / "PTU2.TXT"));
 }
