@@ -104,11 +104,6 @@ TEST(Cli, TrzyFormaty)
     w = Uruchom({"oblicz", "--format=csv", "--separator=,", Plyta});
     EXPECT_TRUE(std::regex_match(Wiersze(w.Wyjscie).at(1),
                                  std::regex(Plyta + ";99000031;1;5;4;4;4;\\d+,\\d+;;\\d+,\\d+;;\\d+,\\d+;2;")));
-    // Separator dziesiętny ze środowiska, gdy nie podano --separator (Windows bierze go
-    // z ustawień regionalnych użytkownika, nie ze zmiennych).
-    if (NaWindows) return;
-    for (const auto& [lcAll, liczba] : {std::pair{"pl_PL.UTF-8", ";6,4"}, std::pair{"C", ";6.4"}})
-        EXPECT_NE(Uruchom({"oblicz", "--format", "csv", Plyta}, lcAll).Wyjscie.find(liczba), std::string::npos) << lcAll;
 }
 
 // Katalog: każdy *.PTV (dowolna wielkość liter) według nazw, bez podkatalogów; plik, którego

@@ -86,9 +86,7 @@ private slots:
         QTest::addColumn<int>("kierunek");
         QTest::addColumn<QStringList>("pliki");
         const QStringList miejscowosci = {"zly.PTV", "10000004_1.PTV", "10000003_1.PTV", "10000002_1.PTV", "10000001_1.PTV"};
-        QStringList odwrotnie(miejscowosci.rbegin(), miejscowosci.rend());
         QTest::newRow("miejscowość rosnąco") << int(rMiejscowosc) << int(Qt::AscendingOrder) << miejscowosci;
-        QTest::newRow("miejscowość malejąco") << int(rMiejscowosc) << int(Qt::DescendingOrder) << odwrotnie;
         QTest::newRow("najdłuższe rosnąco") << int(rNajdluzsze) << int(Qt::AscendingOrder)
                                             << QStringList{"zly.PTV", "10000002_1.PTV", "10000004_1.PTV", "10000001_1.PTV", "10000003_1.PTV"};
         QTest::newRow("KATEGORIA malejąco") << int(rKategoria) << int(Qt::DescendingOrder)

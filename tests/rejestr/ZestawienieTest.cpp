@@ -11,21 +11,10 @@ namespace {
 
 tWierszRejestru Obiekt(const std::string& droga, const std::string& miejscowosc, double kategoria)
 {
-    tWierszRejestru w;
-    w.Plik = "12345678_1.PTV";
-    w.Info = {"12345678", "1", droga, "12+300", miejscowosc, "rzeka"};
-    w.Normatyw = "PN-85/S-10030";
-    w.Klasa = "A";
-    w.Przekroj = "płytowy";
-    w.Schemat = "belka";
-    w.Wczytany = w.Poprawny = true;
-    w.Przesla = 2;
-    w.Najdluzsze = 12.5;
-    w.Masa = kategoria;
-    w.Kategoria = kategoria;
-    w.KategoriaTekst = std::to_string(static_cast<int>(kategoria));
-    w.NazwaNajgorszego = "dźwigar";
-    return w;
+    return {.Plik = "12345678_1.PTV", .Info = {"12345678", "1", droga, "12+300", miejscowosc, "rzeka"},
+            .Normatyw = "PN-85/S-10030", .Klasa = "A", .Przekroj = "płytowy", .Schemat = "belka", .Przesla = 2,
+            .Najdluzsze = 12.5, .Wczytany = true, .Poprawny = true, .Masa = kategoria, .Kategoria = kategoria,
+            .KategoriaTekst = std::to_string(static_cast<int>(kategoria)), .NazwaNajgorszego = "dźwigar"};
 }
 
 tWierszRejestru Odrzucony(const std::string& etap, const std::string& komunikat, bool wczytany)

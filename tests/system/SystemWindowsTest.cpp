@@ -12,12 +12,7 @@ namespace {
 
 using namespace testy;
 
-std::string Czytaj(const std::string& sciezka)
-{
-    std::string bajty, komunikat;
-    CzytajPlik(sciezka, LimitPlikuRoboczego, bajty, komunikat);
-    return bajty;
-}
+std::string Czytaj(const std::string& sciezka) { return testy::CzytajPlik(SciezkaUtf8(sciezka)); }
 
 TEST(SystemWindows, PolskieLiteryIDlugieSciezki)
 {
