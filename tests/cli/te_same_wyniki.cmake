@@ -106,13 +106,27 @@ oczekuj_kodu(2 "pliku nie ma")
 cli(${ROBOCZY} ${ROBOCZY}/k.txt sprawdz raport.RTF)
 oczekuj_kodu(0 "kod kontrolny raportu")
 
-# Separator dziesiętny bez --separator: z ustawień regionalnych (w Windows systemu, pod Wine
-# wziętych ze środowiska, na Linuksie ze środowiska wprost).
-foreach(ustawienie "pl_PL.UTF-8|64,6229" "en_US.UTF-8|64.6229")
+# Separator dziesiętny bez --separator: z ustawień regionalnych użytkownika. W Windows to
+# ustawienie w rejestrze (jak z Panelu sterowania), które Wine zakłada przy tworzeniu prefiksu
+# ze środowiska; zmienne LC_* nie grają tam roli. Na Linuksie ze środowiska wprost.
+if(WINDOWS)
+  set(ustawienia ",|,|64,6229" ".|.|64.6229")
+else()
+  set(ustawienia "pl_PL.UTF-8||64,6229" "en_US.UTF-8||64.6229")
+endif()
+foreach(ustawienie ${ustawienia})
   string(REPLACE "|" ";" u "${ustawienie}")
   list(GET u 0 locale)
-  list(GET u 1 m1n)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=${locale} ${EMULATOR} ${CLI} oblicz belka.PTV
+  list(GET u 1 rejestr)
+  list(GET u 2 m1n)
+  if(WINDOWS)
+    execute_process(COMMAND ${EMULATOR} reg add "HKCU\\Control Panel\\International" /v sDecimal /t REG_SZ
+                    /d ${rejestr} /f OUTPUT_QUIET ERROR_QUIET)
+    set(srodowisko)
+  else()
+    set(srodowisko ${CMAKE_COMMAND} -E env LC_ALL=${locale})
+  endif()
+  execute_process(COMMAND ${srodowisko} ${EMULATOR} ${CLI} oblicz belka.PTV
                   WORKING_DIRECTORY ${PRZYKLADY} OUTPUT_FILE ${ROBOCZY}/separator.txt)
   file(READ ${ROBOCZY}/separator.txt tekst)
   if(NOT tekst MATCHES "\nM1N: ${m1n}\n")
