@@ -65,16 +65,25 @@ protected:
     void dropEvent(QDropEvent* zdarzenie) override;
 
 private:
+    static constexpr int CzasDymka = 10000;  // ms, dymki wszystkich kontrolek okna
+
+    // Połączenie kontrolek z przebiegiem przeliczenia (TGlowneOkno.cpp).
+    void Polacz();
+
+    // Pasek narzędzi i menu (TGlowneOknoAkcje.cpp).
     void BudujAkcje();
+    QAction* Akcja(const char* nazwa, const char* podpis, const char* dymek, int ikona, const char* skrot);
+
+    // Panele danych i wyników (TGlowneOknoPanele.cpp).
     QWidget* BudujPanelPrzekroju();
     QWidget* BudujPanelSchematu();
     QWidget* BudujEdytorPrzesel();
     QWidget* BudujPanelWynikow();
+    void UstawDymki();
+
+    // Panel "Elementy" i rozmiar okna przy nim (TGlowneOknoElementy.cpp).
     void BudujPanelElementow();
     void DopasujRozmiar();
-    void UstawDymki();
-    void Polacz();
-    QAction* Akcja(const char* nazwa, const char* podpis, const char* dymek, int ikona, const char* skrot);
 
     // Polecenia (TGlowneOknoPolecenia.cpp).
     void Informacje();
