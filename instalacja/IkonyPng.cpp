@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 
-#include "okna/IkonaProgramu.h"
+#include "okna/wspolne/IkonaProgramu.h"
 
 int main(int argc, char* argv[])
 {

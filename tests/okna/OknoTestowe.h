@@ -8,10 +8,10 @@
 
 #include "Wspolne.h"
 #include "persistence/Katalogi.h"
-#include "okna/IkonaProgramu.h"
-#include "okna/TPoleLiczbowe.h"
-#include "okna/RysunkiPrzekrojow.h"
-#include "okna/TGlowneOkno.h"
+#include "okna/wspolne/IkonaProgramu.h"
+#include "okna/glowne/TPoleLiczbowe.h"
+#include "okna/rysunki/RysunkiPrzekrojow.h"
+#include "okna/glowne/TGlowneOkno.h"
 
 // Program testu okien: bez czcionek każdy znak byłby pustym prostokątem, a testy i tak
 // by przechodziły; separator dziesiętny i data jak w polskim systemie, raz dla programu.
