@@ -42,6 +42,10 @@ TEST(PojazdNienormatywny, PrzykladyReczne)
         // Element 1,5 m, oś 12 t: M = 120/4 = 30, T = 120; druga oś 6 t co 1,2 m: razem
         // 120 + 60·0,3/1,5 = 132 > 120; moment: 180·(1,5 − 0,4)²/(4·1,5) = 36,3 < 45, więc 30.
         {"element 1,5 m", {12, 6}, {1.2}, 1.5, 30, 132},
+        // Pociąg pojazdu 42 t (120, 120, 100, 80 kN co 2,8, 5,2, 3,2 m) na 5 m: dwie osie 120 kN
+        // 120·3,6²/10 = 155,52 kNm > 150, M = 31,104 (z q = 5: 34,229, wzór 40,725: 16 % mniej);
+        // T = 120 + 120·2,2/5 = 172,8 (z q: 185,3 jak wzór).
+        {"pociąg 42 t", {12, 12, 10, 8}, {2.8, 5.2, 3.2}, 5, 31.104, 172.8},
     };
     for (const auto& p : przypadki) {
         const tPociag pociag(tPojazd{"", p.P, p.S});
