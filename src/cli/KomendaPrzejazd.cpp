@@ -28,6 +28,8 @@ const char* const WzorZapisano = "Ocena przejazdu zapisana: %s (obiektów: %d)\n
 
 const char* const WzorNazwy = "Pojazd: %s\n";
 const char* const WzorDanychPojazdu = "Masa: %s t; osie: %d; rozstaw skrajnych osi: %s m\n";
+const char* const WzorNaciskow = "Naciski osi [t]: %s\n";
+const char* const WzorRozstawow = "Rozstawy osi [m]: %s\n";
 const char* const WzorObciazenia = "Obciążenie: %s\n";
 const char* const WzorPliku = "Plik: %s\n";
 const char* const WzorObiektu = "JNI: %s; NrP: %s; KATEGORIA: %s [T]\n";
@@ -51,8 +53,8 @@ void PojazdTekst(std::string& o, const tPojazd& p, double q)
 {
     o += Wiersze(Format(WzorNazwy, {p.Nazwa}));
     o += Format(WzorDanychPojazdu, {LiczbaOgolna(p.Masa()), static_cast<int>(p.Naciski.size()), LiczbaOgolna(p.Dlugosc())});
-    o += "Naciski osi [t]: " + Lista(p.Naciski) + "\n";
-    if (!p.Rozstawy.empty()) o += "Rozstawy osi [m]: " + Lista(p.Rozstawy) + "\n";
+    o += Format(WzorNaciskow, {Lista(p.Naciski)});
+    if (!p.Rozstawy.empty()) o += Format(WzorRozstawow, {Lista(p.Rozstawy)});
     o += Format(WzorObciazenia, {OpisObciazenia(q)}) + "\n";
 }
 
@@ -117,7 +119,7 @@ void WierszJson(std::string& o, const tWierszPrzejazdu& w, const tPojazd& p, dou
     Liczba(o, "q", q);
     Klucz(o, "dopuszczalny");
     o += w.Dopuszczalny() ? "true" : "false";
-    Liczba(o, "wykorzystanie", oc.U, ok && oc.Nosnosc);
+    Liczba(o, "wykorzystanie", oc.U, oc.Nosnosc);  // ocena obiektu odrzuconego nie ma nośności
     Klucz(o, "najgorszy");
     o += std::to_string(ok ? oc.Najgorszy : -1);
     Napis(o, "efekt", std::string(1, oc.Efekt), ok && oc.Efekt);

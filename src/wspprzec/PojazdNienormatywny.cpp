@@ -75,6 +75,7 @@ double tPociag::MomentMaksymalny(double L) const
     double maks = 0;
     Przedzialy(L, [&](double d0, double d1, size_t a, size_t b) {
         const double W = SumaP_[b] - SumaP_[a], WX = SumaPX_[b] - SumaPX_[a];
+        if (!(W > 0)) return;  // same osie zerowe: nie ma wypadkowej
         for (size_t k = a; k < b; ++k) {
             const double xk = X_[k];
             // Moment pod osią k: R_A · (d + x_k) − Σ_{a≤j<k} P_j (x_k − x_j), R_A = (W (L − d) − WX) / L.

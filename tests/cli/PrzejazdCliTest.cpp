@@ -24,6 +24,8 @@ TEST(PrzejazdCli, KodyWyjsciaIOdmowy)
         {{"przejazd", Przegubowa}, 2, "Użycie: pontiva-cli przejazd --pojazd", ""},
         {{"przejazd", "--pojazd", Zuraw}, 2, "Użycie: pontiva-cli przejazd", ""},
         {{"przejazd", "--pojazd", Zuraw, "--sam=1", Przegubowa}, 2, "opcja --sam nie przyjmuje wartości", ""},
+        {{"przejazd", "--pojazd", Zuraw, "--format", "xml", Przegubowa}, 2, "nieznany format \"xml\"", ""},
+        {{"przejazd", "--pojazd", Zuraw, "--format", "tekst", Przegubowa}, 0, "", "PRZEJAZD DOPUSZCZALNY"},
         {{"przejazd", "--pojazd", kat / "zly.PJZ", Przegubowa}, 2,
          "pontiva-cli: Plik pojazdu " + kat / "zly.PJZ: [POJAZD] P2 = \"12t\": to nie jest liczba", ""},
         {{"przejazd", "--pojazd", kat / "brak.PJZ", Przegubowa}, 2, "Nie można odczytać pliku: " + kat / "brak.PJZ", ""},

@@ -48,7 +48,8 @@ TEST(PlikPojazdu, OdczytAlboOdmowaZKluczem)
     for (const auto& [osie, komunikat] : std::vector<std::pair<std::string, std::string>>{
              {"0", "[POJAZD] OSIE = \"0\": liczba osi poza zakresem od 1 do 100"},
              {"2,5", "[POJAZD] OSIE = \"2,5\": to nie liczba całkowita"},
-             {"101", "[POJAZD] OSIE = \"101\": liczba osi poza zakresem od 1 do 100"}}) {
+             {"101", "[POJAZD] OSIE = \"101\": liczba osi poza zakresem od 1 do 100"},
+             {"1\r\nP1=5\r\nS1=2", "[POJAZD] S1 = \"2\": klucz ponad liczbę osi OSIE = 1"}}) {
         ZapiszPlik(plik, "[Pojazd]\r\nOSIE=" + osie + "\r\n");
         tPojazd v;
         std::string kom;

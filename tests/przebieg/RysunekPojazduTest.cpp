@@ -26,7 +26,14 @@ TEST(RysunekPojazdu, OsieWSkaliINapisyBezNakladania)
         for (size_t i = 1; i < n; ++i)
             EXPECT_NEAR((f.Kola[i].Srodek.X - f.Kola[i - 1].Srodek.X) * p.Dlugosc(),
                         p.Rozstawy[i - 1] * (f.Kola.back().Srodek.X - f.Kola.front().Srodek.X), 1e-9) << p.Nazwa;
-        for (size_t i = 0; i < n; ++i) EXPECT_DOUBLE_EQ(f.Wielokaty[i].Punkty[2].X, f.Kola[i].Srodek.X);
+        auto wObrysie = [&](tPunkt a) { return a.X >= 0 && a.X <= f.Szerokosc && a.Y >= 0 && a.Y <= f.Wysokosc; };
+        for (const auto& o : f.Odcinki) EXPECT_TRUE(wObrysie(o.A) && wObrysie(o.B)) << p.Nazwa;
+        for (const auto& k : f.Kola) EXPECT_TRUE(wObrysie({k.Srodek.X, k.Srodek.Y + k.Promien}) && k.Srodek.Y - k.Promien >= 0);
+        for (size_t i = 0; i < n; ++i) {  // grot strzałki symetryczny, ostrzem w osi koła
+            const auto& g = f.Wielokaty[i].Punkty;
+            EXPECT_DOUBLE_EQ(g[2].X, f.Kola[i].Srodek.X);
+            EXPECT_DOUBLE_EQ(g[0].X + g[1].X, 2 * g[2].X);
+        }
         EXPECT_EQ(f.Napisy[1].Tekst, LiczbaOgolna(p.Naciski[0]));  // po jednostce "[t]"
         for (size_t i = 0; i < f.Napisy.size(); ++i) {
             const auto& a = f.Napisy[i];
@@ -43,6 +50,9 @@ TEST(RysunekPojazdu, OsieWSkaliINapisyBezNakladania)
             }
         }
     }
+    std::string napisy;
+    for (const auto& n : RysunekPojazdu(pojazdy[0], 160, 3.5, Miara).Napisy) napisy += n.Tekst + " ";
+    EXPECT_EQ(napisy, "[t] 12 12 12 12 12 [m] 1,65 2,4 1,65 1,65 ");
     const tFigury pusty = RysunekPojazdu(tPojazd{}, 160, 3.5, Miara);
     EXPECT_TRUE(pusty.Napisy.empty() && pusty.Odcinki.empty() && pusty.Kola.empty() && pusty.Prostokaty.empty());
 }

@@ -25,4 +25,8 @@ TEST(Przejazd, RaportZObiektemOcenionymIOdrzuconym)
                           " 12010008\\cell}", " dopuszczalny\\cell}", " niedopuszczalny\\cell}", " odrzucony (sumy): Niezgodna suma",
                           "Przejazd dopuszczalny przez 1 z 2 obiektów", "Przyjęto, jak przy przeliczeniu na pojazdy umowne"})
         EXPECT_NE(rtf.find(Utf8DoCp1250(t)), std::string::npos) << t;
+    // Pierwsza i ostatnia oś w tabeli (ostatnia bez rozstawu), dokument zamknięty.
+    EXPECT_NE(rtf.find("1\\cell}\r\n{\\f4\\fs20\\cf1 12\\cell}\r\n{\\f4\\fs20\\cf1 1,65\\cell}"), std::string::npos);
+    EXPECT_NE(rtf.find("5\\cell}\r\n{\\f4\\fs20\\cf1 12\\cell}\r\n{\\f4\\fs20\\cf1 \\cell}"), std::string::npos);
+    EXPECT_TRUE(rtf.ends_with(" \\par }\r\n"));
 }

@@ -2,8 +2,6 @@
 // sił i losowe pociągi z niezależnego przeliczenia (tests/dane/niezalezne/przejazd.py).
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "Wspolne.h"
 #include "wspprzec/PojazdNienormatywny.h"
 #include "wspprzec/Pojazdy.h"
@@ -11,15 +9,6 @@
 namespace {
 
 using namespace testy;
-
-std::vector<double> Liczby(const std::string& lista)
-{
-    std::vector<double> v;
-    std::istringstream we(lista);
-    for (std::string s; std::getline(we, s, ',');)
-        if (s != "-") v.push_back(Liczba(s));
-    return v;
-}
 
 // M to moment maksymalny przez rozpiętość [kN], T reakcja [kN].
 TEST(PojazdNienormatywny, PrzykladyReczne)
