@@ -38,7 +38,7 @@ const char* const KomNieznanyFormat = "Nieznany format oceny przejazdu (.csv alb
 const char* const KolumnyOsi = "1.5;2.5;4.5;";
 const char* const NaglowkiOsi = "Oś;Nacisk [t];Rozstaw do następnej osi [m];";
 // Tabela obiektów na 16 cm; wiersz odmowy ma etap i komunikat w kolumnie elementu.
-const char* const KolumnyObiektow = "1.6;0.8;1.0;1.2;2.0;1.9;2.1;2.4;3.0;";
+const char* const KolumnyObiektow = "1.6;0.8;1.0;1.4;2.0;2.1;2.1;2.3;2.7;";
 const char* const NaglowkiObiektow = "JNI;NrP;Droga;Km;Przeszkoda;KATEGORIA [t];Wykorzystanie;Przejazd;Element rozstrzygający;";
 const char* const Ramka = "brdrw10";
 // Rysunek pojazdu na szerokość strony [mm], napisy 3,5 mm; szerokość cyfry kroju bezszeryfowego.
