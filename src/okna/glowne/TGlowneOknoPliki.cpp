@@ -64,6 +64,7 @@ void TGlowneOkno::dropEvent(QDropEvent* zdarzenie)
 // komunikatem z nazwą pliku, a pola okna zostają bez zmian.
 bool TGlowneOkno::OtworzPlik(const QString& sciezka)
 {
+    ZakonczEdycje();
     if (!przebieg_->PorzucZmiany([this] { return Zapisz(); })) return false;
     if (!przebieg_->WczytajDane(sciezka.toStdString())) return false;
     ZapamietajPlik(sciezka);
