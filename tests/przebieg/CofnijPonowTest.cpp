@@ -25,9 +25,11 @@ TEST(CofnijPonow, KrokiCalegoObiektu)
     EXPECT_EQ(o.w->Tytul[0], '*');
     o.p->ZakonczEdycjePola();
     o.Wpisz(PoleDlugosci(2), 500);  // nowy krok po utracie fokusu, spoza zakresu
-    o.w->UstawWybor(tLista::CBNormatyw, 3);  // lista klas przebudowana: osobny krok
-    o.p->ZmianaNormatywu();
-    ASSERT_TRUE(o.p->Cofnij());
+    for (auto [lista, pozycja] : {std::pair{tLista::CBNormatyw, 3}, {tLista::CBSchemat, 2}, {tLista::CBPrzeslo, 1}}) {
+        o.w->UstawWybor(lista, pozycja);  // każda lista osobnym krokiem; lista klas przebudowana z normatywem
+        lista == tLista::CBNormatyw ? o.p->ZmianaNormatywu() : lista == tLista::CBSchemat ? o.p->ZmianaSchematu() : o.p->ZmianaPrzekroju();
+    }
+    ASSERT_TRUE(o.p->Cofnij() && o.p->Cofnij() && o.p->Cofnij());
     EXPECT_EQ(o.Wybory(), (std::vector<int>{0, 0, 5, 1}));
     EXPECT_EQ(o.w->LiczbaPozycjiListy(tLista::CBKlasa), 5);
     EXPECT_EQ(o.L2(), 500);  // wpisana, nieprzycięta, znów oznaczona
