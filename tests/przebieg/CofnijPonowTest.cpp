@@ -41,9 +41,9 @@ TEST(CofnijPonow, KrokiCalegoObiektu)
     EXPECT_FALSE(o.p->Cofnij());
     ASSERT_TRUE(o.p->Ponow());
     EXPECT_EQ(o.L2(), 20);
-    o.Wpisz(RxSE_B, 7.5);  // nowa zmiana usuwa kroki do ponowienia
+    o.Wpisz(RxSE_A1, 0.75);  // nowa zmiana usuwa kroki do ponowienia
     EXPECT_FALSE(o.p->Ponow());
-    o.Wpisz(RxSE_B, 7);  // pole wpisane z powrotem: krok znika
+    o.Wpisz(RxSE_A1, 0.5);  // pole wpisane z powrotem: krok znika
     ASSERT_TRUE(o.p->Cofnij());
     EXPECT_EQ(o.L2(), 18);
 }
