@@ -183,6 +183,8 @@ TEST_F(Zapisz, PierwszeUruchomienieIPlikStanu)
     EXPECT_EQ(o.w->Wartosc(PoleDlugosci(3)), 200);
     EXPECT_EQ(o.w->Komunikaty.back(), "Długość prawego skrajnego wspornika: dozwolone od 0 do 150");
     EXPECT_EQ(o.w->Tytul, "*" + tytul);
+    o.p->UstawInfo(tInfoObiektu(o.p->Info()));  // ta sama identyfikacja: dalej przykład
+    EXPECT_TRUE(o.p->Przyklad());
     o.p->UstawInfo({"12010001", "2", "7", "412+350", "", ""});  // własny numer przęsła: już nie przykład
     EXPECT_FALSE(o.p->Przyklad());
     o.w->UstawWartosc(PoleDlugosci(3), 0);
