@@ -11,6 +11,7 @@
 // prawdziwym ekranie i czeka na zabicie; zrzut całego ekranu robi zrzuty_ekranu.sh.
 // --elementy włącza panel "Elementy" jak Ctrl+E, gdy okno już stoi na ekranie.
 // --rejestr KATALOG otwiera obok okno "Rejestr obiektów" na tym katalogu.
+// --przekroj otwiera okno przekroju na zakładce "W skali".
 #include <QDir>
 #include <QToolTip>
 
@@ -52,7 +53,7 @@ QString Opcja(QStringList& argumenty, const char* nazwa)
     return wartosc;
 }
 
-int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy, const QString& rejestr)
+int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy, const QString& rejestr, bool przekroj)
 {
     QTemporaryDir ustawienia;  // widoczność panelu nie trafia do ustawień użytkownika
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia.path());
@@ -63,6 +64,10 @@ int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy, const QS
     if (!rejestr.isEmpty()) {
         t.Okno().OknoRejestru().OtworzKatalog(rejestr);
         t.Okno().OknoRejestru().Pokaz();
+    }
+    if (przekroj) {
+        t.Okno().OknoPrzekroju().PokazPrzekroj(Obiekt(t.Okno()).Przekroj);
+        t.Okno().OknoPrzekroju().PokazWSkali(true);
     }
     return aplikacja.exec();
 }
@@ -81,6 +86,7 @@ int main(int argc, char** argv)
     const QString pulpit = Opcja(argumenty, "--pulpit");
     const QString rejestr = Opcja(argumenty, "--rejestr");
     const bool elementy = argumenty.removeAll(QStringLiteral("--elementy")) > 0;
+    const bool przekroj = argumenty.removeAll(QStringLiteral("--przekroj")) > 0;
     katalog = argumenty.size() > 1 ? argumenty[1] : QStringLiteral("zrzuty");
     if (QFontDatabase::families().isEmpty() || (pulpit.isEmpty() && !QDir().mkpath(katalog))) {
         qCritical("brak czcionek albo katalogu %s", qPrintable(katalog));
@@ -88,7 +94,7 @@ int main(int argc, char** argv)
     }
     Regionalne() = {',', "dd.MM.yyyy"};
     QCoreApplication::setApplicationVersion(QStringLiteral(PONTIVA_WERSJA));
-    if (!pulpit.isEmpty()) return Pulpit(aplikacja, pulpit, elementy, rejestr);
+    if (!pulpit.isEmpty()) return Pulpit(aplikacja, pulpit, elementy, rejestr, przekroj);
 
     tOknoTestowe t;
     if (!t.Otworz()) return 1;
