@@ -85,9 +85,11 @@ private slots:
         QCOMPARE(Obiekt(Okno()).b, 100.0);
     }
 
-    // Barwy tak, jak je widać (piksel tła), przy pierwszym i kolejnym błędzie i po nim.
+    // Barwy tak, jak je widać (piksel tła), przy pierwszym i kolejnym błędzie i po nim. Szkic
+    // wyróżnia przęsło decydujące (pióro 5 sięga wiersza y − 2) tylko przy poprawnych danych.
     void barwyObszaruKomunikatow()
     {
+        QWidget* szkic = Okno().findChild<QWidget*>(QStringLiteral("Szkic"));
         QTextEdit* k = Okno().Kontrolki().Komunikaty;
         auto barwy = [k] {
             const QImage obraz = k->viewport()->grab().toImage();
@@ -101,6 +103,7 @@ private slots:
             Pole(Okno(), RxSE_N)->UstawWartosc(n);
             Pole(Okno(), RxSE_C1)->UstawWartosc(c1);
             QCOMPARE(barwy(), oczekiwane);
+            QCOMPARE(szkic->grab().toImage().pixelColor(156, 3) == QColor(Qt::blue), oczekiwane == zwykle);
         }
     }
 

@@ -33,11 +33,10 @@ void SprawdzSzkic(std::initializer_list<std::pair<tRodzajElementu, double>> elem
 {
     tObiektMostowy o;
     for (auto [r, d] : elementy) o.DodajElement("E", r, d);
-    o.Najgorszy = najgorszy;
     QImage obraz(313, 20, QImage::Format_RGB32);
     obraz.fill(Tlo);
     QPainter p(&obraz);
-    RysujSzkic(p, obraz.size(), o);
+    RysujSzkic(p, obraz.size(), o, najgorszy);
     for (auto [x, y, barwa] : piksele) QVERIFY2(obraz.pixelColor(x, y) == barwa, qPrintable(QString("%1,%2").arg(x).arg(y)));
 }
 
@@ -115,15 +114,24 @@ private slots:
         for (const auto& [klawisz, tekst] : klawisze) QTest::sendKeyEvent(QTest::Click, okno.Memo, klawisz, tekst, Qt::NoModifier);
         // Uwaga tylko dla klawiszy, które zmieniłyby tekst (a, ż, Backspace, Delete), nie Enter i strzałki.
         QCOMPARE(uwagi, QString::fromUtf8("UWAGA|To nie jest okno edycyjne !\rMożesz w nim tylko przeglądać raporty.\n").repeated(4));
-        // Ctrl+A zaznacza, Ctrl+C i Ctrl+Insert kopiują zaznaczenie (nie "Czcionka").
+        // Ctrl+A zaznacza, Ctrl+C i Ctrl+Insert kopiują zaznaczenie (nie "Czcionka"); menu
+        // pokazuje Ctrl+C przy poleceniu, które klawisz wykona: bez zaznaczenia "Czcionka".
         QSignalSpy czcionka(okno.acCzcionka, &QAction::triggered);
+        auto skroty = [&] { return okno.acKopiuj->shortcut().toString() + "|" + okno.acCzcionka->shortcut().toString(); };
+        QCOMPARE(skroty() + QString::number(okno.acKopiuj->isEnabled()), QStringLiteral("|Ctrl+C0"));
         for (Qt::Key kopiuj : {Qt::Key_C, Qt::Key_Insert}) {
             QApplication::clipboard()->clear();
             QTest::keyClick(okno.Memo, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(skroty() + QString::number(okno.acKopiuj->isEnabled()), QStringLiteral("Ctrl+C|1"));
             QTest::keyClick(okno.Memo, kopiuj, Qt::ControlModifier);
             QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8("Ślad: przęsło"));
         }
         QCOMPARE(czcionka.count() + uwagi.count('\n'), 4);
+        QTest::keyClick(okno.Memo, Qt::Key_Right);  // koniec zaznaczenia
+        QVERIFY(QTest::qWaitForWindowActive(&okno));  // skrót okna działa w oknie aktywnym
+        GdyOkno<QFontDialog>(this, [](QFontDialog& d) { d.reject(); });
+        QTest::keyClick(okno.Memo, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(czcionka.count(), 1);
         QCOMPARE(okno.windowTitle() + "|" + okno.Tekst(), QString::fromUtf8("Ślad obliczeń|Ślad: przęsło"));
         QPrinter drukarka;
         drukarka.setOutputFormat(QPrinter::PdfFormat);
