@@ -128,6 +128,13 @@ private slots:
         QTRY_COMPARE(Rejestr().LiniaStanu()->text(), stan);
         const auto& liczby = Rejestr().Wykres()->Liczby();
         QCOMPARE(QList<int>(liczby.begin(), liczby.end()), kategorie);
+        // Barwa KATEGORII to barwa kategorii, bez względu na to, co filtr ukrył.
+        for (int r = 0; r < Rejestr().Model().rowCount(); ++r) {
+            const tWierszRejestru& w = *Rejestr().Model().Pokazane()[r];
+            const tKolor k = BarwaKategoriiRejestru(KategoriaRejestru(w));
+            const QVariant tlo = Rejestr().Model().index(r, rKategoria).data(Qt::BackgroundRole);
+            QCOMPARE(tlo.isValid() ? tlo.value<QBrush>().color() : QColor(), w.Poprawny ? QColor(k.R, k.G, k.B) : QColor());
+        }
     }
 
     // Enter na wierszu wczytuje obiekt w oknie głównym drogą "Wczytaj": przy niezapisanych
