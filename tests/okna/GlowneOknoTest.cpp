@@ -11,6 +11,7 @@
 #include "okna/pomocnicze/TObrazekPrzekroju.h"
 #include "okna/pomocnicze/TOknoHelp.h"
 #include "okna/pomocnicze/TZapiszJNI.h"
+#include "okna/pomocnicze/TPodgladRaportu.h"
 
 namespace {
 const QString BladSum = QString::fromUtf8("BŁĄD WYMIARÓW PRZEKROJU POPRZECZNEGO");
@@ -260,7 +261,7 @@ private slots:
     }
 
     // Raport bieżących danych zapisany w katalogu Raporty idzie do przeglądarki systemu; gdy
-    // jej nie ma albo zgłosi błąd, okno podaje pełną ścieżkę i przycisk folderu. Odmowa (bez
+    // jej nie ma albo zgłosi błąd, okno podaje pełną ścieżkę, przycisk folderu i podglądu. Odmowa (bez
     // JNI, pole z tekstem, który nie jest liczbą) w okienku ostrzeżenia, bez pliku.
     void raport()
     {
@@ -289,7 +290,7 @@ private slots:
                 GdyOkno<QMessageBox>(this, [&](QMessageBox& m) {
                     k = {m.windowTitle(), m.text(), m.icon()};
                     for (QAbstractButton* b : m.buttons()) folder += b->text() + ";";
-                    m.accept();
+                    m.buttons().at(folder.split(';').indexOf(QString::fromUtf8("Podgląd raportu")))->click();
                 });
             Wywolaj("acRaport");
             const bool zapisany = !*p.komunikat || !p.przegladarka;
@@ -297,7 +298,10 @@ private slots:
             QCOMPARE(otwarty, zapisany ? plik : QString());
             QVERIFY2((k.Tytul + "|" + k.Tekst).startsWith(QString::fromUtf8(p.komunikat)), qPrintable(k.Tekst));
             if (*p.komunikat) QCOMPARE(k.Ikona, p.przegladarka ? QMessageBox::Warning : QMessageBox::Information);
-            if (!p.przegladarka) QVERIFY(k.Tekst.contains(plik + "\n") && folder.contains(QString::fromUtf8("Otwórz folder")));
+            // Bez przeglądarki: ścieżka, "Otwórz folder" i podgląd zapisanego raportu.
+            if (!p.przegladarka)
+                QVERIFY(k.Tekst.contains(plik + "\n") && folder.contains(QString::fromUtf8("Otwórz folder")) &&
+                        Okno().OknoPodgladu()->isVisible());
         }
     }
 

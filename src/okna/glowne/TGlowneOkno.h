@@ -21,6 +21,8 @@ class TAboutBox;
 class TObrazekPrzekroju;
 class TOknoHelp;
 class TOknoWykresu;
+class TPodgladRaportu;
+struct tTrescRaportu;
 class TPanelElementow;
 class TSzkic;
 class TZapiszJNI;
@@ -38,6 +40,8 @@ public:
     TObrazekPrzekroju& OknoPrzekroju() { return *oknoPrzekroju_; }
     TOknoPomocy& Pomoc() { return *oknoPomocy_; }
     TPanelElementow& PanelElementow() { return *elementy_; }
+    // Okno "Podgląd raportu" (nullptr, dopóki go nie pokazano).
+    TPodgladRaportu* OknoPodgladu() const { return oknoPodgladu_; }
     // Okno "Rejestr obiektów", tworzone przy pierwszym użyciu.
     TOknoRejestru& OknoRejestru();
     const tKontrolkiOkna& Kontrolki() const { return k_; }
@@ -90,7 +94,9 @@ private:
     void Wczytaj();
     void Raport();
     bool Zapisz();
-    void RaportBezPodgladu(const QString& plik);
+    void RaportBezPodgladu(const QString& plik, const tTrescRaportu& tresc);
+    void PodgladRaportu();
+    void PokazPodglad(const tTrescRaportu& tresc, const QString& opis);
     void RozneNormy();
     void SladObliczen();
     void PomocNaTemat();
@@ -119,6 +125,7 @@ private:
     TOknoPomocy* oknoPomocy_ = nullptr;
     TOknoWykresu* oknoWykresu_ = nullptr;  // wykres "Różnych norm", tworzony przy pierwszym użyciu
     TOknoRejestru* oknoRejestru_ = nullptr;
+    TPodgladRaportu* oknoPodgladu_ = nullptr;  // "Podgląd raportu", tworzony przy pierwszym użyciu
     QWidget* panelSchematu_ = nullptr;
     QMenu* protokoly_ = nullptr;
     TPanelElementow* elementy_ = nullptr;

@@ -21,6 +21,8 @@ void TGlowneOkno::BudujAkcje()
     QAction* acWczytaj = Akcja("acWczytaj", "Wczytaj", "Wczytanie danych", QStyle::SP_DialogOpenButton, "Ctrl+C");
     QAction* acRaport = Akcja("acRaport", "Raport", "Wyświetlenie raportu", QStyle::SP_FileDialogDetailedView, "Ctrl+R");
     QAction* acZapisz = Akcja("acZapisz", "Zapisz", "Zapisanie danych", QStyle::SP_DialogSaveButton, "Ctrl+Z");
+    QAction* acPodglad = Akcja("acPodglad", "Podgląd raportu", "Raport narysowany przez program: wydruk i zapis PDF",
+                               QStyle::SP_FileDialogContentsView, "Ctrl+P");
     QAction* acNormy =
         Akcja("acNormy", "Różne normy", "Przeliczenia dla różnych norm", QStyle::SP_FileDialogListView, "Ctrl+N");
     QAction* acSlad =
@@ -35,6 +37,7 @@ void TGlowneOkno::BudujAkcje()
     connect(acWczytaj, &QAction::triggered, this, &TGlowneOkno::Wczytaj);
     connect(acRaport, &QAction::triggered, this, &TGlowneOkno::Raport);
     connect(acZapisz, &QAction::triggered, this, &TGlowneOkno::Zapisz);
+    connect(acPodglad, &QAction::triggered, this, &TGlowneOkno::PodgladRaportu);
     connect(acNormy, &QAction::triggered, this, &TGlowneOkno::RozneNormy);
     connect(acSlad, &QAction::triggered, this, &TGlowneOkno::SladObliczen);
     connect(acNaTemat, &QAction::triggered, this, &TGlowneOkno::PomocNaTemat);
@@ -60,7 +63,7 @@ void TGlowneOkno::BudujAkcje()
     pasek->addActions({acNaTemat, acAbout});
 
     QMenu* dane = menuBar()->addMenu(Tekst("&Dane"));
-    dane->addActions({acInfo, acRaport, acZapisz, acWczytaj});
+    dane->addActions({acInfo, acRaport, acPodglad, acZapisz, acWczytaj});
     menuOstatnie_ = dane->addMenu(Tekst("Ostatnio otwierane"));
     connect(dane, &QMenu::aboutToShow, this, &TGlowneOkno::OdswiezOstatnie);
     dane->addAction(acRejestr);

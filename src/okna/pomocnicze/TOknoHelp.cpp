@@ -1,12 +1,12 @@
 #include "okna/pomocnicze/TOknoHelp.h"
 
+#include "okna/wspolne/CzcionkaStala.h"
 #include "okna/wspolne/SkrotyOkna.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QKeyEvent>
@@ -79,17 +79,6 @@ constexpr int RozmiarCzcionki = 10;
 // Okno zarejestrowane do zamykania przed obliczeniem (ostatnio utworzone).
 TOknoHelp* zarejestrowane = nullptr;
 
-// Courier New, a gdy jej nie ma, najbliższa czcionka o stałej szerokości znaków.
-QFont CzcionkaStala()
-{
-    QFont f(QStringLiteral("Courier New"), RozmiarCzcionki);
-    f.setStyleHint(QFont::TypeWriter);
-    if (QFontInfo(f).fixedPitch()) return f;
-    QFont z = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    z.setPointSize(RozmiarCzcionki);
-    return z;
-}
-
 } // namespace
 
 TOknoHelp::TOknoHelp(QWidget* rodzic) : QMainWindow(rodzic)
@@ -107,7 +96,7 @@ TOknoHelp::TOknoHelp(QWidget* rodzic) : QMainWindow(rodzic)
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo->setFont(CzcionkaStala());
+    Memo->setFont(CzcionkaStala(RozmiarCzcionki));
     Memo->installEventFilter(this);
     setCentralWidget(Memo);
 
