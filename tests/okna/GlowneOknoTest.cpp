@@ -358,13 +358,16 @@ private slots:
     // i okno identyfikacji; "O programie" zamyka też Enter.
     void escZamykaKazdeOkno()
     {
-        Wywolaj("acNormy");  // przeglądarka tekstu i wykres
+        Okno().Przebieg().UstawInfo({"12345678", "2", "", "", "", ""});
+        Wywolaj("acPodglad");
+        Okno().Przebieg().UstawInfo({});
+        Wywolaj("acNormy");  // przeglądarka tekstu i wykres (obliczenie zamyka przeglądarkę: po podglądzie)
         Wywolaj("acNaTemat");
         Okno().findChild<QToolButton*>("btPrzekroj")->click();
         QWidgetList okna;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && w != &Okno()) okna << w;
-        QCOMPARE(okna.size(), 4);
+        QCOMPARE(okna.size(), 5);
         Wywolaj("acAbout");
         okna << &Okno().OknoOProgramie();
         for (QWidget* w : okna) {
