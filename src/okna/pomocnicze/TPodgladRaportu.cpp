@@ -103,7 +103,8 @@ TPodgladRaportu::TPodgladRaportu(QWidget* rodzic) : QMainWindow(rodzic, Qt::Wind
     statusBar()->addWidget(stan_, 1);
 }
 
-TPodgladRaportu::~TPodgladRaportu() = default;
+// Podgląd przed swoją drukarką (okno niszczy dzieci dopiero po polach).
+TPodgladRaportu::~TPodgladRaportu() { delete podglad_; }
 
 void TPodgladRaportu::Pokaz(const tUkladRaportu& uklad, const QString& nazwa, const QString& opis)
 {
