@@ -198,7 +198,7 @@ private slots:
     // Podgląd raportu z menu: strona po stronie te same wiersze co dokument RTF polecenia
     // "Raport" (akapity, przebieg z akapitem, wiersze tabel komórka po komórce, także puste)
     // w tej samej kolejności i ten sam kod MAC; każda strona z nagłówkiem JNI i numerem.
-    // Zapis PDF ma te strony z tym samym tekstem.
+    // Zmiana danych zamyka podgląd. Zapis PDF ma te strony z tym samym tekstem.
     void podgladRaportu()
     {
         tOknoTestowe t;
@@ -246,6 +246,8 @@ private slots:
         QCOMPARE(wiersze, WierszeRtf(rtf));
         QVERIFY(wiersze.contains(QString::fromUtf8("1.6  Nazwa przeszkody         : rzeka {Wisła}")));
         QVERIFY(wiersze.contains(QString::fromStdString("MAC [" + mac.KodObliczony + "]")));
+        Pole(okno, RxSE_B)->UstawWartosc(7.5);  // podgląd bieżących danych znika z ich zmianą
+        QVERIFY(!podglad.isVisible());
         // PDF: tyle stron i ten sam tekst na każdej (bez odstępów, które pdftotext układa po swojemu).
         std::string powod;
         QVERIFY(podglad.ZapiszPdf(Sciezka("raport.pdf"), powod));

@@ -96,7 +96,7 @@ private:
     bool Zapisz();
     void RaportBezPodgladu(const QString& plik, const tTrescRaportu& tresc);
     void PodgladRaportu();
-    void PokazPodglad(const tTrescRaportu& tresc, const QString& opis);
+    void PokazPodglad(const tTrescRaportu& tresc, const QString& opis, bool biezace);
     void RozneNormy();
     void SladObliczen();
     void PomocNaTemat();
@@ -126,6 +126,7 @@ private:
     TOknoWykresu* oknoWykresu_ = nullptr;  // wykres "Różnych norm", tworzony przy pierwszym użyciu
     TOknoRejestru* oknoRejestru_ = nullptr;
     TPodgladRaportu* oknoPodgladu_ = nullptr;  // "Podgląd raportu", tworzony przy pierwszym użyciu
+    bool podgladBiezacych_ = false;  // podgląd pokazuje bieżące dane, nie zapisany plik
     QWidget* panelSchematu_ = nullptr;
     QMenu* protokoly_ = nullptr;
     TPanelElementow* elementy_ = nullptr;

@@ -111,7 +111,7 @@ void TGlowneOkno::RaportBezPodgladu(const QString& plik, const tTrescRaportu& tr
     if (okno.clickedButton() == folder)
         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(plik).absolutePath()));
     if (okno.clickedButton() == podglad)
-        PokazPodglad(tresc, Tekst(OpisZapisanego).arg(QDir::toNativeSeparators(plik)));
+        PokazPodglad(tresc, Tekst(OpisZapisanego).arg(QDir::toNativeSeparators(plik)), false);
 }
 
 // Raport bieżących danych narysowany przez program, bez zapisu pliku RTF.
@@ -125,12 +125,13 @@ void TGlowneOkno::PodgladRaportu()
         Komunikat(TytulBleduRaportu, wynik.Komunikat, true);
         return;
     }
-    PokazPodglad(wynik.Tresc, Tekst(OpisBiezacego));
+    PokazPodglad(wynik.Tresc, Tekst(OpisBiezacego), true);
 }
 
-void TGlowneOkno::PokazPodglad(const tTrescRaportu& tresc, const QString& opis)
+void TGlowneOkno::PokazPodglad(const tTrescRaportu& tresc, const QString& opis, bool biezace)
 {
     if (!oknoPodgladu_) oknoPodgladu_ = new TPodgladRaportu(this);
+    podgladBiezacych_ = biezace;
     oknoPodgladu_->Pokaz(UkladRaportu(tresc),
                          Tekst(WzorNazwy).arg(Tekst(tresc.Identyfikacja[0]), Tekst(tresc.Identyfikacja[1])), opis);
 }
