@@ -197,7 +197,8 @@ private slots:
 
     // Podgląd raportu z menu: strona po stronie te same wiersze co dokument RTF polecenia
     // "Raport" (akapity, przebieg z akapitem, wiersze tabel komórka po komórce, także puste)
-    // w tej samej kolejności i ten sam kod MAC; każda strona z nagłówkiem JNI i numerem.
+    // w tej samej kolejności i ten sam kod MAC; każda strona z nagłówkiem JNI i datą na środku
+    // i numerem strony.
     // Zmiana danych zamyka podgląd. Zapis PDF ma te strony z tym samym tekstem.
     void podgladRaportu()
     {
@@ -224,6 +225,9 @@ private slots:
         int poprzednia = 0;
         for (size_t n = 0; n < strony.size(); ++n) {
             QCOMPARE(strony[n].front().Tekst + "|" + strony[n].back().Tekst, "JNI: 12345678|" + QString::number(n + 1));
+            for (const tNapisRaportu* srodek : {&strony[n].front(), &strony[n].end()[-2]})  // nagłówek, data w stopce
+                QVERIFY(qAbs(srodek->Punkt.x() + QFontMetricsF(srodek->Czcionka, &pdf).horizontalAdvance(srodek->Tekst) / 2 -
+                             pdf.width() / 2.0) < 5);  // A4 dokumentu szersze o 0,3 pt
             for (const tNapisRaportu& napis : strony[n]) {
                 if (napis.Czesc < 0) continue;
                 QVERIFY(napis.Czesc >= poprzednia);  // strony w kolejności dokumentu
