@@ -7,6 +7,9 @@
 
 namespace {
 const char* const NiezgodnaSuma = "Niezgodna suma wymiarów dolnych z górnymi\r         ";
+// Drugi wiersz pod wzorem: obie sumy w kolejności wzoru i ich różnica.
+const char* const WartosciSum = "\r         %0.2f <> %0.2f (różnica %0.2f m)";
+const char* const NajmniejszaWartosc = "\rNajmniejsza dopuszczalna wartość: %f";
 const char* const BrakPrzesla = "Brak przęsła: podaj rozpiętość co najmniej jednego przęsła";
 }
 
@@ -24,6 +27,7 @@ bool ZaMaly(const std::string& Nazwa, std::string& Msg, double X, double Min)
     if (X < Min) {
         if (X == 0) Msg = Format("Parametr \"%s\" powinien być dodatni (%f)", {Nazwa, X});
         else Msg = Format("Parametr \"%s\" ma za małą wartość. (%f)", {Nazwa, X});
+        Msg += Format(NajmniejszaWartosc, {Min});
         return true;
     }
     return false;
@@ -90,7 +94,8 @@ bool tObiektMostowy::SprawdzSumy(std::string& Msg) const
 {
     tSumyPrzekroju sumy;
     if (SumyPrzekroju(*this, sumy) && std::fabs(sumy.Gora - sumy.Dol) > 0.01 + 1e-12) {
-        Msg = std::string(NiezgodnaSuma) + sumy.Wzor;
+        Msg = std::string(NiezgodnaSuma) + sumy.Wzor +
+              Format(WartosciSum, {sumy.Gora, sumy.Dol, std::fabs(sumy.Gora - sumy.Dol)});
         return false;
     }
     return true;

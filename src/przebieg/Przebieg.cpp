@@ -48,9 +48,9 @@ void PobierzDane(Widok& w, tObiektMostowy& obiekt)
 std::vector<std::string> LinieKomunikatow(const tWynikPrzeliczenia& wynik)
 {
     if (wynik.Poprawne()) return {"", ObliczeniaPoprawne};
-    if (wynik.Etap != tEtap::Sumy) return {NaglowekBledu(wynik.Etap), wynik.Komunikat};
-    // Komunikat sum dzielony na wiersze przy każdym CR.
-    std::vector<std::string> linie = {NaglowekBledu(tEtap::Sumy), ""};
+    // Komunikat dzielony na wiersze przy każdym CR; pod nagłówkiem błędu sum pusty wiersz.
+    std::vector<std::string> linie = {NaglowekBledu(wynik.Etap)};
+    if (wynik.Etap == tEtap::Sumy) linie.push_back("");
     std::string reszta = wynik.Komunikat + '\r';
     for (size_t cr; (cr = reszta.find('\r')) != std::string::npos; reszta.erase(0, cr + 1))
         linie.push_back(reszta.substr(0, cr));

@@ -54,7 +54,8 @@ double WierzchCzesci(tCzescPrzekroju rodzaj)
 }
 
 // Łańcuch górny od 0 z częściami nad płytą; dźwigar (przekrój 2) rysuje się z rozstawu B.
-void Gora(tPrzekrojWSkali& r, std::initializer_list<tSkladnik> skladniki)
+// Wynik: szerokość łańcucha.
+double Gora(tPrzekrojWSkali& r, std::initializer_list<tSkladnik> skladniki)
 {
     double x = 0;
     for (const tSkladnik& s : skladniki) {
@@ -62,6 +63,7 @@ void Gora(tPrzekrojWSkali& r, std::initializer_list<tSkladnik> skladniki)
         if (s.Rodzaj != tCzescPrzekroju::Dzwigar) Czesc(r, s.Rodzaj, x, x + s.Szerokosc, 0, WierzchCzesci(s.Rodzaj));
         x += s.Szerokosc;
     }
+    return x;
 }
 
 // Płyta pomostu od xL do xP podparta w x1 i x2 (dźwigary skrajne albo brzegi płyty
@@ -77,33 +79,34 @@ void Pomost(tPrzekrojWSkali& r, double xL, double x1, double x2, double xP, doub
     if (x2 < xP) Czesc(r, tCzescPrzekroju::Wspornik, x2, xP, -gruboscWspornika, 0);
 }
 
-// Łańcuch dolny wysięg | rozpiętość | wysięg od 0.
-void Dol(tPrzekrojWSkali& r, const char* srodek, double e1, double szerokosc, double e2)
+// Łańcuch dolny wysięg | rozpiętość | wysięg od x0.
+void Dol(tPrzekrojWSkali& r, double x0, const char* srodek, double e1, double szerokosc, double e2)
 {
-    Wymiar(r.Dol, "e1", 0, e1);
-    Wymiar(r.Dol, srodek, e1, szerokosc);
-    Wymiar(r.Dol, "e2", e1 + szerokosc, e2);
+    Wymiar(r.Dol, "e1", x0, e1);
+    Wymiar(r.Dol, srodek, x0 + e1, szerokosc);
+    Wymiar(r.Dol, "e2", x0 + e1 + szerokosc, e2);
 }
 
-// n dźwigarów: skrajne w rozstawie B od osi x1, pośrednie równo między nimi.
-void Dzwigary(tPrzekrojWSkali& r, const tObiektMostowy& o)
+// n dźwigarów od x0: skrajne w rozstawie B od osi x0 + e1, pośrednie równo między nimi.
+void Dzwigary(tPrzekrojWSkali& r, const tObiektMostowy& o, double x0)
 {
-    Dol(r, "B", o.e1, o.B, o.e2);
+    Dol(r, x0, "B", o.e1, o.B, o.e2);
     const int n = std::max(0, o.n);
-    for (int i = 0; i < n; ++i) r.OsieDzwigarow.push_back(n == 1 ? o.e1 : o.e1 + o.B * i / (n - 1));
+    const double x1 = x0 + o.e1;
+    for (int i = 0; i < n; ++i) r.OsieDzwigarow.push_back(n == 1 ? x1 : x1 + o.B * i / (n - 1));
     const double rozstaw = n > 1 ? std::fabs(o.B) / (n - 1) : SzerokoscDzwigara;
     const double polowa = std::min(SzerokoscDzwigara, 0.6 * rozstaw) / 2;
-    Pomost(r, 0, o.e1, o.e1 + o.B, o.e1 + o.B + o.e2, GruboscPlytyPomostu, GruboscPlytyPomostu, polowa);
+    Pomost(r, x0, x1, x1 + o.B, x1 + o.B + o.e2, GruboscPlytyPomostu, GruboscPlytyPomostu, polowa);
     for (double x : r.OsieDzwigarow) Czesc(r, tCzescPrzekroju::Dzwigar, x - polowa, x + polowa, SpodDzwigara, -GruboscPlytyPomostu);
     r.Liczba = Format(LiczbaDzwigarow, {o.n});
 }
 
-// Płyta nośna P za wspornikiem e1 z pasmami o szerokości P / n (n z zaokrąglonej
+// Płyta nośna P od x0 za wspornikiem e1 z pasmami o szerokości P / n (n z zaokrąglonej
 // szerokości płyty).
-void PlytaNosna(tPrzekrojWSkali& r, const tObiektMostowy& o, double e1, double e2)
+void PlytaNosna(tPrzekrojWSkali& r, const tObiektMostowy& o, double x0, double e1, double e2)
 {
-    Pomost(r, 0, e1, e1 + o.P, e1 + o.P + e2, GruboscPlytyNosnej, GruboscWspornika, 0);
-    for (int i = 1; i < o.n; ++i) r.GranicePasm.push_back(e1 + o.P * i / o.n);
+    Pomost(r, x0, x0 + e1, x0 + e1 + o.P, x0 + e1 + o.P + e2, GruboscPlytyNosnej, GruboscWspornika, 0);
+    for (int i = 1; i < o.n; ++i) r.GranicePasm.push_back(x0 + e1 + o.P * i / o.n);
     r.Liczba = Format(LiczbaPasm, {o.n});
 }
 
@@ -163,11 +166,11 @@ tPrzekrojWSkali PrzekrojWSkali(const tObiektMostowy& o)
     case pWielodzwigaroweZKraweznikami:
         Gora(r, {{"c1", o.c1, C::Chodnik}, {"a1", o.a1, C::Opaska}, {"b", o.b, C::Nawierzchnia},
                  {"a2", o.a2, C::Opaska}, {"c2", o.c2, C::Chodnik}});
-        Dzwigary(r, o);
+        Dzwigary(r, o, 0);
         break;
     case pWielodzwigaroweBezKraweznikow:
         Gora(r, {{"a1", o.a1, C::Opaska}, {"b", o.b, C::Nawierzchnia}, {"a2", o.a2, C::Opaska}});
-        Dzwigary(r, o);
+        Dzwigary(r, o, 0);
         break;
     case pDwudzwigaroweJezdniaDolna:
         Gora(r, {{"c1", o.c1, C::Chodnik}, {"g", o.g1, C::Dzwigar}, {"k1", o.k1, C::Kraweznik},
@@ -178,26 +181,33 @@ tPrzekrojWSkali PrzekrojWSkali(const tObiektMostowy& o)
     case pPlytoweZKraweznikami:
         Gora(r, {{"c1", o.c1, C::Chodnik}, {"a1", o.a1, C::Opaska}, {"b", o.b, C::Nawierzchnia},
                  {"a2", o.a2, C::Opaska}, {"c2", o.c2, C::Chodnik}});
-        Dol(r, "P", o.e1, o.P, o.e2);
-        PlytaNosna(r, o, o.e1, o.e2);
+        Dol(r, 0, "P", o.e1, o.P, o.e2);
+        PlytaNosna(r, o, 0, o.e1, o.e2);
         break;
     case pPlytoweBezKraweznikow:
         Gora(r, {{"a1", o.a1, C::Opaska}, {"b", o.b, C::Nawierzchnia}, {"a2", o.a2, C::Opaska}});
         Wymiar(r.Dol, "P", 0, o.P);
-        PlytaNosna(r, o, 0, 0);
+        PlytaNosna(r, o, 0, 0, 0);
         break;
     case pWielodzwigaroweZBarierami:
-    case pPlytoweZBarierami:
-        Gora(r, {{"c1", o.c1, C::Chodnik}, {"g1", o.g1, C::Bariera}, {"k1", o.k1, C::Kraweznik},
-                 {"a1", o.a1, C::Opaska}, {"b", o.b, C::Nawierzchnia}, {"a2", o.a2, C::Opaska},
-                 {"k2", o.k2, C::Kraweznik}, {"g2", o.g2, C::Bariera}, {"c2", o.c2, C::Chodnik}});
+    case pPlytoweZBarierami: {
+        const double gora =
+            Gora(r, {{"c1", o.c1, C::Chodnik}, {"g1", o.g1, C::Bariera}, {"k1", o.k1, C::Kraweznik},
+                     {"a1", o.a1, C::Opaska}, {"b", o.b, C::Nawierzchnia}, {"a2", o.a2, C::Opaska},
+                     {"k2", o.k2, C::Kraweznik}, {"g2", o.g2, C::Bariera}, {"c2", o.c2, C::Chodnik}});
+        // Bez warunku sum (pasy skrajne d1, d2 poza chodnikami nie są danymi) łańcuchy górny
+        // i dolny nie mają wspólnego brzegu: oba na wspólnej osi obiektu, więc przekrój opisany
+        // symetrycznie jest narysowany symetrycznie, a każdy odcinek w skali.
+        const double srodek = o.Przekroj == pWielodzwigaroweZBarierami ? o.B : o.P;
+        const double x0 = (gora - (o.e1 + srodek + o.e2)) / 2;
         if (o.Przekroj == pWielodzwigaroweZBarierami) {
-            Dzwigary(r, o);
+            Dzwigary(r, o, x0);
         } else {
-            Dol(r, "P", o.e1, o.P, o.e2);
-            PlytaNosna(r, o, o.e1, o.e2);
+            Dol(r, x0, "P", o.e1, o.P, o.e2);
+            PlytaNosna(r, o, x0, o.e1, o.e2);
         }
         break;
+    }
     default:
         return r;
     }

@@ -169,6 +169,11 @@ std::array<int, LiczbaKategoriiRejestru> Podsumowanie(const std::vector<const tW
     return liczby;
 }
 
+tKolor BarwaKategoriiRejestru(int kategoria)
+{
+    return KolorMasy(tSkalaMas{0, KategoriaPonizej10}, KategoriaPonizej10 - kategoria);
+}
+
 std::string ZestawienieCsv(const std::vector<const tWierszRejestru*>& wiersze)
 {
     std::string o = NaglowekZestawienia;

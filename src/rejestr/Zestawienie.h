@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "przebieg/SkalaMas.h"
 #include "rejestr/Rejestr.h"
 
 struct tFiltrRejestru {
@@ -24,6 +25,10 @@ extern const std::array<const char*, LiczbaKategoriiRejestru> NazwyKategoriiReje
 // 5 poniżej 10 t; 6 odrzucony).
 int KategoriaRejestru(const tWierszRejestru& w);
 std::array<int, LiczbaKategoriiRejestru> Podsumowanie(const std::vector<const tWierszRejestru*>& wiersze);
+// Barwa kategorii 0..5 (42 t … poniżej 10 t) w tabeli i na wykresie rejestru: stała skala
+// w równych krokach od niebieskiego (42 t) przez żółty do czerwonego (poniżej 10 t), ta
+// sama przy każdym filtrze. Odrzucone mają barwę odmowy okna.
+tKolor BarwaKategoriiRejestru(int kategoria);
 
 // Pierwszy wiersz CSV zestawienia (bez końca wiersza).
 extern const char* const NaglowekZestawienia;

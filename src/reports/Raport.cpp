@@ -13,6 +13,7 @@
 #include "core/Przeliczenie.h"
 #include "reports/MessageDigests.h"
 #include "reports/Przekroje.h"
+#include "reports/UkladRaportu.h"
 #include "reports/VanRTF.h"
 #include "system/SciezkaUtf8.h"
 
@@ -38,8 +39,6 @@ const char* const WzorPozycji = "%s;%s;:;%s;";
 const char* const WzorLiczby = ";%s;%s;:;%0.2f;";
 const char* const WzorCalkowitej = ";%s;%s;:;%d;";
 const char* const WzorPary = ";%s;%s;:;%0.2f / %0.2f ;";
-
-const char* const Wypelnienie = "....................";
 
 enum class tRodzajWiersza { Liczba, Calkowita, Para };
 
@@ -72,24 +71,6 @@ const tWymiar Wymiary[] = {
     {"P -", "szer. płyty pomostu", tRodzajWiersza::Liczba, &tObiektMostowy::P, nullptr,
      ZbiorPrzekrojow({3, 4, 6})},
 };
-
-void Naglowek(TRtfDoc& doc, const char* tekst)
-{
-    doc.SetBold();
-    doc.WriteParagraph(tekst);
-    doc.SetPlain();
-    doc.WriteParBreak();
-}
-
-void Przerwy(TRtfDoc& doc, int ile)
-{
-    for (int i = 0; i < ile; ++i) doc.WriteParBreak();
-}
-
-void Tabela(TRtfDoc& doc, const std::vector<tWierszTabeli>& wiersze)
-{
-    for (const auto& w : wiersze) doc.WriteTableRow(w.Szerokosci, w.Komorki);
-}
 
 }  // namespace
 
@@ -143,121 +124,57 @@ std::string TekstNosnosci(const tObiektMostowy& Obiekt) { return LiczbaStala(Obi
 
 namespace {
 
-// Treść od otwarcia do zamknięcia dokumentu.
-void PiszTresc(TRtfDoc& doc, const tTrescRaportu& t)
+void Wyrownaj(TRtfDoc& doc, tWyrownanieAkapitu w)
 {
-    const std::string data = TekstRtf(t.Data);
-    doc.SetFixedFont();
-    doc.AlignRight();
-    doc.SetFontSize(12);
-    doc.WriteParagraph("Data " + data);
-    Przerwy(doc, 2);
-    doc.AlignLeft();
-    doc.WriteParagraph("DAZOZIZOV UVIDIRUR IDUD");
-    doc.WriteParagraph("KRAJOWYCH I AUTOSTRAD");
-    doc.WriteParagraph(std::string("Oddział w ") + Wypelnienie);
-    Przerwy(doc, 4);
-    doc.AlignCenter();
-    doc.SetFontSize(16);
-    doc.SetBold();
-    doc.WriteParagraph("RAPORT");
-    doc.WriteParagraph("z określenia nośności użytkowej");
-    doc.WriteParagraph("drogowego obiektu mostowego");
-    doc.SetPlain();
-    doc.SetFontSize(10);
-    doc.AlignLeft();
-    Przerwy(doc, 5);
-
-    Naglowek(doc, "1. LOKALIZACJA OBIEKTU");
-    for (int i = 0; i < 6; ++i) doc.WriteParagraph(EtykietyLokalizacji[i] + TekstRtf(t.Identyfikacja[i]));
-
-    Przerwy(doc, 2);
-    Naglowek(doc, "2. DANE WYJŚCIOWE");
-    Tabela(doc, t.Dane);
-    Przerwy(doc, 2);
-    Naglowek(doc, "3. PARAMETRY GEOMETRYCZNE PRZEKROJU POPRZECZNEGO PRZĘSŁA ([m])");
-    Tabela(doc, t.Wymiary);
-
-    Przerwy(doc, 2);
-    Naglowek(doc, "4. SPOSÓB USTALENIA NOŚNOŚCI UŻYTKOWEJ");
-    doc.WriteParagraph("   Metoda uproszczona KWS-IBDiM z wykorzystaniem programu");
-    doc.WriteParagraph("   Pontiva firmy Vantor");
-    doc.WriteParagraph(std::string("   Inny sposób : ") + Wypelnienie);
-    Przerwy(doc, 2);
-    Naglowek(doc, "5. PONTIVA OBIEKTU");
-    doc.WriteText("Obliczona Pontiva obiektu mostowego  [T] :  ");
-    doc.SetBold();
-    doc.WriteParagraph(t.Nosnosc);
-    doc.SetPlain();
-    doc.WriteParBreak();
-
-    doc.SetBold();
-    doc.WriteParagraph("6. UWAGI");
-    doc.SetPlain();
-    for (int i = 0; i < 4; ++i) doc.WriteParagraph(std::string(70, '.'));
-    doc.WriteParBreak();
-    doc.SetBold();
-    doc.WriteParagraph("7. WYKONAWCA OBLICZEŃ");
-    doc.SetPlain();
-    Przerwy(doc, 2);
-    doc.WriteParagraph(std::string("   Imię i nazwisko wykonawcy obliczeń : ") + Wypelnienie);
-    Przerwy(doc, 2);
-    doc.SetBold();
-    doc.WriteParagraph("8. Z WYNIKAMI OBLICZEŃ ZAPOZNALI SIĘ");
-    doc.SetPlain();
-    for (const char* podpis : {"   Oddziałowy Inspektor Mostowy       : ", "   Naczelnik Wydziału Mostów          : ",
-                               "   Dyrektor Oddziału                  : "}) {
-        Przerwy(doc, 3);
-        doc.WriteParagraph(podpis + std::string(Wypelnienie));
+    switch (w) {
+    case tWyrownanieAkapitu::DoLewej: doc.AlignLeft(); break;
+    case tWyrownanieAkapitu::DoPrawej: doc.AlignRight(); break;
+    case tWyrownanieAkapitu::DoSrodka: doc.AlignCenter(); break;
     }
-
-    // Załącznik: ślad obliczeń w dwóch szpaltach.
-    doc.WriteRaw("\\sect");
-    doc.WriteRaw("\\sectd");
-    doc.WriteRaw("\\cols2");
-    doc.SetBold();
-    doc.SetFontSize(14);
-    doc.WriteParagraph("ZAŁĄCZNIK DO RAPORTU");
-    doc.WriteParBreak();
-    doc.SetFontSize(12);
-    doc.WriteParagraph("Wydruk śladu obliczeń");
-    doc.SetFontSize(10);
-    doc.SetPlain();
-    Przerwy(doc, 2);
-    for (const auto& linia : t.Slad) doc.WriteParagraph(TekstRtf(linia));
-
-    Przerwy(doc, 2);
-    doc.SetFontSize(8);
-    doc.WriteParagraph("MAC [" + t.Kod + "]");
-    doc.WriteParBreak();
-    doc.WriteParagraph("[KONIEC ŚLADU OBLICZEŃ]");
 }
 
-std::string TekstNaglowka(const tTrescRaportu& t) { return "JNI: " + TekstRtf(t.Identyfikacja[0]); }
+// Treść od otwarcia do zamknięcia dokumentu: części układu czcionką stałej szerokości,
+// teksty jako dosłowny tekst RTF.
+void PiszUklad(TRtfDoc& doc, const tUkladRaportu& u)
+{
+    doc.SetFixedFont();
+    for (const tCzescRaportu& c : u.Czesci) {
+        doc.SetPlain();
+        if (c.Pogrubiony) doc.SetBold();
+        doc.SetFontSize(c.Rozmiar);
+        switch (c.Rodzaj) {
+        case tRodzajCzesci::Wyrownanie: Wyrownaj(doc, c.Wyrownanie); break;
+        case tRodzajCzesci::Akapit: doc.WriteParagraph(TekstRtf(c.Tekst)); break;
+        case tRodzajCzesci::Przebieg: doc.WriteText(TekstRtf(c.Tekst)); break;
+        case tRodzajCzesci::PustyAkapit: doc.WriteParBreak(); break;
+        case tRodzajCzesci::WierszTabeli: doc.WriteTableRow(c.Szerokosci, TekstRtf(c.Tekst)); break;
+        case tRodzajCzesci::Szpalty:
+            for (const char* slowo : {"\\sect", "\\sectd", "\\cols2"}) doc.WriteRaw(slowo);
+            break;
+        }
+    }
+}
 
 }  // namespace
 
 std::string DokumentRaportu(const tTrescRaportu& Tresc, bool BezJawnegoQl)
 {
+    const tUkladRaportu u = UkladRaportu(Tresc);
     std::string bajty;
     TRtfDoc doc;
     doc.BezJawnegoQl = BezJawnegoQl;
-    doc.OpenPamiec(bajty, TekstNaglowka(Tresc), TekstRtf(Tresc.Data), true);
-    PiszTresc(doc, Tresc);
+    doc.OpenPamiec(bajty, TekstRtf(u.Naglowek), TekstRtf(u.Stopka), true);
+    PiszUklad(doc, u);
     doc.Close();
     return bajty;
 }
 
-namespace {
-
-tTrescRaportu TrescRaportu(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
-                           const std::string& Droga, const std::string& Km, const std::string& Najblizsza,
-                           const std::string& Przeszkoda, const std::string& Dzis)
+tTrescRaportu TrescRaportu(const tObiektMostowy& Obiekt, const tInfoObiektu& Info, const std::string& Dzis)
 {
     // Teksty z zewnątrz (dane obiektu, data z wiersza poleceń) bez znaków sterujących i
     // błędnego UTF-8: w dokumencie i w kodzie kontrolnym stoi wtedy ten sam tekst.
     tTrescRaportu t;
-    const std::string* dane[] = {&JNI, &NrP, &Droga, &Km, &Najblizsza, &Przeszkoda};
+    const std::string* dane[] = {&Info.JNI, &Info.NrP, &Info.Droga, &Info.Km, &Info.Najblizsza, &Info.Przeszkoda};
     for (int i = 0; i < 6; ++i) t.Identyfikacja[i] = TekstWidoczny(*dane[i]);
     t.Data = TekstWidoczny(Dzis);
     t.Dane = WierszeDanychWyjsciowych(Obiekt);
@@ -271,21 +188,20 @@ tTrescRaportu TrescRaportu(const tObiektMostowy& Obiekt, const std::string& JNI,
     return t;
 }
 
-bool ZapiszRaport(const tTrescRaportu& t, const std::string& FileName)
+bool ZapiszRaport(const tTrescRaportu& Tresc, const std::string& FileName)
 {
+    const tUkladRaportu u = UkladRaportu(Tresc);
     TRtfDoc doc;
-    if (!doc.Open(FileName, TekstNaglowka(t), TekstRtf(t.Data), true)) return false;
-    PiszTresc(doc, t);
+    if (!doc.Open(FileName, TekstRtf(u.Naglowek), TekstRtf(u.Stopka), true)) return false;
+    PiszUklad(doc, u);
     return doc.Close();
 }
-
-}  // namespace
 
 bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
                   const std::string& Droga, const std::string& Km, const std::string& Najblizsza,
                   const std::string& Przeszkoda, const std::string& FileName, const std::string& Dzis)
 {
-    return ZapiszRaport(TrescRaportu(Obiekt, JNI, NrP, Droga, Km, Najblizsza, Przeszkoda, Dzis), FileName);
+    return ZapiszRaport(TrescRaportu(Obiekt, {JNI, NrP, Droga, Km, Najblizsza, Przeszkoda}, Dzis), FileName);
 }
 
 namespace {
@@ -300,9 +216,9 @@ std::string NastepnaWolnaNazwa(const std::string& plik)
         if (nazwa = rdzen + "_" + std::to_string(n) + ".RTF"; !std::filesystem::exists(SciezkaUtf8(nazwa), blad)) return nazwa;
 }
 
-// Kroki polecenia; Plik daje nazwę pliku po ustaleniu numeru przęsła. Raport o tej nazwie
-// z inną treścią (choćby z inną datą) nie jest zastępiony bez pytania, gdy Pytanie jest;
-// ten sam raport nie jest pisany drugi raz.
+// Kroki polecenia; Plik daje nazwę pliku po ustaleniu numeru przęsła, a pusty Plik (podgląd)
+// kończy na treści raportu, bez pliku. Raport o tej nazwie z inną treścią (choćby z inną datą)
+// nie jest zastępiony bez pytania, gdy Pytanie jest; ten sam raport nie jest pisany drugi raz.
 tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                             const std::function<std::string()>& Plik, const std::string& Dzis,
                             const tPytanieORaport& Pytanie = {})
@@ -320,7 +236,7 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
     // Numer przęsła czytany jako 32-bitowa liczba z domyślną -1; nieliczba to przęsło 1.
     if (long long nrP = 0; !CzytajCalkowita(Info.NrP, nrP) || nrP == -1 || nrP < INT32_MIN || nrP > INT32_MAX)
         Info.NrP = "1";
-    const std::string plik = Plik();
+    const std::string plik = Plik ? Plik() : std::string();
 
     auto obiekt = std::make_unique<tObiektMostowy>();
     Wypelnij(*obiekt);
@@ -328,10 +244,12 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
         wynik.Komunikat = KomBledneDane;
         return wynik;
     }
-    const tTrescRaportu tresc = TrescRaportu(*obiekt, Info.JNI, Info.NrP, Info.Droga, Info.Km, Info.Najblizsza, Info.Przeszkoda, Dzis);
+    wynik.Tresc = TrescRaportu(*obiekt, Info, Dzis);
+    wynik.Gotowy = true;
+    if (!Plik) return wynik;
     wynik.Plik = plik;
     if (std::string stary, komunikat; Pytanie && CzytajPlik(plik, LimitRaportu, stary, komunikat) != tStanOdczytu::Brak) {
-        if (stary == DokumentRaportu(tresc)) {
+        if (stary == DokumentRaportu(wynik.Tresc)) {
             wynik.Zapisany = true;
             return wynik;
         }
@@ -342,7 +260,7 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
         default: wynik.Plik.clear(); wynik.Anulowany = true; return wynik;
         }
     }
-    if (!ZapiszRaport(tresc, wynik.Plik)) {
+    if (!ZapiszRaport(wynik.Tresc, wynik.Plik)) {
         wynik.Plik.clear();
         wynik.Komunikat = KomBladZapisu;
         wynik.BladZapisu = true;
@@ -371,4 +289,10 @@ tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiekt
                             const std::string& Plik, const std::string& Dzis)
 {
     return WykonajRaport(Info, Wypelnij, [&] { return Plik; }, Dzis);
+}
+
+tWynikRaportu PodgladRaportu(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+                             const std::string& Dzis)
+{
+    return WykonajRaport(Info, Wypelnij, {}, Dzis);
 }

@@ -29,7 +29,8 @@ std::string KodKontrolny(std::string_view TekstKontrolny);
 // Nośność tak, jak stoi w raporcie i w tekście kontrolnym ("0.00", separator regionalny).
 std::string TekstNosnosci(const tObiektMostowy& Obiekt);
 
-// Cała treść raportu: z niej zapis pisze dokument, a sprawdzenie odtwarza go bajt po bajcie.
+// Cała treść raportu: z niej (przez układ UkladRaportu) zapis pisze dokument, podgląd okna go
+// rysuje, a sprawdzenie odtwarza go bajt po bajcie.
 // Teksty identyfikacji i data są już oczyszczone (TekstWidoczny), tabele i ślad jak w programie.
 struct tTrescRaportu {
     std::string Identyfikacja[6];  // JNI, NrP, droga, kilometraż, miejscowość, przeszkoda
@@ -46,6 +47,11 @@ extern const char* const SzerokosciWymiaru;
 // Dokument raportu w pamięci (bajty Windows-1250), w bieżącym układzie albo sprzed jawnego \ql.
 std::string DokumentRaportu(const tTrescRaportu& Tresc, bool BezJawnegoQl = false);
 
+// Treść raportu policzonego obiektu; Dzis to dzisiejsza data w krótkim formacie.
+tTrescRaportu TrescRaportu(const tObiektMostowy& Obiekt, const tInfoObiektu& Info, const std::string& Dzis);
+// Dokument raportu z treści w pliku; false jak UtworzRaport.
+bool ZapiszRaport(const tTrescRaportu& Tresc, const std::string& FileName);
+
 // Zapisuje raport dla policzonego obiektu; Dzis to dzisiejsza data w krótkim formacie.
 // false, gdy pliku nie udało się utworzyć (komunikat pokazał moduł RTF) albo zapisać.
 bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
@@ -56,13 +62,16 @@ bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const st
 extern const char* const TytulBleduRaportu;
 
 // Wynik polecenia "Raport": gdy Zapisany, Plik to ścieżka raportu do pokazania;
-// inaczej Komunikat to tekst okna komunikatu (tytuł TytulBleduRaportu).
+// inaczej Komunikat to tekst okna komunikatu (tytuł TytulBleduRaportu). Gdy Gotowy, Tresc
+// to treść raportu (ta, którą zapisano albo którą pokazuje podgląd).
 struct tWynikRaportu {
     bool Zapisany = false;
     bool BladZapisu = false;  // dane przeszły sprawdzenia, ale pliku nie udało się zapisać
     bool Anulowany = false;   // użytkownik nie chciał zastąpić raportu o tej nazwie
+    bool Gotowy = false;      // dane przeszły sprawdzenia, treść policzona
     std::string Plik;
     std::string Komunikat;
+    tTrescRaportu Tresc;
 };
 
 
@@ -82,3 +91,6 @@ tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObie
 // bez katalogu raportów.
 tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                             const std::string& Plik, const std::string& Dzis);
+// Te same kroki do treści raportu, bez katalogu i pliku ("Podgląd raportu").
+tWynikRaportu PodgladRaportu(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+                             const std::string& Dzis);

@@ -19,6 +19,12 @@ const char* const OpisWyniku = "%s t\nM1N %s   MP %s";
 const char* const OpisScinania = "\nTN %s   TP %s";
 const char* const NaglowekPrzypisow = "Przyczyny odrzucenia:";
 const char* const Przypis = "(%d) %s";
+const char* const Dotyczy = "dotyczy: ";
+const char* const DotyczyWszystkich = "dotyczy: wszystkich normatywów i klas";
+const char* const KlasaNormatywu = "%s, klasa %s";
+const char* const KlasyNormatywu = "%s, klasy %s";
+const char* const SeparatorKlas = ", ";
+const char* const SeparatorNormatywow = "; ";
 const char* const JednostkaOsi = "[t]";
 
 const char* const BarwaWlasna = "#e0802a";
@@ -37,6 +43,8 @@ constexpr double Gora = 96, Dol = 396;
 constexpr double OdstepGrup = 0.6;   // przerwa między grupami w szerokościach miejsca słupka
 constexpr double SzerokoscSlupka = 0.74;
 constexpr double WierszPrzypisu = 16;
+constexpr double WciecieDotyczy = 24;
+constexpr size_t ZnakowWWierszu = 130;  // napis 11 px w polu wykresu (960 px)
 
 std::string OpisInfo(const tInfoObiektu& info)
 {
@@ -127,6 +135,37 @@ void Slupek(tWykresPorownania& w, const tSlupek& s)
     Napis(w, xs, Dol + 16, NazwaKlasy(s.Normatyw, s.Klasa), 11, tWyrownanie::Srodek, s.Wlasny);
 }
 
+// Wiersze "dotyczy: …" przypisu: normatywy i klasy, których przeliczenie odrzucono z tą
+// przyczyną (klasy jednego normatywu razem), dzielone między normatywami na wiersze wykresu.
+std::vector<std::string> WierszeDotyczy(const tPorownanie& przeliczenia, const tWykresPorownania& w, int przypis)
+{
+    std::vector<std::string> grupy;
+    size_t odrzucone = 0;
+    for (size_t i = 0; i < w.Slupki.size();) {
+        const int normatyw = w.Slupki[i].Normatyw;
+        std::vector<std::string> klasy;
+        for (; i < w.Slupki.size() && w.Slupki[i].Normatyw == normatyw; ++i)
+            if (w.Slupki[i].Przypis == przypis) klasy.push_back(NazwaKlasy(normatyw, w.Slupki[i].Klasa));
+        if (klasy.empty()) continue;
+        odrzucone += klasy.size();
+        std::string lista;
+        for (const std::string& k : klasy) lista += (lista.empty() ? "" : SeparatorKlas) + k;
+        grupy.push_back(Format(klasy.size() == 1 ? KlasaNormatywu : KlasyNormatywu, {NazwaNormatywu(normatyw), lista}));
+    }
+    if (odrzucone == przeliczenia.size()) return {DotyczyWszystkich};
+    std::vector<std::string> wiersze = {Dotyczy};
+    for (size_t g = 0; g < grupy.size(); ++g) {
+        if (g > 0 && wiersze.back().size() + grupy[g].size() > ZnakowWWierszu) {
+            wiersze.back() += SeparatorNormatywow;
+            wiersze.emplace_back();
+        } else if (g > 0) {
+            wiersze.back() += SeparatorNormatywow;
+        }
+        wiersze.back() += grupy[g];
+    }
+    return wiersze;
+}
+
 }  // namespace
 
 tWykresPorownania UkladWykresu(const tPorownanie& Przeliczenia, int Normatyw, int Klasa, const tInfoObiektu& Info)
@@ -181,6 +220,10 @@ tWykresPorownania UkladWykresu(const tPorownanie& Przeliczenia, int Normatyw, in
         for (size_t i = 0; i < w.Przypisy.size(); ++i) {
             y += WierszPrzypisu;
             Napis(w, Lewo, y, Format(Przypis, {static_cast<int>(i + 1), w.Przypisy[i]}), 11);
+            for (const std::string& d : WierszeDotyczy(Przeliczenia, w, static_cast<int>(i + 1))) {
+                y += WierszPrzypisu;
+                Napis(w, Lewo + WciecieDotyczy, y, d, 11);
+            }
         }
     }
     w.Wysokosc = y + 14;

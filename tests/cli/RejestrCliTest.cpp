@@ -190,7 +190,8 @@ TEST(RejestrCli, KodyWyjsciaIOdmowy)
         "tylko w starym: belka\\.PTV \\(nośność \\d+,\\d\\d t\\)",
         "zmieniony: n1945_plyta\\.PTV; nośność \\d+,\\d\\d t → \\d+,\\d\\d t(; element rozstrzygający nr 1 „Przęsło” → nr \\d „.+”)?",
         "zmieniony: pn66_plyta\\.PTV; nośność \\d+,\\d\\d t → –; element rozstrzygający nr 1 „Przęsło” → –; etap – → „sumy”; "
-        "komunikat – → „Niezgodna suma wymiarów dolnych z górnymi c1\\+a1\\+b\\+a2\\+c2 <> e1\\+B\\+e2”",
+        "komunikat – → „Niezgodna suma wymiarów dolnych z górnymi c1\\+a1\\+b\\+a2\\+c2 <> e1\\+B\\+e2 "
+        "\\d+,\\d\\d <> \\d+,\\d\\d \\(różnica \\d+,\\d\\d m\\)”",
         "tylko w nowym: x\\.PTV \\(nośność \\d+,\\d\\d t\\)",
         "Różnice: zmienione 2, tylko w starym 1, tylko w nowym 1, bez zmian 5",
     };

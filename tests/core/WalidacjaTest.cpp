@@ -37,6 +37,8 @@ std::string Sprawdz(const tDane& d)
 }
 
 const std::string Suma = "Niezgodna suma wymiarów dolnych z górnymi\r         ";
+std::string Sumy(const std::string& wartosci) { return "\r         " + wartosci; }
+std::string Min(const std::string& wartosc) { return "\rNajmniejsza dopuszczalna wartość: " + wartosc; }
 
 struct tZmiana {
     int przekroj;
@@ -55,30 +57,31 @@ const tZmiana Zmiany[] = {
     {0, [](tDane& d) { d.B = -1; }, "Parametr \"Rozstaw dźwigarów\" nie może być ujemny"},
     {5, [](tDane& d) { d.a1 = d.a2 = d.c1 = d.c2 = d.b = d.P = 0; }, "OK"},  // zero nie jest ujemne
     {5, [](tDane& d) { d.e1 = -5, d.g2 = -1; }, "OK"},                        // e i g2 bez kontroli
-    {0, [](tDane& d) { d.n = 1; }, "Parametr \"Liczba dźwigarów\" ma za małą wartość. (1,00)"},
-    {0, [](tDane& d) { d.n = 0; }, "Parametr \"Liczba dźwigarów\" powinien być dodatni (0,00)"},
-    {0, [](tDane& d) { d.B = 0.5, d.n = 0; }, "Parametr \"Rozstaw osiowy skrajnych dźwigarów\" ma za małą wartość. (0,50)"},
+    {0, [](tDane& d) { d.n = 1; }, "Parametr \"Liczba dźwigarów\" ma za małą wartość. (1,00)" + Min("2,00")},
+    {0, [](tDane& d) { d.n = 0; }, "Parametr \"Liczba dźwigarów\" powinien być dodatni (0,00)" + Min("2,00")},
+    {0, [](tDane& d) { d.B = 0.5, d.n = 0; }, "Parametr \"Rozstaw osiowy skrajnych dźwigarów\" ma za małą wartość. (0,50)" + Min("1,00")},
     {0, [](tDane& d) { d.B = 1, d.e1 = d.e2 = 5; }, "OK"},
-    {1, [](tDane& d) { d.B = 0.5, d.e1 = 3.75; }, "Parametr \"Rozstaw osiowy dźwigarów\" ma za małą wartość. (0,50)"},
-    {1, [](tDane& d) { d.n = 1; }, "Parametr \"Liczba dźwigarów\" ma za małą wartość. (1,00)"},
-    {5, [](tDane& d) { d.B = 0; }, "Parametr \"Rozstaw osiowy dźwigarów\" powinien być dodatni (0,00)"},
-    {5, [](tDane& d) { d.n = 1; }, "Parametr \"Liczba dźwigarów\" ma za małą wartość. (1,00)"},
+    {1, [](tDane& d) { d.B = 0.5, d.e1 = 3.75; }, "Parametr \"Rozstaw osiowy dźwigarów\" ma za małą wartość. (0,50)" + Min("1,00")},
+    {1, [](tDane& d) { d.n = 1; }, "Parametr \"Liczba dźwigarów\" ma za małą wartość. (1,00)" + Min("2,00")},
+    {5, [](tDane& d) { d.B = 0; }, "Parametr \"Rozstaw osiowy dźwigarów\" powinien być dodatni (0,00)" + Min("1,00")},
+    {5, [](tDane& d) { d.n = 1; }, "Parametr \"Liczba dźwigarów\" ma za małą wartość. (1,00)" + Min("2,00")},
     {2, [](tDane& d) { d.n = 1; }, "OK"},  // n wymuszone na 2
-    {2, [](tDane& d) { d.B = 0.5; }, "Parametr \"Rozstaw osiowy skrajnych dźwigarów\" ma za małą wartość. (0,50)"},
-    {2, [](tDane& d) { d.g1 = -0.1, d.k1 = -0.2; }, "Parametr \"Szerokość dźwigara\" ma za małą wartość. (-0,10)"},
-    {2, [](tDane& d) { d.k1 = -0.2, d.k2 = -0.2; }, "Parametr \"Szerokość lewego krawężnika\" ma za małą wartość. (-0,20)"},
-    {2, [](tDane& d) { d.k2 = -0.2; }, "Parametr \"Szerokość prawego krawężnika\" ma za małą wartość. (-0,20)"},
-    {3, [](tDane& d) { d.P = 1.4; }, "Parametr \"Szerokość płyty\" ma za małą wartość. (1,40)"},
-    {4, [](tDane& d) { d.P = 0; }, "Parametr \"Szerokość płyty\" powinien być dodatni (0,00)"},
-    {6, [](tDane& d) { d.P = 1.4; }, "Parametr \"Szerokość płyty\" ma za małą wartość. (1,40)"},
+    {2, [](tDane& d) { d.B = 0.5; }, "Parametr \"Rozstaw osiowy skrajnych dźwigarów\" ma za małą wartość. (0,50)" + Min("1,00")},
+    {2, [](tDane& d) { d.g1 = -0.1, d.k1 = -0.2; }, "Parametr \"Szerokość dźwigara\" ma za małą wartość. (-0,10)" + Min("0,00")},
+    {2, [](tDane& d) { d.k1 = -0.2, d.k2 = -0.2; }, "Parametr \"Szerokość lewego krawężnika\" ma za małą wartość. (-0,20)" + Min("0,00")},
+    {2, [](tDane& d) { d.k2 = -0.2; }, "Parametr \"Szerokość prawego krawężnika\" ma za małą wartość. (-0,20)" + Min("0,00")},
+    {3, [](tDane& d) { d.P = 1.4; }, "Parametr \"Szerokość płyty\" ma za małą wartość. (1,40)" + Min("1,50")},
+    {4, [](tDane& d) { d.P = 0; }, "Parametr \"Szerokość płyty\" powinien być dodatni (0,00)" + Min("1,50")},
+    {6, [](tDane& d) { d.P = 1.4; }, "Parametr \"Szerokość płyty\" ma za małą wartość. (1,40)" + Min("1,50")},
     {6, [](tDane& d) { d.P = 1.5, d.B = 0, d.n = 0; }, "OK"},  // płyty nie patrzą na B i n
     {0, [](tDane& d) { d.c1 += 0.005; }, "OK"},
     {0, [](tDane& d) { d.c1 = 1.51; }, "OK"},  // różnica dokładnie 0,01
-    {0, [](tDane& d) { d.c1 = 1.52; }, Suma + "c1+a1+b+a2+c2 <> e1+B+e2"},
-    {1, [](tDane& d) { d.B = 6.02; }, Suma + "a1+b+a2 <> e1+B+e2"},
-    {2, [](tDane& d) { d.B = 9; }, Suma + "g+k1+a1+b+a2+k2 <> B"},
-    {3, [](tDane& d) { d.P = 8.98; }, Suma + "c1+a1+b+a2+c2 <> e1+P+e2"},
-    {4, [](tDane& d) { d.P = 9; }, Suma + "a1+b+a2 <> P"},
+    // Sumy górna i dolna w kolejności wzoru: 1,52 + 0,5 + 7 + 0,5 + 1,5 = 11,02 i 1 + 9 + 1 = 11.
+    {0, [](tDane& d) { d.c1 = 1.52; }, Suma + "c1+a1+b+a2+c2 <> e1+B+e2" + Sumy("11,02 <> 11,00 (różnica 0,02 m)")},
+    {1, [](tDane& d) { d.B = 6.02; }, Suma + "a1+b+a2 <> e1+B+e2" + Sumy("8,00 <> 8,02 (różnica 0,02 m)")},
+    {2, [](tDane& d) { d.B = 9; }, Suma + "g+k1+a1+b+a2+k2 <> B" + Sumy("8,70 <> 9,00 (różnica 0,30 m)")},
+    {3, [](tDane& d) { d.P = 8.98; }, Suma + "c1+a1+b+a2+c2 <> e1+P+e2" + Sumy("11,00 <> 10,98 (różnica 0,02 m)")},
+    {4, [](tDane& d) { d.P = 9; }, Suma + "a1+b+a2 <> P" + Sumy("8,00 <> 9,00 (różnica 1,00 m)")},
     {5, [](tDane& d) { d.b = 100; }, "OK"},
     {6, [](tDane& d) { d.b = 100; }, "OK"},
 };

@@ -11,6 +11,7 @@
 #include "okna/pomocnicze/TObrazekPrzekroju.h"
 #include "okna/pomocnicze/TOknoHelp.h"
 #include "okna/pomocnicze/TZapiszJNI.h"
+#include "okna/pomocnicze/TPodgladRaportu.h"
 
 namespace {
 const QString BladSum = QString::fromUtf8("BŁĄD WYMIARÓW PRZEKROJU POPRZECZNEGO");
@@ -86,9 +87,11 @@ private slots:
         }
     }
 
-    // Barwy tak, jak je widać (piksel tła), przy pierwszym i kolejnym błędzie i po nim.
+    // Barwy tak, jak je widać (piksel tła), przy pierwszym i kolejnym błędzie i po nim. Szkic
+    // wyróżnia przęsło decydujące (pióro 5 sięga wiersza y − 2) tylko przy poprawnych danych.
     void barwyObszaruKomunikatow()
     {
+        QWidget* szkic = Okno().findChild<QWidget*>(QStringLiteral("Szkic"));
         QTextEdit* k = Okno().Kontrolki().Komunikaty;
         auto barwy = [k] {
             const QImage obraz = k->viewport()->grab().toImage();
@@ -102,6 +105,7 @@ private slots:
             Pole(Okno(), RxSE_N)->UstawWartosc(n);
             Pole(Okno(), RxSE_C1)->UstawWartosc(c1);
             QCOMPARE(barwy(), oczekiwane);
+            QCOMPARE(szkic->grab().toImage().pixelColor(156, 3) == QColor(Qt::blue), oczekiwane == zwykle);
         }
     }
 
@@ -258,7 +262,7 @@ private slots:
     }
 
     // Raport bieżących danych zapisany w katalogu Raporty idzie do przeglądarki systemu; gdy
-    // jej nie ma albo zgłosi błąd, okno podaje pełną ścieżkę i przycisk folderu. Odmowa (bez
+    // jej nie ma albo zgłosi błąd, okno podaje pełną ścieżkę, przycisk folderu i podglądu. Odmowa (bez
     // JNI, pole z tekstem, który nie jest liczbą) w okienku ostrzeżenia, bez pliku.
     void raport()
     {
@@ -287,7 +291,7 @@ private slots:
                 GdyOkno<QMessageBox>(this, [&](QMessageBox& m) {
                     k = {m.windowTitle(), m.text(), m.icon()};
                     for (QAbstractButton* b : m.buttons()) folder += b->text() + ";";
-                    m.accept();
+                    m.buttons().at(folder.split(';').indexOf(QString::fromUtf8("Podgląd raportu")))->click();
                 });
             Wywolaj("acRaport");
             const bool zapisany = !*p.komunikat || !p.przegladarka;
@@ -295,7 +299,10 @@ private slots:
             QCOMPARE(otwarty, zapisany ? plik : QString());
             QVERIFY2((k.Tytul + "|" + k.Tekst).startsWith(QString::fromUtf8(p.komunikat)), qPrintable(k.Tekst));
             if (*p.komunikat) QCOMPARE(k.Ikona, p.przegladarka ? QMessageBox::Warning : QMessageBox::Information);
-            if (!p.przegladarka) QVERIFY(k.Tekst.contains(plik + "\n") && folder.contains(QString::fromUtf8("Otwórz folder")));
+            // Bez przeglądarki: ścieżka, "Otwórz folder" i podgląd zapisanego raportu.
+            if (!p.przegladarka)
+                QVERIFY(k.Tekst.contains(plik + "\n") && folder.contains(QString::fromUtf8("Otwórz folder")) &&
+                        Okno().OknoPodgladu()->isVisible());
         }
         // Inny raport pod tą nazwą: pytanie z trzema przyciskami, domyślnie zostają oba.
         Wpisz(Pole(Okno(), PoleDlugosci(2)), QStringLiteral("17"), true);
@@ -396,13 +403,16 @@ private slots:
     // i okno identyfikacji; "O programie" zamyka też Enter.
     void escZamykaKazdeOkno()
     {
-        Wywolaj("acNormy");  // przeglądarka tekstu i wykres
+        Okno().Przebieg().UstawInfo({"12345678", "2", "", "", "", ""});
+        Wywolaj("acPodglad");
+        Okno().Przebieg().UstawInfo({});
+        Wywolaj("acNormy");  // przeglądarka tekstu i wykres (obliczenie zamyka przeglądarkę: po podglądzie)
         Wywolaj("acNaTemat");
         Okno().findChild<QToolButton*>("btPrzekroj")->click();
         QWidgetList okna;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && w != &Okno()) okna << w;
-        QCOMPARE(okna.size(), 4);
+        QCOMPARE(okna.size(), 5);
         Wywolaj("acAbout");
         okna << &Okno().OknoOProgramie();
         for (QWidget* w : okna) {

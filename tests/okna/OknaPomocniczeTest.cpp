@@ -4,6 +4,7 @@
 // podłużnego (barwy, pióro najgorszego, podpory, przeguby), rysunki przekrojów i obrazy
 // okien jak zatwierdzone.
 #include <QFontDialog>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <cmath>
 
@@ -19,6 +20,9 @@
 #include "okna/pomocnicze/TOknoWykresu.h"
 #include "okna/rysunki/TWykres.h"
 #include "okna/pomocnicze/TZapiszJNI.h"
+#include "okna/pomocnicze/TPodgladRaportu.h"
+#include "okna/rysunki/RysunekRaportu.h"
+#include "reports/SprawdzRaport.h"
 
 using namespace testy;
 
@@ -33,11 +37,10 @@ void SprawdzSzkic(std::initializer_list<std::pair<tRodzajElementu, double>> elem
 {
     tObiektMostowy o;
     for (auto [r, d] : elementy) o.DodajElement("E", r, d);
-    o.Najgorszy = najgorszy;
     QImage obraz(313, 20, QImage::Format_RGB32);
     obraz.fill(Tlo);
     QPainter p(&obraz);
-    RysujSzkic(p, obraz.size(), o);
+    RysujSzkic(p, obraz.size(), o, najgorszy);
     for (auto [x, y, barwa] : piksele) QVERIFY2(obraz.pixelColor(x, y) == barwa, qPrintable(QString("%1,%2").arg(x).arg(y)));
 }
 
@@ -49,6 +52,23 @@ double PoleWielokata(const QPolygonF& w)
     double s = 0;
     for (int i = 0; i < w.size(); ++i) s += w[i].x() * w[(i + 1) % w.size()].y() - w[(i + 1) % w.size()].x() * w[i].y();
     return std::abs(s) / 2;
+}
+
+// Wiersze tekstu dokumentu RTF raportu: akapity (z przebiegami przed nimi) i wiersze tabel
+// (komórki, każda z ";"); bez pustych akapitów, nagłówka i stopki strony.
+QStringList WierszeRtf(const std::string& bajty)
+{
+    QStringList wiersze;
+    QString akapit, komorki;
+    for (const std::string& l : Wiersze(Cp1250DoUtf8(bajty))) {
+        if (l.starts_with("\\pard\\widctlpar\\intbl\\row")) wiersze << komorki, komorki.clear();
+        if (!l.starts_with("{\\f1")) continue;  // przebieg czcionką 11 (nie {\\footer, {\\field)
+        const QString t = QString::fromStdString(l.substr(l.find(' ') + 1)).replace("\\{", "{").replace("\\}", "}");
+        if (t.endsWith("\\par }")) wiersze << akapit + t.chopped(6), akapit.clear();
+        else if (t.endsWith("\\cell}")) komorki += t.chopped(6) + ';';
+        else akapit += t.chopped(1);
+    }
+    return wiersze;
 }
 
 // Prostokąt pikseli innych niż białe.
@@ -115,15 +135,24 @@ private slots:
         for (const auto& [klawisz, tekst] : klawisze) QTest::sendKeyEvent(QTest::Click, okno.Memo, klawisz, tekst, Qt::NoModifier);
         // Uwaga tylko dla klawiszy, które zmieniłyby tekst (a, ż, Backspace, Delete), nie Enter i strzałki.
         QCOMPARE(uwagi, QString::fromUtf8("UWAGA|To nie jest okno edycyjne !\rMożesz w nim tylko przeglądać raporty.\n").repeated(4));
-        // Ctrl+A zaznacza, Ctrl+C i Ctrl+Insert kopiują zaznaczenie (nie "Czcionka").
+        // Ctrl+A zaznacza, Ctrl+C i Ctrl+Insert kopiują zaznaczenie (nie "Czcionka"); menu
+        // pokazuje Ctrl+C przy poleceniu, które klawisz wykona: bez zaznaczenia "Czcionka".
         QSignalSpy czcionka(okno.acCzcionka, &QAction::triggered);
+        auto skroty = [&] { return okno.acKopiuj->shortcut().toString() + "|" + okno.acCzcionka->shortcut().toString(); };
+        QCOMPARE(skroty() + QString::number(okno.acKopiuj->isEnabled()), QStringLiteral("|Ctrl+C0"));
         for (Qt::Key kopiuj : {Qt::Key_C, Qt::Key_Insert}) {
             QApplication::clipboard()->clear();
             QTest::keyClick(okno.Memo, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(skroty() + QString::number(okno.acKopiuj->isEnabled()), QStringLiteral("Ctrl+C|1"));
             QTest::keyClick(okno.Memo, kopiuj, Qt::ControlModifier);
             QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8("Ślad: przęsło"));
         }
         QCOMPARE(czcionka.count() + uwagi.count('\n'), 4);
+        QTest::keyClick(okno.Memo, Qt::Key_Right);  // koniec zaznaczenia
+        QVERIFY(QTest::qWaitForWindowActive(&okno));  // skrót okna działa w oknie aktywnym
+        GdyOkno<QFontDialog>(this, [](QFontDialog& d) { d.reject(); });
+        QTest::keyClick(okno.Memo, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(czcionka.count(), 1);
         QCOMPARE(okno.windowTitle() + "|" + okno.Tekst(), QString::fromUtf8("Ślad obliczeń|Ślad: przęsło"));
         QPrinter drukarka;
         drukarka.setOutputFormat(QPrinter::PdfFormat);
@@ -164,6 +193,81 @@ private slots:
         okno.acCzcionka->trigger();
         QCOMPARE(poczatkowa, pokazana);
         QCOMPARE(okno.Memo->font().pointSize(), 15);
+    }
+
+    // Podgląd raportu z menu: strona po stronie te same wiersze co dokument RTF polecenia
+    // "Raport" (akapity, przebieg z akapitem, wiersze tabel komórka po komórce, także puste)
+    // w tej samej kolejności i ten sam kod MAC; każda strona z nagłówkiem JNI i datą na środku
+    // i numerem strony.
+    // Zmiana danych zamyka podgląd. Zapis PDF ma te strony z tym samym tekstem.
+    void podgladRaportu()
+    {
+        tOknoTestowe t;
+        QVERIFY(t.Otworz());
+        TGlowneOkno& okno = t.Okno();
+        okno.Przebieg().WczytajDane(DaneTestowe("przypadki/pn85_przegubowa_lewe_ramie/obiekt.PTV"));
+        // Miejscowość dłuższa od wiersza strony: łamana na znakach.
+        okno.Przebieg().UstawInfo({"12345678", "2", "DK 7", "12+300", "Kraków" + std::string(90, 'w'), "rzeka {Wisła}"});
+        okno.OtworzRaport = [](const QString&, std::function<void()>) {};
+        okno.findChild<QAction*>("acRaport")->trigger();
+        okno.findChild<QAction*>("acPodglad")->trigger();
+        const std::string rtf = CzytajPlik(t.Plik("Raporty/12345678@2.RTF").toStdString());
+        const tWynikSprawdzeniaRaportu mac = SprawdzRaport(rtf);
+        QVERIFY(mac.Stan == tStanRaportu::Zgodny);
+        TPodgladRaportu& podglad = *okno.OknoPodgladu();
+        QVERIFY(podglad.isVisible());
+        const tUkladRaportu& uklad = podglad.Uklad();
+        QPdfWriter pdf(Sciezka("uklad.pdf"));
+        UstawStroneRaportu(pdf);
+        const std::vector<tStronaRaportu> strony = StronyRaportu(uklad, pdf);
+        QVERIFY(strony.size() >= 4);
+        std::map<std::pair<int, int>, QString> teksty;
+        int poprzednia = 0;
+        for (size_t n = 0; n < strony.size(); ++n) {
+            QCOMPARE(strony[n].front().Tekst + "|" + strony[n].back().Tekst, "JNI: 12345678|" + QString::number(n + 1));
+            for (const tNapisRaportu* srodek : {&strony[n].front(), &strony[n].end()[-2]})  // nagłówek, data w stopce
+                QVERIFY(qAbs(srodek->Punkt.x() + QFontMetricsF(srodek->Czcionka, &pdf).horizontalAdvance(srodek->Tekst) / 2 -
+                             pdf.width() / 2.0) < 5);  // A4 dokumentu szersze o 0,3 pt
+            for (const tNapisRaportu& napis : strony[n]) {
+                if (napis.Czesc < 0) continue;
+                QVERIFY(napis.Czesc >= poprzednia);  // strony w kolejności dokumentu
+                poprzednia = napis.Czesc;
+                teksty[{napis.Czesc, napis.Komorka}] += napis.Tekst;
+            }
+        }
+        QStringList wiersze;
+        for (size_t i = 0; i < uklad.Czesci.size(); ++i) {
+            const tCzescRaportu& c = uklad.Czesci[i];
+            const int czesc = static_cast<int>(i);
+            if (c.Rodzaj == tRodzajCzesci::Akapit) wiersze << teksty[{czesc, 0}];
+            if (c.Rodzaj == tRodzajCzesci::Przebieg) teksty[{czesc + 1, 0}].prepend(teksty[{czesc, 0}]);
+            if (c.Rodzaj != tRodzajCzesci::WierszTabeli) continue;
+            QString komorki;
+            for (int k = 0; k < static_cast<int>(std::count(c.Szerokosci.begin(), c.Szerokosci.end(), ';')); ++k)
+                komorki += teksty[{czesc, k}] + ';';
+            wiersze << komorki;
+        }
+        QCOMPARE(wiersze, WierszeRtf(rtf));
+        QVERIFY(wiersze.contains(QString::fromUtf8("1.6  Nazwa przeszkody         : rzeka {Wisła}")));
+        QVERIFY(wiersze.contains(QString::fromStdString("MAC [" + mac.KodObliczony + "]")));
+        Pole(okno, RxSE_B)->UstawWartosc(7.5);  // podgląd bieżących danych znika z ich zmianą
+        QVERIFY(!podglad.isVisible());
+        // PDF: tyle stron i ten sam tekst na każdej (bez odstępów, które pdftotext układa po swojemu).
+        std::string powod;
+        QVERIFY(podglad.ZapiszPdf(Sciezka("raport.pdf"), powod));
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("brak pdftotext (pakiet poppler-utils)");
+        QProcess p;
+        p.start("pdftotext", {"-raw", "-enc", "UTF-8", Sciezka("raport.pdf"), "-"});
+        QVERIFY(p.waitForFinished());
+        QStringList stronyPdf = QString::fromUtf8(p.readAllStandardOutput()).split('\f');
+        stronyPdf.removeLast();  // za ostatnią stroną
+        QCOMPARE(stronyPdf.size(), static_cast<qsizetype>(strony.size()));
+        static const QRegularExpression odstepy(QStringLiteral("\\s"));
+        for (size_t n = 0; n < strony.size(); ++n) {
+            QString tekst;
+            for (const tNapisRaportu& napis : strony[n]) tekst += napis.Tekst;
+            QCOMPARE(stronyPdf[static_cast<qsizetype>(n)].remove(odstepy), tekst.remove(odstepy));
+        }
     }
 
     // Granatowe tło, żółty opis, wersja przy każdym pokazaniu; kliknięcie w tło zamyka,

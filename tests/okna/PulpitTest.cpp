@@ -131,7 +131,7 @@ private slots:
                 GdyOkno<QFileDialog>(this, [&](QFileDialog& d) { d.selectFile(plik), static_cast<QDialog&>(d).accept(); });
                 Okno().findChild<QAction*>("acWczytaj")->trigger();
             },
-            [&] { emit dane->aboutToShow(), dane->actions().at(5)->menu()->actions().at(0)->trigger(); },
+            [&] { emit dane->aboutToShow(), dane->findChild<QMenu*>()->actions().at(0)->trigger(); },
             [&] { Upusc(&Okno(), plik); },
         };
         for (const auto& droga : drogi) {
@@ -159,7 +159,7 @@ private slots:
         QVERIFY(t_->Otworz());
         const QString a = Kopia(Belka, "a.PTV"), b = Kopia(Plyta, "b.PTV");
         QMenu* dane = Okno().menuBar()->actions().first()->menu();
-        QMenu* ostatnie = dane->actions().at(5)->menu();
+        QMenu* ostatnie = dane->findChild<QMenu*>();  // "Ostatnio otwierane"
         for (const QString& p : {a, b}) QVERIFY(Okno().OtworzPlik(p));
         emit dane->aboutToShow();
         ostatnie->actions().at(1)->trigger();

@@ -128,6 +128,13 @@ private slots:
         QTRY_COMPARE(Rejestr().LiniaStanu()->text(), stan);
         const auto& liczby = Rejestr().Wykres()->Liczby();
         QCOMPARE(QList<int>(liczby.begin(), liczby.end()), kategorie);
+        // Barwa KATEGORII to barwa kategorii, bez względu na to, co filtr ukrył.
+        for (int r = 0; r < Rejestr().Model().rowCount(); ++r) {
+            const tWierszRejestru& w = *Rejestr().Model().Pokazane()[r];
+            const tKolor k = BarwaKategoriiRejestru(KategoriaRejestru(w));
+            const QVariant tlo = Rejestr().Model().index(r, rKategoria).data(Qt::BackgroundRole);
+            QCOMPARE(tlo.isValid() ? tlo.value<QBrush>().color() : QColor(), w.Poprawny ? QColor(k.R, k.G, k.B) : QColor());
+        }
     }
 
     // Enter na wierszu wczytuje obiekt w oknie głównym drogą "Wczytaj": przy niezapisanych
@@ -150,31 +157,41 @@ private slots:
         QCOMPARE(Lista(t_->Okno(), tLista::CBPrzeslo)->currentIndex(), 2);  // przykład dwudźwigarowy
     }
 
-    // Zestawienie: format z filtra okna pliku, wiersze pokazane w pokazanej kolejności.
+    // Zestawienie: format z wpisanego rozszerzenia, a bez niego z filtra okna pliku; wiersze
+    // pokazane w pokazanej kolejności; ścieżka w linii stanu; następny zapis zaczyna w tym
+    // samym katalogu.
     void zestawienie_data()
     {
         QTest::addColumn<QString>("nazwa");
-        QTest::addColumn<bool>("rtf");
+        QTest::addColumn<bool>("filtrRtf");
         QTest::addColumn<QString>("plik");
-        QTest::newRow("CSV") << "zestawienie" << false << "zestawienie.csv";
-        QTest::newRow("RTF") << "zestawienie.rtf" << true << "zestawienie.rtf";
+        QTest::newRow("CSV z filtra") << "zestawienie" << false << "zestawienie.csv";
+        QTest::newRow("RTF z filtra") << "zestawienie" << true << "zestawienie.rtf";
+        QTest::newRow("RTF wpisany przy filtrze CSV") << "zest.RTF" << false << "zest.RTF";
     }
     void zestawienie()
     {
         QFETCH(QString, nazwa);
-        QFETCH(bool, rtf);
+        QFETCH(bool, filtrRtf);
         QFETCH(QString, plik);
+        const bool rtf = plik.endsWith(QStringLiteral("rtf"), Qt::CaseInsensitive);
         QVERIFY(Otworz(QString::fromStdString(kat_.Sciezka())));
         Wpisz(Rejestr().PoleFiltra(), QStringLiteral("DW791"), true);
         QTRY_COMPARE(Rejestr().Model().rowCount(), 2);
         Rejestr().Tabela()->sortByColumn(rKategoria, Qt::AscendingOrder);
         tKatalogTymczasowy cel;
         Rejestr().WybierzPlik = [&](const QString&, const QString&, const QString& filtry, QString* wybrany) {
-            *wybrany = filtry.split(QStringLiteral(";;")).at(rtf ? 1 : 0);
+            *wybrany = filtry.split(QStringLiteral(";;")).at(filtrRtf ? 1 : 0);
             return QString::fromStdString(cel / nazwa.toStdString());
         };
         Rejestr().ZapiszZestawienie();
         const std::string tresc = CzytajPlik(cel / plik.toStdString());
+        QVERIFY(Rejestr().LiniaStanu()->text().endsWith(
+            QString::fromUtf8("; zestawienie zapisano w pliku ") + QString::fromStdString(cel / plik.toStdString())));
+        QString poczatek;
+        Rejestr().WybierzPlik = [&](const QString&, const QString& p, const QString&, QString*) { return poczatek = p, QString(); };
+        Rejestr().ZapiszZestawienie();
+        QCOMPARE(QFileInfo(poczatek).absolutePath(), QString::fromStdString(cel.Sciezka()));
         if (rtf) {
             QVERIFY(tresc.rfind("{\\rtf", 0) == 0);
             QVERIFY(tresc.find("DW791") != std::string::npos);

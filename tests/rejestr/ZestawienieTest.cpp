@@ -72,6 +72,10 @@ TEST(Zestawienie, PodsumowanieWedlugKategoriiIZaokraglenieOkna)
     for (const auto& x : w) wsk.push_back(&x);
     const std::array<int, LiczbaKategoriiRejestru> oczekiwane = {2, 2, 1, 1, 2, 2, 2};
     EXPECT_EQ(Podsumowanie(wsk), oczekiwane);
+    // Barwy kategorii stałe, w równych krokach: 42 t koniec niebieski, poniżej 10 t czerwony.
+    EXPECT_EQ(BarwaKategoriiRejestru(0), BarwySkali()[2]);
+    EXPECT_EQ(BarwaKategoriiRejestru(5), BarwySkali()[0]);
+    for (int k = 0; k < 5; ++k) EXPECT_NE(BarwaKategoriiRejestru(k), BarwaKategoriiRejestru(k + 1)) << k;
     // KATEGORIA okna: połówki od zera, nie do parzystej.
     EXPECT_EQ(KategoriaOkna(24.5), 25);
     EXPECT_EQ(KategoriaOkna(23.5), 24);

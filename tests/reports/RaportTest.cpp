@@ -198,6 +198,12 @@ TEST_F(RaportTest, PolecenieRaportOdmowyINazwaPliku)
         EXPECT_EQ(info.NrP, nrpPo) << jni << "@" << nrp;
         EXPECT_EQ(w.Plik, w.Zapisany ? katalog + "/" + jni + "@" + nrpPo + ".RTF" : "");
         EXPECT_EQ(fs::exists(katalog) && !fs::is_empty(katalog), w.Zapisany) << jni << "@" << nrp;
+        // Podgląd: te same odmowy, a treść ta, którą zapisano (ten sam dokument), bez pliku.
+        tInfoObiektu infoPodgladu = most.Info;
+        const auto p = PodgladRaportu(infoPodgladu, most.Wypelnianie(), Dzis);
+        EXPECT_EQ(p.Komunikat + std::to_string(p.Gotowy) + infoPodgladu.NrP, w.Komunikat + std::to_string(w.Zapisany) + nrpPo);
+        if (w.Zapisany) EXPECT_EQ(DokumentRaportu(p.Tresc), CzytajPlik(w.Plik));
+        EXPECT_TRUE(!p.Zapisany && p.Plik.empty());
     }
     EXPECT_TRUE(komunikatyRtf.empty());
 }

@@ -125,9 +125,19 @@ TEST(WykresPorownania, OdrzuconePrzeliczenieToLukaZPrzyczyna)
         EXPECT_NE(s.Opis.find(przypisy[przypis - 1]), std::string::npos) << s.Opis;
     }
     EXPECT_EQ(std::count_if(w.Slupki.begin(), w.Slupki.end(), [](const tSlupek& s) { return s.Odrzucony; }), 3);
-    // Przypisy pod wykresem, każda przyczyna raz.
-    for (const std::string& t : {"(1) " + przypisy[0], "(2) " + algorytm})
+    // Przypisy pod wykresem, każda przyczyna raz, pod nią normatywy i klasy, których dotyczy;
+    // przyczyna wszystkich przeliczeń krótko, długa lista w kilku wierszach.
+    for (const std::string& t : {"(1) " + przypisy[0], std::string("dotyczy: PN-85/S-10030, klasa A"), "(2) " + algorytm,
+                                 std::string("dotyczy: Normatyw-1952r., klasy I, II")})
         EXPECT_EQ(Napisy(w, t, 0, w.Szerokosc, w.Dol, w.Wysokosc), 1) << t;
+    const tWykresPorownania wszystkie = UkladWykresu(Przeliczenia(std::vector<double>(23, -1), std::vector(23, suma)), 2, 0, {});
+    EXPECT_EQ(Napisy(wszystkie, "dotyczy: wszystkich normatywów i klas", 0, w.Szerokosc, w.Dol, wszystkie.Wysokosc), 1);
+    std::vector<double> bezJednej(23, -1);
+    bezJednej[22] = 30;
+    const tWykresPorownania dluga = UkladWykresu(Przeliczenia(bezJednej, std::vector(22, suma)), 2, 0, {});
+    EXPECT_EQ(Napisy(dluga, "dotyczy: PN-85/S-10030, klasy A, B, C, D, E; PN-66/B-02015, klasy I, II, III; "
+                            "Normatyw-1956r., klasy I, II, III; ", 0, w.Szerokosc, w.Dol, dluga.Wysokosc), 1);
+    EXPECT_EQ(Napisy(dluga, "DIN 1072 (1931r.), klasy I, II", 0, w.Szerokosc, w.Dol, dluga.Wysokosc), 1);
     // Własna para odrzucona (1952, kl. I): przerywany obrys luki.
     const tSlupek& wlasny = w.Slupki[11];
     EXPECT_TRUE(wlasny.Wlasny);

@@ -1,6 +1,6 @@
 // Zrzuty okien do obejrzenia przez człowieka (nie test): okno główne dla każdego rodzaju
 // przekroju (mosty z katalogów przypadków) z przekrojem w skali i wykresem "Różnych norm",
-// okno z błędem danych, okno identyfikacji, przeglądarka ze śladem, rysunki przekrojów,
+// okno z błędem danych, okno identyfikacji, przeglądarka ze śladem, podgląd raportu (i raport.pdf), rysunki przekrojów,
 // panel "Elementy" (każdy rodzaj przekroju, belki przegubowe, 45 przęseł, dane odrzucone),
 // "O programie", pomoc i rejestr obiektów na przykładach. Obok wzorce do tests/dane/rysunki/: opis rysunków przekrojów
 // (przekroje.txt) i ikona w każdym rozmiarze (ikona_N.png).
@@ -11,6 +11,7 @@
 // prawdziwym ekranie i czeka na zabicie; zrzut całego ekranu robi zrzuty_ekranu.sh.
 // --elementy włącza panel "Elementy" jak Ctrl+E, gdy okno już stoi na ekranie.
 // --rejestr KATALOG otwiera obok okno "Rejestr obiektów" na tym katalogu.
+// --przekroj otwiera okno przekroju na zakładce "W skali", --podglad okno "Podgląd raportu".
 #include <QDir>
 #include <QToolTip>
 
@@ -25,6 +26,7 @@
 #include "okna/pomocnicze/TObrazekPrzekroju.h"
 #include "okna/pomocnicze/TOknoHelp.h"
 #include "okna/pomocnicze/TOknoWykresu.h"
+#include "okna/pomocnicze/TPodgladRaportu.h"
 #include "okna/pomocnicze/TZapiszJNI.h"
 
 namespace {
@@ -52,7 +54,8 @@ QString Opcja(QStringList& argumenty, const char* nazwa)
     return wartosc;
 }
 
-int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy, const QString& rejestr)
+int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy, const QString& rejestr, bool przekroj,
+           bool podglad)
 {
     QTemporaryDir ustawienia;  // widoczność panelu nie trafia do ustawień użytkownika
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia.path());
@@ -64,6 +67,11 @@ int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy, const QS
         t.Okno().OknoRejestru().OtworzKatalog(rejestr);
         t.Okno().OknoRejestru().Pokaz();
     }
+    if (przekroj) {
+        t.Okno().OknoPrzekroju().PokazPrzekroj(Obiekt(t.Okno()).Przekroj);
+        t.Okno().OknoPrzekroju().PokazWSkali(true);
+    }
+    if (podglad) t.Okno().findChild<QAction*>(QStringLiteral("acPodglad"))->trigger();
     return aplikacja.exec();
 }
 }  // namespace
@@ -81,6 +89,8 @@ int main(int argc, char** argv)
     const QString pulpit = Opcja(argumenty, "--pulpit");
     const QString rejestr = Opcja(argumenty, "--rejestr");
     const bool elementy = argumenty.removeAll(QStringLiteral("--elementy")) > 0;
+    const bool przekroj = argumenty.removeAll(QStringLiteral("--przekroj")) > 0;
+    const bool podglad = argumenty.removeAll(QStringLiteral("--podglad")) > 0;
     katalog = argumenty.size() > 1 ? argumenty[1] : QStringLiteral("zrzuty");
     if (QFontDatabase::families().isEmpty() || (pulpit.isEmpty() && !QDir().mkpath(katalog))) {
         qCritical("brak czcionek albo katalogu %s", qPrintable(katalog));
@@ -88,7 +98,7 @@ int main(int argc, char** argv)
     }
     Regionalne() = {',', "dd.MM.yyyy"};
     QCoreApplication::setApplicationVersion(QStringLiteral(PONTIVA_WERSJA));
-    if (!pulpit.isEmpty()) return Pulpit(aplikacja, pulpit, elementy, rejestr);
+    if (!pulpit.isEmpty()) return Pulpit(aplikacja, pulpit, elementy, rejestr, przekroj, podglad);
 
     tOknoTestowe t;
     if (!t.Otworz()) return 1;
@@ -147,6 +157,14 @@ int main(int argc, char** argv)
     okno.Przebieg().Przelicz();
     okno.OknoTekstu().PokazSlad();
     Zrzut(okno.OknoTekstu(), QStringLiteral("przegladarka_slad"));
+    // Podgląd raportu i ten sam raport jako PDF (strony do obejrzenia: pdftoppm -png).
+    okno.Przebieg().WczytajDane(testy::DaneTestowe("przypadki/pn85_przegubowa_lewe_ramie/obiekt.PTV"));
+    okno.Przebieg().UstawInfo({"12345678", "1", "DK 7", "12+300", "Kraków", "rzeka Wisła"});
+    okno.findChild<QAction*>(QStringLiteral("acPodglad"))->trigger();
+    Zrzut(*okno.OknoPodgladu(), QStringLiteral("podglad_raportu"));
+    std::string powod;
+    if (!okno.OknoPodgladu()->ZapiszPdf(katalog + QStringLiteral("/raport.pdf"), powod)) ++bledy;
+    okno.OknoPodgladu()->hide();
     okno.OknoPrzekroju().PokazWSkali(false);
     for (int typ = 0; typ < 7; ++typ) {
         okno.OknoPrzekroju().PokazPrzekroj(typ);

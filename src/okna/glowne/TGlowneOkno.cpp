@@ -17,6 +17,7 @@
 #include "okna/pomocnicze/TAboutBox.h"
 #include "okna/pomocnicze/TObrazekPrzekroju.h"
 #include "okna/pomocnicze/TOknoHelp.h"
+#include "okna/pomocnicze/TPodgladRaportu.h"
 #include "okna/pomocnicze/TZapiszJNI.h"
 #include "okna/wspolne/TUstawieniaOkna.h"
 
@@ -63,10 +64,12 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     setCentralWidget(srodek);
     UstawDymki();
 
-    // Otwarte okno przekroju rysuje w skali obiekt wypełniony przy każdym przeliczeniu.
+    // Otwarte okno przekroju rysuje w skali obiekt wypełniony przy każdym przeliczeniu; podgląd
+    // raportu bieżących danych zamyka się, by nie pokazywać raportu danych, których już nie ma.
     k_.OdswiezSzkic = [this] {
         szkic_->update();
         if (oknoPrzekroju_) oknoPrzekroju_->Odswiez();
+        if (oknoPodgladu_ && podgladBiezacych_) oknoPodgladu_->close();
     };
     k_.OdswiezElementy = [this] {
         if (elementy_) elementy_->Odswiez();

@@ -22,6 +22,8 @@ class TAboutBox;
 class TObrazekPrzekroju;
 class TOknoHelp;
 class TOknoWykresu;
+class TPodgladRaportu;
+struct tTrescRaportu;
 class TPanelElementow;
 class TSzkic;
 class TZapiszJNI;
@@ -39,6 +41,8 @@ public:
     TObrazekPrzekroju& OknoPrzekroju() { return *oknoPrzekroju_; }
     TOknoPomocy& Pomoc() { return *oknoPomocy_; }
     TPanelElementow& PanelElementow() { return *elementy_; }
+    // Okno "Podgląd raportu" (nullptr, dopóki go nie pokazano).
+    TPodgladRaportu* OknoPodgladu() const { return oknoPodgladu_; }
     // Okno "Rejestr obiektów", tworzone przy pierwszym użyciu.
     TOknoRejestru& OknoRejestru();
     const tKontrolkiOkna& Kontrolki() const { return k_; }
@@ -96,8 +100,10 @@ private:
     bool ZapiszDoPliku(const std::string& sciezka);
     // Pole z fokusem kończy edycję (format pola) przed poleceniem, które czyta dane.
     void ZakonczEdycje();
-    void RaportBezPodgladu(const QString& plik);
     tIstniejacyRaport PytanieORaport(const std::string& plik, const std::string& obok);
+    void RaportBezPodgladu(const QString& plik, const tTrescRaportu& tresc);
+    void PodgladRaportu();
+    void PokazPodglad(const tTrescRaportu& tresc, const QString& opis, bool biezace);
     void RozneNormy();
     void SladObliczen();
     void PomocNaTemat();
@@ -126,6 +132,8 @@ private:
     TOknoPomocy* oknoPomocy_ = nullptr;
     TOknoWykresu* oknoWykresu_ = nullptr;  // wykres "Różnych norm", tworzony przy pierwszym użyciu
     TOknoRejestru* oknoRejestru_ = nullptr;
+    TPodgladRaportu* oknoPodgladu_ = nullptr;  // "Podgląd raportu", tworzony przy pierwszym użyciu
+    bool podgladBiezacych_ = false;  // podgląd pokazuje bieżące dane, nie zapisany plik
     QWidget* panelSchematu_ = nullptr;
     QMenu* protokoly_ = nullptr;
     QAction* acCofnij_ = nullptr;

@@ -27,6 +27,8 @@ void TGlowneOkno::BudujAkcje()
     // Ctrl+Z to "Zapisz": cofanie pod Alt+Backspace.
     acCofnij_ = Akcja("acCofnij", "Cofnij", "Cofnięcie ostatniej zmiany danych", QStyle::SP_ArrowBack, "Alt+Backspace");
     acPonow_ = Akcja("acPonow", "Ponów", "Ponowienie cofniętej zmiany danych", QStyle::SP_ArrowForward, "Ctrl+Y");
+    QAction* acPodglad = Akcja("acPodglad", "Podgląd raportu", "Raport narysowany przez program: wydruk i zapis PDF",
+                               QStyle::SP_FileDialogContentsView, "Ctrl+P");
     QAction* acNormy =
         Akcja("acNormy", "Różne normy", "Przeliczenia dla różnych norm", QStyle::SP_FileDialogListView, "Ctrl+N");
     QAction* acSlad =
@@ -44,6 +46,7 @@ void TGlowneOkno::BudujAkcje()
     connect(acZapiszJako, &QAction::triggered, this, &TGlowneOkno::ZapiszJako);
     connect(acCofnij_, &QAction::triggered, this, [this] { przebieg_->Cofnij(); });
     connect(acPonow_, &QAction::triggered, this, [this] { przebieg_->Ponow(); });
+    connect(acPodglad, &QAction::triggered, this, &TGlowneOkno::PodgladRaportu);
     connect(acNormy, &QAction::triggered, this, &TGlowneOkno::RozneNormy);
     connect(acSlad, &QAction::triggered, this, &TGlowneOkno::SladObliczen);
     connect(acNaTemat, &QAction::triggered, this, &TGlowneOkno::PomocNaTemat);
@@ -69,7 +72,7 @@ void TGlowneOkno::BudujAkcje()
     pasek->addActions({acNaTemat, acAbout});
 
     QMenu* dane = menuBar()->addMenu(Tekst("&Dane"));
-    dane->addActions({acInfo, acRaport, acZapisz, acZapiszJako, acWczytaj});
+    dane->addActions({acInfo, acRaport, acPodglad, acZapisz, acZapiszJako, acWczytaj});
     menuOstatnie_ = dane->addMenu(Tekst("Ostatnio otwierane"));
     connect(dane, &QMenu::aboutToShow, this, &TGlowneOkno::OdswiezOstatnie);
     dane->addAction(acRejestr);

@@ -16,6 +16,7 @@
 #include "persistence/Katalogi.h"
 #include "reports/Porownanie.h"
 #include "reports/Raport.h"
+#include "reports/UkladRaportu.h"
 #include "okna/pomocnicze/TOknoPomocy.h"
 #include "okna/rysunki/TSzkic.h"
 #include "okna/pomocnicze/TAboutBox.h"
@@ -25,6 +26,7 @@
 #include "okna/pomocnicze/TOknoHelp.h"
 #include "okna/rejestr/TOknoRejestru.h"
 #include "okna/pomocnicze/TOknoWykresu.h"
+#include "okna/pomocnicze/TPodgladRaportu.h"
 #include "okna/pomocnicze/TZapiszJNI.h"
 #include "okna/wspolne/TUstawieniaOkna.h"
 
@@ -37,6 +39,10 @@ const char* const TytulRaportu = "Raport";
 const char* const RaportZapisany = "Raport zapisano w pliku:\r";
 const char* const NieWyswietlono = "\rNie udało się go wyświetlić: brak programu do plików RTF albo jego błąd.";
 const char* const PrzyciskFolder = "Otwórz folder";
+const char* const PrzyciskPodglad = "Podgląd raportu";
+const char* const OpisZapisanego = "Plik raportu: %1";
+const char* const OpisBiezacego = "Bieżące dane (plik RTF raportu zapisuje polecenie „Raport”)";
+const char* const WzorNazwy = "%1@%2";
 const char* const TytulBleduPorownania = "BŁĄD";
 const char* const TytulZapiszJako = "Zapisz jako";
 const char* const RozszerzeniePliku = "PTV";
@@ -133,9 +139,9 @@ void TGlowneOkno::Raport()
         Komunikat(TytulBleduRaportu, wynik.Komunikat, true);
         return;
     }
-    // Bez przeglądarki RTF w systemie pokazujemy przynajmniej, gdzie jest raport.
+    // Bez przeglądarki RTF w systemie: gdzie jest raport i jego podgląd rysowany przez program.
     const QString plik = Tekst(wynik.Plik);
-    OtworzRaport(plik, [this, plik] { RaportBezPodgladu(plik); });
+    OtworzRaport(plik, [this, plik, tresc = wynik.Tresc] { RaportBezPodgladu(plik, tresc); });
 }
 
 // Wcześniejszy raport tego obiektu (może ten wysłany do zarządcy) nie znika bez pytania;
@@ -155,15 +161,41 @@ tIstniejacyRaport TGlowneOkno::PytanieORaport(const std::string& plik, const std
     return okno.clickedButton() == oba ? tIstniejacyRaport::ZachowajOba : tIstniejacyRaport::Anuluj;
 }
 
-void TGlowneOkno::RaportBezPodgladu(const QString& plik)
+void TGlowneOkno::RaportBezPodgladu(const QString& plik, const tTrescRaportu& tresc)
 {
     QMessageBox okno(QMessageBox::Information, Tekst(TytulRaportu),
                      Tekst(RaportZapisany) + QDir::toNativeSeparators(plik) + Tekst(NieWyswietlono), QMessageBox::Ok, this);
+    QPushButton* podglad = okno.addButton(Tekst(PrzyciskPodglad), QMessageBox::ActionRole);
     QPushButton* folder = okno.addButton(Tekst(PrzyciskFolder), QMessageBox::ActionRole);
-    okno.setEscapeButton(QMessageBox::Ok);  // przy dwóch przyciskach Qt nie wybiera go sam
+    okno.setEscapeButton(QMessageBox::Ok);  // przy kilku przyciskach Qt nie wybiera go sam
     okno.exec();
     if (okno.clickedButton() == folder)
         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(plik).absolutePath()));
+    if (okno.clickedButton() == podglad)
+        PokazPodglad(tresc, Tekst(OpisZapisanego).arg(QDir::toNativeSeparators(plik)), false);
+}
+
+// Raport bieżących danych narysowany przez program, bez zapisu pliku RTF.
+void TGlowneOkno::PodgladRaportu()
+{
+    ZakonczEdycje();
+    if (!przebieg_->PolaPoprawne(TytulBleduRaportu)) return;
+    tInfoObiektu info = przebieg_->Info();
+    const tWynikRaportu wynik = ::PodgladRaportu(info, [this](tObiektMostowy& o) { PobierzDane(*widok_, o); }, Dzis());
+    przebieg_->UstawInfoBezZmian(info);  // numer przęsła mógł zostać poprawiony na "1"
+    if (!wynik.Gotowy) {
+        Komunikat(TytulBleduRaportu, wynik.Komunikat, true);
+        return;
+    }
+    PokazPodglad(wynik.Tresc, Tekst(OpisBiezacego), true);
+}
+
+void TGlowneOkno::PokazPodglad(const tTrescRaportu& tresc, const QString& opis, bool biezace)
+{
+    if (!oknoPodgladu_) oknoPodgladu_ = new TPodgladRaportu(this);
+    podgladBiezacych_ = biezace;
+    oknoPodgladu_->Pokaz(UkladRaportu(tresc),
+                         Tekst(WzorNazwy).arg(Tekst(tresc.Identyfikacja[0]), Tekst(tresc.Identyfikacja[1])), opis);
 }
 
 void TGlowneOkno::RozneNormy()

@@ -1,12 +1,12 @@
 #include "okna/pomocnicze/TOknoHelp.h"
 
+#include "okna/wspolne/CzcionkaStala.h"
 #include "okna/wspolne/SkrotyOkna.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QKeyEvent>
@@ -34,6 +34,7 @@ const char* const TytulUwagi = "UWAGA";
 const char* const TrescUwagi = "To nie jest okno edycyjne !\rMożesz w nim tylko przeglądać raporty.";
 const char* const MenuZbior = "&Zbiór";
 const char* const MenuParametry = "Parametry";
+const char* const MenuEdycja = "&Edycja";
 const char* const FiltrTxt = "Zbiory tekstowe (*.TXT)";
 const char* const RozszerzenieTxt = "txt";
 const char* const TytulBledu = "Błąd";
@@ -45,7 +46,7 @@ struct tOpisAkcji {
     const char* napis;
     const char* podpowiedz;
     const char* skrot;
-    const char* ikona;  // nazwa z motywu ikon; brak: ikona standardowa stylu
+    const char* ikona;  // nazwa z motywu ikon; brak: ikona standardowa stylu (SP_CustomBase: bez ikony)
     QStyle::StandardPixmap zastepcza;
 };
 const tOpisAkcji OpisZapisz{"Zapisz jako ...", "Zapisanie do zbioru", "Ctrl+Z", "document-save-as",
@@ -53,6 +54,11 @@ const tOpisAkcji OpisZapisz{"Zapisz jako ...", "Zapisanie do zbioru", "Ctrl+Z", 
 const tOpisAkcji OpisDrukuj{"Drukuj", "Wydruk", "Ctrl+D", "document-print", QStyle::SP_FileDialogContentsView};
 const tOpisAkcji OpisCzcionka{"Czcionka", "Zmiana czcionki", "Ctrl+C", "preferences-desktop-font",
                               QStyle::SP_FileDialogDetailedView};
+const tOpisAkcji OpisKopiuj{"Kopiuj", "Kopiowanie zaznaczonego tekstu", "Ctrl+C", "edit-copy",
+                            QStyle::SP_CustomBase};
+const tOpisAkcji OpisZaznacz{"Zaznacz wszystko", "Zaznaczenie całego tekstu", "Ctrl+A", "edit-select-all",
+                             QStyle::SP_CustomBase};
+const char* const SkrotWspolny = "Ctrl+C";
 const tOpisAkcji OpisKoniec{"Zamknij okno", "Zamknięcie okna", "Ctrl+K", "window-close",
                             QStyle::SP_DialogCloseButton};
 
@@ -73,17 +79,6 @@ constexpr int RozmiarCzcionki = 10;
 // Okno zarejestrowane do zamykania przed obliczeniem (ostatnio utworzone).
 TOknoHelp* zarejestrowane = nullptr;
 
-// Courier New, a gdy jej nie ma, najbliższa czcionka o stałej szerokości znaków.
-QFont CzcionkaStala()
-{
-    QFont f(QStringLiteral("Courier New"), RozmiarCzcionki);
-    f.setStyleHint(QFont::TypeWriter);
-    if (QFontInfo(f).fixedPitch()) return f;
-    QFont z = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    z.setPointSize(RozmiarCzcionki);
-    return z;
-}
-
 } // namespace
 
 TOknoHelp::TOknoHelp(QWidget* rodzic) : QMainWindow(rodzic)
@@ -101,7 +96,7 @@ TOknoHelp::TOknoHelp(QWidget* rodzic) : QMainWindow(rodzic)
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo->setFont(CzcionkaStala());
+    Memo->setFont(CzcionkaStala(RozmiarCzcionki));
     Memo->installEventFilter(this);
     setCentralWidget(Memo);
 
@@ -116,16 +111,23 @@ TOknoHelp::TOknoHelp(QWidget* rodzic) : QMainWindow(rodzic)
     acDrukuj = akcja(OpisDrukuj);
     acCzcionka = akcja(OpisCzcionka);
     acKoniec = akcja(OpisKoniec);
+    acKopiuj = akcja(OpisKopiuj);
+    acZaznacz = akcja(OpisZaznacz);
     connect(acZapisz, &QAction::triggered, this, &TOknoHelp::ZapiszJako);
     connect(acDrukuj, &QAction::triggered, this, &TOknoHelp::DrukujZOknem);
     connect(acCzcionka, &QAction::triggered, this, &TOknoHelp::ZmienCzcionke);
     connect(acKoniec, &QAction::triggered, this, &QWidget::close);
+    connect(acKopiuj, &QAction::triggered, Memo, &QPlainTextEdit::copy);
+    connect(acZaznacz, &QAction::triggered, Memo, &QPlainTextEdit::selectAll);
+    connect(Memo, &QPlainTextEdit::copyAvailable, this, &TOknoHelp::UstawKopiowanie);
+    UstawKopiowanie(false);
 
     QMenu* zbior = menuBar()->addMenu(QString::fromUtf8(MenuZbior));
     zbior->addAction(acZapisz);
     zbior->addAction(acDrukuj);
     zbior->addSeparator();
     zbior->addAction(acKoniec);
+    menuBar()->addMenu(QString::fromUtf8(MenuEdycja))->addActions({acKopiuj, acZaznacz});
     menuBar()->addMenu(QString::fromUtf8(MenuParametry))->addAction(acCzcionka);
 
     QToolBar* pasek = addToolBar(QString());
@@ -164,10 +166,9 @@ bool TOknoHelp::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
     if (obiekt != Memo) return QMainWindow::eventFilter(obiekt, zdarzenie);
     auto* k = static_cast<QKeyEvent*>(zdarzenie);
-    // Kopiowanie i zaznaczenie całości należą do tekstu; Ctrl+C bez zaznaczenia to "Czcionka".
-    if (zdarzenie->type() == QEvent::ShortcutOverride &&
-        (k->matches(QKeySequence::SelectAll) || (k->key() == Qt::Key_Insert && k->modifiers() == Qt::ControlModifier) ||
-         (k->matches(QKeySequence::Copy) && Memo->textCursor().hasSelection()))) {
+    // Ctrl+Insert kopiuje w samym tekście (Ctrl+C i Ctrl+A to polecenia okna).
+    if (zdarzenie->type() == QEvent::ShortcutOverride && k->key() == Qt::Key_Insert &&
+        k->modifiers() == Qt::ControlModifier) {
         zdarzenie->accept();
         return true;
     }
@@ -279,6 +280,14 @@ void TOknoHelp::DrukujZOknem()
     QPrinter drukarka;
     QPrintDialog okno(&drukarka, this);
     if (okno.exec() == QDialog::Accepted) Drukuj(drukarka);
+}
+
+void TOknoHelp::UstawKopiowanie(bool zaznaczenie)
+{
+    const QKeySequence skrot(QString::fromLatin1(SkrotWspolny));
+    acKopiuj->setEnabled(zaznaczenie);
+    acKopiuj->setShortcut(zaznaczenie ? skrot : QKeySequence());
+    acCzcionka->setShortcut(zaznaczenie ? QKeySequence() : skrot);
 }
 
 void TOknoHelp::ZmienCzcionke()

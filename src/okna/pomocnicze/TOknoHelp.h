@@ -40,6 +40,10 @@ public:
     QAction* acDrukuj;
     QAction* acCzcionka;
     QAction* acKoniec;
+    // Ctrl+C należy do "Kopiuj", gdy jest zaznaczenie, a bez niego do "Czcionka": menu pokazuje
+    // skrót przy tym poleceniu, które klawisz w tej chwili wykona.
+    QAction* acKopiuj;
+    QAction* acZaznacz;
 
 protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
@@ -49,4 +53,5 @@ private:
     void ZapiszJako();
     void DrukujZOknem();
     void ZmienCzcionke();
+    void UstawKopiowanie(bool zaznaczenie);
 };

@@ -7,7 +7,6 @@
 #include <unordered_map>
 
 #include "common/Formatowanie.h"
-#include "wspprzec/Pojazdy.h"
 #include "okna/wspolne/KolorOdmowy.h"
 #include "okna/wspolne/Tekst.h"
 
@@ -52,13 +51,18 @@ std::string TekstKolumny(const tWierszRejestru& w, int k)
     }
 }
 
+QColor BarwaKategorii(const tWierszRejestru& w)
+{
+    const tKolor c = BarwaKategoriiRejestru(KategoriaRejestru(w));
+    return {c.R, c.G, c.B};
+}
+
 // Tekst czytelny na tle barwy skali: czarny na jasnym, biały na ciemnym.
 QColor TekstNaTle(const QColor& tlo) { return qGray(tlo.rgb()) < 128 ? Qt::white : Qt::black; }
 }  // namespace
 
 TModelRejestru::TModelRejestru(QObject* rodzic)
-    : QAbstractTableModel(rodzic), porzadek_(QLocale(QLocale::Polish, QLocale::Poland)),
-      skala_{MasyPojazdow[1], MasyPojazdow[1]}
+    : QAbstractTableModel(rodzic), porzadek_(QLocale(QLocale::Polish, QLocale::Poland))
 {
     porzadek_.setNumericMode(true);  // "DW 2" przed "DW 10", "km 5+100" przed "km 12+300"
     porzadek_.setCaseSensitivity(Qt::CaseInsensitive);
@@ -72,7 +76,6 @@ void TModelRejestru::Wyczysc()
     pokazane_.clear();
     wiersze_.clear();
     endResetModel();
-    OdswiezSkale();
     emit Zmieniono();
 }
 
@@ -105,7 +108,6 @@ void TModelRejestru::Ustaw(std::vector<tWierszRejestru> wiersze)
         endInsertRows();
         koniec = poczatek;
     }
-    OdswiezSkale();
     emit Zmieniono();
 }
 
@@ -115,7 +117,6 @@ void TModelRejestru::Usun(const std::string& plik)
     if (i == wiersze_.end()) return;
     Wyjmij(i->second.get());
     wiersze_.erase(i);
-    OdswiezSkale();
     emit Zmieniono();
 }
 
@@ -128,7 +129,6 @@ void TModelRejestru::UstawFiltr(const tFiltrRejestru& filtr)
         if (filtr_.Przyjmuje(*w)) pokazane_.push_back(w.get());
     Uporzadkuj();
     endResetModel();
-    OdswiezSkale();
     emit Zmieniono();
 }
 
@@ -153,16 +153,6 @@ void TModelRejestru::Wyjmij(const tWierszRejestru* w)
     beginRemoveRows({}, r, r);
     pokazane_.erase(i);
     endRemoveRows();
-}
-
-void TModelRejestru::OdswiezSkale()
-{
-    tSkalaMas s{MasyPojazdow[1], MasyPojazdow[1]};
-    for (const tWierszRejestru* w : pokazane_)
-        if (w->Poprawny) s.Od = std::min(s.Od, w->Kategoria);
-    if (s == skala_) return;
-    skala_ = s;
-    if (!pokazane_.empty()) emit dataChanged(index(0, rKategoria), index(rowCount() - 1, rKategoria));
 }
 
 // Klucze porządku liczone raz na wiersz, nie przy każdym porównaniu.
@@ -233,15 +223,9 @@ QVariant TModelRejestru::data(const QModelIndex& indeks, int rola) const
         return QVariant::fromValue(Qt::AlignVCenter | (Liczbowa(k) ? Qt::AlignRight : Qt::AlignLeft));
     case Qt::BackgroundRole:
         if (!barwa) return {};
-        {
-            const tKolor c = KolorMasy(skala_, w.Kategoria);
-            return QBrush(QColor(c.R, c.G, c.B));
-        }
+        return QBrush(BarwaKategorii(w));
     case Qt::ForegroundRole:
-        if (barwa) {
-            const tKolor c = KolorMasy(skala_, w.Kategoria);
-            return QBrush(TekstNaTle(QColor(c.R, c.G, c.B)));
-        }
+        if (barwa) return QBrush(TekstNaTle(BarwaKategorii(w)));
         return w.Poprawny ? QVariant() : QVariant(QBrush(KolorOdmowy));
     case Qt::ToolTipRole:
         if (!w.Poprawny) return Tekst(w.Komunikat);

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "przebieg/SkalaMas.h"
 #include "rejestr/Zestawienie.h"
 
 enum tKolumnaRejestru {
@@ -49,7 +48,6 @@ private:
     bool Przed(const tWierszRejestru& a, const tWierszRejestru& b) const;
     void Uporzadkuj();
     void Wyjmij(const tWierszRejestru* w);
-    void OdswiezSkale();
 
     std::map<std::string, std::unique_ptr<tWierszRejestru>> wiersze_;
     std::vector<const tWierszRejestru*> pokazane_;
@@ -57,5 +55,4 @@ private:
     int kolumna_ = rPlik;
     Qt::SortOrder kierunek_ = Qt::AscendingOrder;
     QCollator porzadek_;
-    tSkalaMas skala_;  // od najmniejszej pokazanej KATEGORII do 42 t
 };

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -56,6 +57,7 @@ const char* const TytulBledu = "BŁĄD";
 const char* const WzorStanu = "%d z %d %s";
 const char* const WzorOdrzuconych = ", w tym odrzuconych: %d";
 const char* const WzorPominietych = "; przerwano: nieocenionych plików %d";
+const char* const WzorZapisanego = "; zestawienie zapisano w pliku %s";
 const char* const WzorBrakuKatalogu = "Katalogu %s nie ma albo nie da się go odczytać: tabela jest pusta.";
 
 constexpr int Szerokosc = 1300;
@@ -200,7 +202,7 @@ TOknoRejestru::TOknoRejestru(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     uklad->addLayout(srodek, 1);
     uklad->addLayout(dol);
 
-    connect(model_, &TModelRejestru::Zmieniono, this, &TOknoRejestru::OdswiezStan);
+    connect(model_, &TModelRejestru::Zmieniono, this, &TOknoRejestru::ZmienionoWiersze);
     connect(przeglad_, &TPrzegladKatalogu::Zmieniono, this, &TOknoRejestru::OdswiezStan);
     resize(Szerokosc, Wysokosc);
     OdswiezStan();
@@ -255,6 +257,7 @@ void TOknoRejestru::OdswiezStan()
         stan = Tekst(Format(WzorStanu, {pokazane, wszystkie, wszystkie == 1 ? "obiektu" : "obiektów"}));
         if (liczby.back() > 0) stan += Tekst(Format(WzorOdrzuconych, {liczby.back()}));
         if (przeglad_->Pominiete() > 0) stan += Tekst(Format(WzorPominietych, {przeglad_->Pominiete()}));
+        if (!zapisane_.isEmpty()) stan += Tekst(Format(WzorZapisanego, {QDir::toNativeSeparators(zapisane_).toStdString()}));
     }
     stan_->setText(stan);
     stan_->setToolTip(stan);
@@ -278,20 +281,34 @@ void TOknoRejestru::OdswiezStan()
     }
 }
 
+// Zmiana pokazanych wierszy (filtr, katalog, ocena): potwierdzenie zapisu już ich nie dotyczy.
+void TOknoRejestru::ZmienionoWiersze()
+{
+    zapisane_.clear();
+    OdswiezStan();
+}
+
 void TOknoRejestru::ZapiszZestawienie()
 {
     const QString csv = Tekst(FiltrCsv), rtf = Tekst(FiltrRtf);
     QString wybrany = csv;
-    const QString poczatek = QString::fromStdString(KatalogRaportow()) + '/' +
-                             QString::fromLatin1(NazwaZestawienia) + QStringLiteral(".csv");
+    TUstawieniaOkna ustawienia;
+    const QString poczatek =
+        ustawienia.KatalogZestawienia() + '/' + QString::fromLatin1(NazwaZestawienia) + QStringLiteral(".csv");
     QString plik = WybierzPlik(Tekst(TytulZestawienia), poczatek, csv + QStringLiteral(";;") + rtf, &wybrany);
     if (plik.isEmpty()) return;
-    // Format według wybranego filtra okna: nazwa bez jego rozszerzenia je dostaje.
-    const QString rozszerzenie = wybrany == rtf ? QStringLiteral(".rtf") : QStringLiteral(".csv");
-    if (!plik.endsWith(rozszerzenie, Qt::CaseInsensitive)) plik += rozszerzenie;
+    // Format z wpisanego rozszerzenia (.csv, .rtf); nazwa bez żadnego z nich dostaje
+    // rozszerzenie wybranego filtra okna.
+    if (FormatZestawienia(plik.toStdString()) == tFormatZestawienia::Nieznany)
+        plik += wybrany == rtf ? QStringLiteral(".rtf") : QStringLiteral(".csv");
     std::string blad;
     if (!::ZapiszZestawienie(plik.toStdString(), model_->Pokazane(),
                              QDir::toNativeSeparators(przeglad_->Katalog()).toStdString(), Dzis(),
-                             model_->Filtr(), blad))
+                             model_->Filtr(), blad)) {
         QMessageBox(QMessageBox::Warning, Tekst(TytulBledu), Tekst(blad), QMessageBox::Ok, this).exec();
+        return;
+    }
+    ustawienia.UstawKatalogZestawienia(QFileInfo(plik).absolutePath());
+    zapisane_ = plik;
+    OdswiezStan();
 }

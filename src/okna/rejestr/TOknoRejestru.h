@@ -49,6 +49,7 @@ private:
     void Otworz(const QModelIndex& indeks);
     void ZmienFiltr();
     void OdswiezStan();
+    void ZmienionoWiersze();
 
     TModelRejestru* model_ = nullptr;
     TPrzegladKatalogu* przeglad_ = nullptr;
@@ -64,4 +65,5 @@ private:
     QLabel* stan_ = nullptr;
     QTimer* zwlokaFiltra_ = nullptr;
     bool szerokosci_ = false;  // szerokości kolumn dopasowane do pierwszych wierszy katalogu
+    QString zapisane_;         // plik ostatniego zestawienia w linii stanu, do zmiany wierszy
 };

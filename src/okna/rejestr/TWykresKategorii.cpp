@@ -3,22 +3,18 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "przebieg/SkalaMas.h"
 #include "okna/wspolne/KolorOdmowy.h"
 #include "okna/wspolne/Tekst.h"
 
 namespace {
 const char* const Tytul = "Kategorie pokazanych obiektów";
-// Masy kategorii na skali barw od 10 do 42 t (jak KATEGORIA w tabeli).
-const double MasyKategorii[LiczbaKategoriiRejestru - 1] = {42, 32, 24, 16, 10, 0};
-const tSkalaMas SkalaKategorii{10, 42};
 constexpr int NajkrotszySlupek = 60;  // [px] słupka najliczniejszej kategorii, co najmniej
 constexpr int Odstep = 6;
 
 QColor Barwa(int kategoria)
 {
     if (kategoria == LiczbaKategoriiRejestru - 1) return KolorOdmowy;
-    const tKolor k = KolorMasy(SkalaKategorii, MasyKategorii[kategoria]);
+    const tKolor k = BarwaKategoriiRejestru(kategoria);  // jak KATEGORIA w tabeli
     return {k.R, k.G, k.B};
 }
 }  // namespace

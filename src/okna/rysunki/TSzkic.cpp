@@ -47,7 +47,7 @@ void Przegub(QPainter& p, int x, int y)
 }
 }  // namespace
 
-void RysujSzkic(QPainter& p, QSize obszar, const tObiektMostowy& obiekt)
+void RysujSzkic(QPainter& p, QSize obszar, const tObiektMostowy& obiekt, int wyrozniony)
 {
     const std::vector<tOdcinekUkladu> el = OdcinkiObiektu(obiekt);
     const std::vector<int> x = Konce(el, obszar.width());
@@ -58,7 +58,6 @@ void RysujSzkic(QPainter& p, QSize obszar, const tObiektMostowy& obiekt)
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRect(QPoint(0, 0), obszar), Qt::white);
     const int m = static_cast<int>(el.size());
-    const int najgorszy = obiekt.NajgorszyElement();
     auto rodzaj = [&](int i) { return i >= 1 && i <= m ? el[i - 1].Rodzaj : -1; };
 
     // Zawieszona belka (między prawym a lewym wspornikiem) jest czerwona jak wspornik swobodny.
@@ -70,7 +69,7 @@ void RysujSzkic(QPainter& p, QSize obszar, const tObiektMostowy& obiekt)
             kolor = Qt::red;
         else if (rodzaj(i) == rWspornikLewy || rodzaj(i) == rWspornikPrawy)
             kolor = Granatowy;
-        const int polowa = i == najgorszy ? 2 : 1;  // pióro 5 albo 3
+        const int polowa = el[i - 1].Element == wyrozniony ? 2 : 1;  // pióro 5 albo 3
         p.fillRect(QRect(QPoint(x[i - 1] - polowa, y - polowa), QPoint(x[i] + polowa, y + polowa)), kolor);
     }
     for (int i = 0; i <= m; ++i) {
@@ -113,5 +112,8 @@ void TSzkic::paintEvent(QPaintEvent*)
 {
     if (!obiekt_) return;
     QPainter p(this);
-    RysujSzkic(p, size(), *obiekt_);
+    // Element decydujący ostatniego przeliczenia, nie z obiektu: po odrzuceniu danych obiekt
+    // pamięta jeszcze najgorszy element poprzedniego wyniku.
+    const bool jest = tabela_ && tabela_->Najgorszy >= 0;
+    RysujSzkic(p, size(), *obiekt_, jest ? tabela_->Wiersze[tabela_->Najgorszy].Numer : -1);
 }

@@ -8,9 +8,9 @@ class QPainter;
 class tObiektMostowy;
 struct tTabelaElementow;
 
-// Rysuje szkic obiektu na obszarze (0, 0)–obszar. Czyta tylko obiekt: rodzaje
-// i długości elementów oraz NajgorszyElement().
-void RysujSzkic(QPainter& p, QSize obszar, const tObiektMostowy& obiekt);
+// Rysuje szkic obiektu na obszarze (0, 0)–obszar: rodzaje i długości elementów obiektu,
+// element wyrozniony (numer od 1, -1: żaden) grubszym piórem.
+void RysujSzkic(QPainter& p, QSize obszar, const tObiektMostowy& obiekt, int wyrozniony);
 
 // Pole szkicu pod edytorem rozpiętości (313 × 20 pikseli).
 class TSzkic : public QWidget {
@@ -18,7 +18,8 @@ class TSzkic : public QWidget {
 public:
     explicit TSzkic(QWidget* rodzic = nullptr);
     void UstawObiekt(const tObiektMostowy* obiekt);
-    // Wyniki elementów do dymka nad elementem (nazwa, długość, masa pojazdu).
+    // Wyniki elementów do dymka nad elementem (nazwa, długość, masa pojazdu); element
+    // decydujący tabeli jest wyróżniony, a po odrzuceniu danych tabela nie ma żadnego.
     void UstawTabele(const tTabelaElementow* tabela);
 
 protected:

@@ -16,6 +16,7 @@
 namespace {
 const char* const KluczOstatnie = "pliki/ostatnie";
 const char* const KluczKatalog = "pliki/katalog";
+const char* const KluczZestawienie = "pliki/zestawienie";
 const char* const KluczGeometria = "okno/geometria";
 const char* const KluczElementy = "okno/elementy";
 const char* const KluczRamka = "okno/ramka";
@@ -54,6 +55,15 @@ QString TUstawieniaOkna::OstatniKatalog() const
 }
 
 void TUstawieniaOkna::UstawOstatniKatalog(const QString& katalog) { s_.setValue(KluczKatalog, katalog); }
+
+QString TUstawieniaOkna::KatalogZestawienia() const
+{
+    const QString katalog = s_.value(KluczZestawienie).toString();
+    if (!katalog.isEmpty() && QFileInfo(katalog).isDir()) return katalog;
+    return QString::fromStdString(KatalogRaportow());
+}
+
+void TUstawieniaOkna::UstawKatalogZestawienia(const QString& katalog) { s_.setValue(KluczZestawienie, katalog); }
 
 // Ramka razem z położeniem: przed pokazaniem okna menedżer okien jeszcze jej nie podał.
 void TUstawieniaOkna::ZapiszGeometrie(const QWidget& okno)

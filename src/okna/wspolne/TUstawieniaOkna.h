@@ -22,6 +22,10 @@ public:
     // już nie ma) katalog JNI.
     QString OstatniKatalog() const;
     void UstawOstatniKatalog(const QString& katalog);
+    // Katalog okna zapisu zestawienia rejestru; pierwszy raz (albo gdy go już nie ma)
+    // katalog raportów.
+    QString KatalogZestawienia() const;
+    void UstawKatalogZestawienia(const QString& katalog);
 
     void ZapiszGeometrie(const QWidget& okno);
     // Okno zapisane na innym (większym) ekranie wraca dopasowane do bieżącego (NaEkranie);
