@@ -77,14 +77,15 @@ TEST(PrzejazdCli, TekstICsv)
                          "Plik: " + sumy + "\n"
                          "PRZEJAZD NIEDOPUSZCZALNY\n"
                          "Obiekt odrzucony (etap sumy): Niezgodna suma wymiarów dolnych z górnymi\n"
-                         "         c1+a1+b+a2+c2 <> e1+B+e2\n\n"
+                         "         c1+a1+b+a2+c2 <> e1+B+e2\n"
+                         "         7,00 <> 5,00 (różnica 2,00 m)\n\n"
                          "Przejazd dopuszczalny przez 1 z 2 obiektów\n");
     const auto c = UruchomCli({"przejazd", "--separator", ".", "--format", "csv", "--pojazd", Zuraw, Przegubowa, sumy});
     EXPECT_EQ(c.Kod, 1);
     const auto linie = Wiersze(c.Wyjscie);
     ASSERT_EQ(linie.size(), 3u);
     EXPECT_EQ(linie[1], Przegubowa + ";12010008;3;8;201+150;Kłodzko;rzeka Nysa Kłodzka;42;0.59;TAK;Przęsło nr 1;T;105.88;;");
-    EXPECT_EQ(linie[2], sumy + ";\"1;2\";;;;;;;;NIE;;;;sumy;Niezgodna suma wymiarów dolnych z górnymi c1+a1+b+a2+c2 <> e1+B+e2");
+    EXPECT_EQ(linie[2], sumy + ";\"1;2\";;;;;;;;NIE;;;;sumy;Niezgodna suma wymiarów dolnych z górnymi c1+a1+b+a2+c2 <> e1+B+e2 7.00 <> 5.00 (różnica 2.00 m)");
 }
 
 }  // namespace
