@@ -20,8 +20,11 @@ void PobierzDane(Widok& widok, tObiektMostowy& obiekt);
 // Wiersze obszaru komunikatów dla wyniku (nagłówek błędu i komunikat albo
 // pusty wiersz i "OBLICZENIA POPRAWNE").
 std::vector<std::string> LinieKomunikatow(const tWynikPrzeliczenia& wynik);
-// Teksty panelu wyników po udanym obliczeniu (" %0.4f", puste dla 1e20, " %0.0f [T]").
+// Teksty panelu wyników po udanym obliczeniu (" %0.4f", puste dla 1e20, " %d [T]" z Kategoria).
 tTekstyWynikow TekstyWynikow(const tObiektMostowy& obiekt);
+// KATEGORIA: masa pojazdu granicznego w pełnych tonach, obcięta jak Obetnij (23,80 t to 23),
+// nigdy zaokrąglona w górę: nośność na znaku nie może przekroczyć policzonej.
+int Kategoria(double masa);
 
 // Tytuł okna z danych identyfikacyjnych.
 std::string TytulOkna(const tInfoObiektu& info);
