@@ -26,12 +26,24 @@ public:
     int CzytajCalkowita(std::string_view sekcja, std::string_view klucz, int domyslna) const;
     bool MaSekcje(std::string_view sekcja) const;
 
+    // Klucz z wartością (jak w CzytajTekst) z każdego wystąpienia sekcji, w kolejności pliku.
+    // Kopia 0 to wystąpienie, z którego czyta odczyt; dalsze kopie i powtórzone klucze są dla
+    // niego niewidoczne.
+    struct tWpis {
+        std::string Klucz, Wartosc;
+        int Kopia = 0;
+    };
+    std::vector<tWpis> Wpisy(std::string_view sekcja) const;
+
     // Zmienia wartość pierwszego wystąpienia klucza albo dopisuje klucz na końcu sekcji
     // (sekcję na końcu pliku). CR i LF w wartości stają się spacjami.
     void Zapisz(std::string_view sekcja, std::string_view klucz, std::string_view wartosc);
     void ZapiszCalkowita(std::string_view sekcja, std::string_view klucz, int wartosc);
     // Usuwa sekcję (każde jej wystąpienie) z kluczami.
     void UsunSekcje(std::string_view sekcja);
+    // Usuwa to, czego odczyt sekcji nie widzi: jej dalsze wystąpienia i powtórzone klucze
+    // pierwszego. Odczyt daje potem to samo, a plik nie ma dwóch wartości jednego klucza.
+    void UsunNiewidoczne(std::string_view sekcja);
 
     // Bajty pliku: Windows-1250, każdy wiersz zakończony CR LF.
     std::string Zawartosc() const;

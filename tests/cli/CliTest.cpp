@@ -152,7 +152,9 @@ TEST(Cli, NazwyPlikowWUtf8)
 TEST(Cli, ZnakiSterujaceZPlikuJakoZnakZapytania)
 {
     tKatalogTymczasowy kat;
-    ZapiszPlik(kat / "a.PTV", std::string("[INFO]\r\nJNI=12\x1B[2J\r\n[PD]\r\nL2=1\0" "2\x07\r\n", 35));
+    std::string plik = CzytajPlik(Odrzucone + "/sumy.PTV");
+    plik.replace(plik.find("1;2"), 3, "12\x1B[2J").replace(plik.find("L2=18"), 5, std::string("L2=1\0" "2\x07", 7));
+    ZapiszPlik(kat / "a.PTV", plik);
     const auto w = Uruchom({"oblicz", "--format", "csv", "a.PTV"}, "C", kat.Sciezka());
     EXPECT_EQ(w.Bledy, "pontiva-cli: a.PTV: [PD] L2 = \"1?2?\": to nie liczba, przyjęto 0\n");
     EXPECT_TRUE(Wiersze(w.Wyjscie).at(1).starts_with("a.PTV;12?[2J;;")) << w.Wyjscie;

@@ -196,6 +196,12 @@ TEST_F(Zapisz, PierwszeUruchomienieIPlikStanu)
         ASSERT_TRUE(o.p->Zamknij());
     }
     tOkno o;
+    // Plik stanu, jak każdy plik programu, wczytuje się bez żadnego ostrzeżenia.
+    tPlikIni zapisany;
+    std::vector<tNieczytelnaLiczba> ostrzezenia;
+    ASSERT_TRUE(zapisany.Wczytaj(kat / "PT.INI"));
+    o.p->WczytajIni(zapisany, &ostrzezenia);
+    EXPECT_TRUE(ostrzezenia.empty());
     o.p->Uruchom();
     EXPECT_EQ(o.Wybory(), (std::vector<int>{0, 0, 5, 1}));
     EXPECT_EQ(o.w->Wartosc(PoleDlugosci(2)), 18);
