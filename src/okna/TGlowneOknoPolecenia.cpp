@@ -81,10 +81,8 @@ void TGlowneOkno::Wczytaj()
 void TGlowneOkno::Raport()
 {
     if (!przebieg_->PolaPoprawne(TytulBleduRaportu)) return;
-    tInfoObiektu info = przebieg_->Info();
-    const tWynikRaportu wynik =
-        PolecenieRaport(info, [this](tObiektMostowy& o) { PobierzDane(*widok_, o); }, KatalogRaportow(), Dzis());
-    przebieg_->UstawInfoBezZmian(info);  // numer przęsła mógł zostać poprawiony na "1"
+    const tWynikRaportu wynik = PolecenieRaport(przebieg_->Info(), [this](tObiektMostowy& o) { PobierzDane(*widok_, o); },
+                                                KatalogRaportow(), Dzis());
     if (!wynik.Zapisany) {
         Komunikat(TytulBleduRaportu, wynik.Komunikat, true);
         return;

@@ -105,7 +105,6 @@ public:
     tObiektMostowy& Obiekt() { return obiekt_; }
     const tObiektMostowy& Obiekt() const { return obiekt_; }
     const tInfoObiektu& Info() const { return info_; }
-    void UstawInfoBezZmian(const tInfoObiektu& info) { info_ = info; }
     bool PrzeliczanieWlaczone() const { return przeliczanie_; }
     void WlaczPrzeliczanie(bool wlacz) { przeliczanie_ = wlacz; }
     bool KomunikatPierwszegoZapisu() const { return pierwszyZapis_; }

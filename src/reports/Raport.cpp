@@ -1,7 +1,5 @@
 #include "reports/Raport.h"
 
-#include <charconv>
-#include <cstdint>
 #include <filesystem>
 #include <memory>
 
@@ -30,6 +28,8 @@ namespace {
 const char* const KomBrakJNI = "BRAK JNI\rOkreśl JNI obiektu i ponownie wywołaj to polecenie.";
 const char* const KomZlyJNI =
     "Nieprawidłowy JNI\rJNI musi mieć 8 znaków i być liczbą.\rPopraw dane obiektu i ponownie wywołaj to polecenie.";
+const char* const KomZlyNrP = "Nieprawidłowy numer pierwszego przęsła\rNumer musi być liczbą od 1 do 45.\r"
+                              "Popraw dane obiektu i ponownie wywołaj to polecenie.";
 const char* const KomBledneDane = "Błędne dane\rUsuń przyczynę błędu i ponownie wywołaj to polecenie.";
 const char* const KomBladZapisu =
     "Błąd zapisu pliku.\rZamknij wszytkie kopie tego pliku i ponownie wywołaj to polecenie.";
@@ -276,7 +276,7 @@ bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const st
 namespace {
 
 // Kroki polecenia; Plik daje nazwę pliku po ustaleniu numeru przęsła.
-tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+tWynikRaportu WykonajRaport(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                             const std::function<std::string()>& Plik, const std::string& Dzis)
 {
     tWynikRaportu wynik;
@@ -289,9 +289,12 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
         wynik.Komunikat = KomZlyJNI;
         return wynik;
     }
-    // Numer przęsła czytany jako 32-bitowa liczba z domyślną -1; nieliczba to przęsło 1.
-    if (long long nrP = 0; !CzytajCalkowita(Info.NrP, nrP) || nrP == -1 || nrP < INT32_MIN || nrP > INT32_MAX)
-        Info.NrP = "1";
+    // Numer przęsła trafia do nazwy pliku i kodu kontrolnego: tylko taki, jaki przyjmuje okno
+    // identyfikacji, bez zamiany nieliczby na przęsło 1 (raport poświadczałby inne przęsło).
+    if (!PoprawnyNrP(Info.NrP)) {
+        wynik.Komunikat = KomZlyNrP;
+        return wynik;
+    }
     const std::string plik = Plik();
 
     auto obiekt = std::make_unique<tObiektMostowy>();
@@ -312,7 +315,7 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
 
 }  // namespace
 
-tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+tWynikRaportu PolecenieRaport(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                               const std::string& KatalogRaportow, const std::string& Dzis)
 {
     return WykonajRaport(
@@ -325,7 +328,7 @@ tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObie
         Dzis);
 }
 
-tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+tWynikRaportu RaportDoPliku(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                             const std::string& Plik, const std::string& Dzis)
 {
     return WykonajRaport(Info, Wypelnij, [&] { return Plik; }, Dzis);

@@ -65,12 +65,12 @@ struct tWynikRaportu {
 };
 
 
-// Polecenie "Raport", kroki 1–7: sprawdzenie JNI, numer przęsła ("1", gdy nie jest
-// liczbą; zmiana zostaje w Info), katalog raportów, nazwa pliku, własny obiekt wypełniony
-// przez Wypelnij, sprawdzenia i Oblicz, zapis raportu.
-tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+// Polecenie "Raport", kroki 1–7: sprawdzenie JNI i numeru pierwszego przęsła (odmowa, gdy
+// okno identyfikacji by ich nie przyjęło), katalog raportów, nazwa pliku, własny obiekt
+// wypełniony przez Wypelnij, sprawdzenia i Oblicz, zapis raportu.
+tWynikRaportu PolecenieRaport(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                               const std::string& KatalogRaportow, const std::string& Dzis);
 // To samo z nazwą pliku podaną wprost (wiersz poleceń): te same odmowy i komunikaty,
 // bez katalogu raportów.
-tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+tWynikRaportu RaportDoPliku(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                             const std::string& Plik, const std::string& Dzis);
