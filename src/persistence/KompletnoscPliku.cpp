@@ -3,6 +3,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "common/Cp1250.h"
 #include "common/Formatowanie.h"
 #include "core/UkladElementow.h"
 
@@ -45,15 +46,15 @@ void SprawdzSekcje(const tPlikIni& ini, const char* sekcja, const std::vector<tK
 {
     std::unordered_map<std::string, size_t> indeksy;  // klucz małymi literami → pozycja w klucze
     for (size_t i = 0; i < klucze.size(); ++i) indeksy[Male(klucze[i].Nazwa)] = i;
-    // Wartości każdego klucza z pierwszego wystąpienia sekcji, w kolejności pliku.
+    // Dwie pierwsze wartości każdego klucza z pierwszego wystąpienia sekcji (dość, by wskazać powtórzenie).
     std::vector<std::vector<std::string>> wartosci(klucze.size());
     bool powtorzona = false;
-    for (auto& w : ini.Wpisy(sekcja)) {
-        const auto it = indeksy.find(Male(w.Klucz));
-        if (it == indeksy.end()) continue;  // klucz, którego odczyt nie czyta, niczego nie zmienia
-        powtorzona |= w.Kopia > 0;
-        if (w.Kopia == 0) wartosci[it->second].push_back(std::move(w.Wartosc));
-    }
+    ini.DlaWpisow(sekcja, [&](std::string_view klucz, std::string_view wartosc, int kopia) {
+        const auto it = indeksy.find(Male(std::string(klucz)));
+        if (it == indeksy.end()) return;  // klucz, którego odczyt nie czyta, niczego nie zmienia
+        powtorzona |= kopia > 0;
+        if (kopia == 0 && wartosci[it->second].size() < 2) wartosci[it->second].push_back(Cp1250DoUtf8(wartosc));
+    });
     if (powtorzona) lista.push_back({sekcja, "", "", PierwszaSekcja, PowtorzonaSekcja});
     for (size_t i = 0; i < klucze.size(); ++i) {
         const tKlucz& k = klucze[i];

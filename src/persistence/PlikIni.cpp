@@ -171,9 +171,9 @@ bool tPlikIni::MaSekcje(std::string_view sekcja) const
     return ZnajdzSekcje(sekcja, z);
 }
 
-std::vector<tPlikIni::tWpis> tPlikIni::Wpisy(std::string_view sekcja) const
+void tPlikIni::DlaWpisow(std::string_view sekcja,
+                         const std::function<void(std::string_view, std::string_view, int)>& f) const
 {
-    std::vector<tWpis> wpisy;
     int kopia = -1;
     bool wSekcji = false;
     for (const tWiersz w : wiersze_) {
@@ -182,10 +182,9 @@ std::vector<tPlikIni::tWpis> tPlikIni::Wpisy(std::string_view sekcja) const
             wSekcji = NazwaSekcji(Tekst(w), n) && RowneBezWielkosci(n, sekcja);
             kopia += wSekcji;
         } else if (wSekcji && KluczIWartosc(Tekst(w), k, v)) {
-            wpisy.push_back({Cp1250DoUtf8(k), Cp1250DoUtf8(v), kopia});
+            f(k, v, kopia);
         }
     }
-    return wpisy;
 }
 
 std::string tPlikIni::CzytajTekst(std::string_view sekcja, std::string_view klucz, std::string_view domyslny) const

@@ -26,7 +26,6 @@ TEST(PlikRoboczy, PlikBezSekcjiPlikuRoboczegoJestOdrzucany)
         {"inny.ini", "[Ustawienia]\nJNI=1\n", "To nie jest plik roboczy programu (brak sekcji INFO, OBIEKT, PP, PD i CALC): "},
         {"brak.PTV", "", "Nie można odczytać pliku: "},
         {"wynik.PTV", "[calc]\nPTV=42\n", ""},
-        {"pusty_pd.PTV", "[PD]\n", ""},
     };
     for (const auto& p : przypadki) {
         if (!p.bajty.empty()) ZapiszPlik(k / p.nazwa, p.bajty);
@@ -99,7 +98,8 @@ long PamiecWczytania(const std::string& sciezka)
         tPlikIni ini;
         std::string komunikat;
         const bool wczytany = WczytajPlikRoboczy(sciezka, ini, komunikat);
-        CzytajDanePliku(ini);
+        std::vector<tNieczytelnaLiczba> ostrzezenia;
+        CzytajDanePliku(ini, &ostrzezenia);
         _exit(wczytany ? 0 : 1);
     }
     int stan = 0;
@@ -111,11 +111,16 @@ long PamiecWczytania(const std::string& sciezka)
 TEST(PlikRoboczy, PamiecCzytnikaRosnieZPlikiemNieZLiczbaWierszy)
 {
     tKatalogTymczasowy k;
-    // 1 MiB samych końców wierszy (największy przyjmowany plik) i sekcja na końcu.
+    // 1 MiB (największy przyjmowany plik) samych końców wierszy albo powtórzeń jednego klucza.
     ZapiszPlik(k / "puste.PTV", std::string(LimitPlikuRoboczego - 6, '\n') + "[PD]\r\n");
-    const long kb = PamiecWczytania(k / "puste.PTV");
-    ASSERT_GT(kb, 0);
-    EXPECT_LT(kb, 50 * 1024);
+    std::string klucze = "[PD]\n";
+    while (klucze.size() + 5 < LimitPlikuRoboczego) klucze += "L1=0\n";
+    ZapiszPlik(k / "klucze.PTV", klucze);
+    for (const char* plik : {"puste.PTV", "klucze.PTV"}) {
+        const long kb = PamiecWczytania(k / plik);
+        ASSERT_GT(kb, 0);
+        EXPECT_LT(kb, 50 * 1024) << plik;
+    }
 }
 
 TEST(Katalogi, BezHomeKatalogDomowyZBazyUzytkownikowNigdyWspolny)
