@@ -1,7 +1,7 @@
 #pragma once
 // Droga każdego obliczenia obiektu: przęsła schematu (SprawdzPrzesla), trzy sprawdzenia
-// i Oblicz, w tej kolejności; pierwszy błąd kończy. Jedyne miejsce tej drogi: przeliczenie okna, raport, porównanie norm i zapis
-// pliku roboczego wołają tę funkcję po wypełnieniu obiektu.
+// i Oblicz, w tej kolejności; pierwszy błąd kończy. Jedyne miejsce tej drogi: przeliczenie
+// okna, raport, porównanie norm i zapis pliku roboczego wołają tę funkcję po wypełnieniu obiektu.
 #include <string>
 
 #include "core/ObiektMostowy.h"
