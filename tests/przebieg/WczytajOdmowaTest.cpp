@@ -53,6 +53,9 @@ TEST(Wczytaj, WartosciZmienionePrzezPolaIListyWTymSamymStyluCoNieczytelne)
         {{{"PRZES=1", "PRZES=45"}, {"KLASA=1", "KLASA=4"}, {"RODZA=0", "RODZA=6"}, {"N=5", "N=40"}, {"E1=1,3", "E1=-100"},
           {"B=7", "B=7,25"}, {"L1=0", "L1=150"}, {"L2=18", "L2=0"}},
          {}},
+        // Sekcja przed swoimi kluczami, wpisy odczytu i pól w kolejności kluczy pliku.
+        {{{"SCHEM=0", "SCHEM=x"}, {"[PP]", "[OBIEKT]\r\nKLASA=2\r\n[PP]"}},
+         {"[OBIEKT]: sekcja podana drugi raz, przyjęto pierwszą", "[OBIEKT] SCHEM = \"x\": to nie liczba, przyjęto 0"}},
         {{{"SCHEM=0", "SCHEM=99"}, {"PRZES=1", "PRZES=0"}, {"NORMA=5", "NORMA=0"}, {"KLASA=1", "KLASA=7"}, {"RODZA=0", "RODZA=-1"}},
          {"[OBIEKT] SCHEM = \"99\": poza zakresem od 0 do 6, przyjęto 0",
           "[OBIEKT] PRZES = \"0\": poza zakresem od 1 do 45, przyjęto 1",
