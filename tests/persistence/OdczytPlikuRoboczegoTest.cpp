@@ -75,7 +75,7 @@ TEST(PlikRoboczy, OdczytOstrzegaOWszystkimCoDopowiada)
          {"[PD] L4 = \"12\": wiersz poza schematem (L1…L3), pominięty",
           "[PD] L5 = \"0\": wiersz poza schematem (L1…L3), pominięty"}},
         // Schemat spoza listy: o wierszach decyduje dopiero okno (i odmawia samego schematu).
-        {{{"SCHEM=2", "SCHEM=9"}}, {}},
+        {{{"SCHEM=2", "SCHEM=7"}}, {}},
         {{{"Km=\n", ""}, {"[INFO]", "[Inne]"}, {"", "[OBIEKT]\nObcy=1\n[CALC]\nPTV=1\n"}}, {}},
     };
     for (const auto& p : przypadki) {
