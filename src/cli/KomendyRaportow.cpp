@@ -125,9 +125,8 @@ int KomendaRaport(const std::vector<std::string>& argumenty)
     int kod = 0;
     auto okno = Wczytaj(a.Plik, kod);
     if (!okno) return kod;
-    tInfoObiektu info = okno->Przebieg.Info();
     const auto wynik = RaportDoPliku(
-        info, [&](tObiektMostowy& o) { PobierzDane(okno->Widok, o); }, a.Wyjscie,
+        okno->Przebieg.Info(), [&](tObiektMostowy& o) { PobierzDane(okno->Widok, o); }, a.Wyjscie,
         a.Data.empty() ? Dzisiaj() : a.Data);
     if (!wynik.Zapisany) {
         Blad(std::string(TytulBleduRaportu) + ": " + wynik.Komunikat);

@@ -25,3 +25,9 @@ bool PoprawnyJNI(std::string_view JNI)
     long long liczba = 0;
     return LiczbaZnakow(JNI) == DlugoscJNI && CzytajCalkowita(JNI, liczba) && liczba > 0;
 }
+
+bool PoprawnyNrP(std::string_view NrP)
+{
+    long long liczba = 0;
+    return CzytajCalkowita(NrP, liczba) && liczba >= 1 && liczba <= NajwiekszyNrP;
+}

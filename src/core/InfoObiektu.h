@@ -14,6 +14,7 @@ struct tInfoObiektu {
 };
 
 constexpr size_t DlugoscJNI = 8;
+constexpr long long NajwiekszyNrP = 45;  // numer pierwszego przęsła: od 1 do 45
 
 // Liczba znaków tekstu UTF-8 (nie bajtów).
 size_t LiczbaZnakow(std::string_view tekst);
@@ -22,3 +23,5 @@ size_t LiczbaZnakow(std::string_view tekst);
 bool CzytajCalkowita(std::string_view tekst, long long& wynik);
 // JNI, które przyjmuje okno identyfikacji: 8 znaków czytanych jako liczba większa od 0.
 bool PoprawnyJNI(std::string_view JNI);
+// Numer pierwszego przęsła, który przyjmuje okno identyfikacji: liczba od 1 do NajwiekszyNrP.
+bool PoprawnyNrP(std::string_view NrP);

@@ -42,7 +42,9 @@ void tObiektMostowy::UstawDane(int Normatyw_, int Klasa_, int Przekroj_, double 
 
 void tObiektMostowy::DodajElement(std::string_view Nazwa, tRodzajElementu Rodzaj, double Dlugosc)
 {
-    if (LiczbaElementow >= MaksElementow || !(Dlugosc > 0.1)) return;
+    // Wspornik do 0,1 m to brak wspornika; przęsło schematu zostaje z każdą długością, żeby
+    // SprawdzPrzesla odmówiło obiektu z przęsłem bez rozpiętości zamiast liczyć inny most.
+    if (LiczbaElementow >= MaksElementow || (JestWspornikiem(Rodzaj) && !(Dlugosc > 0.1))) return;
     ++LiczbaElementow;
     if (Rodzaj <= rRamaSrodkowe) ++LiczbaPrzesel;
     tElement& e = Elementy[LiczbaElementow];

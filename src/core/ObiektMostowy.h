@@ -61,6 +61,9 @@ public:
     void DodajElement(std::string_view Nazwa, tRodzajElementu Rodzaj, double Dlugosc);
     void ZerujElementy();
 
+    // Przęsła schematu, przed trzema sprawdzeniami: jest przęsło, schemat wieloprzęsłowy ma
+    // co najmniej dwa, każde przęsło ma rozpiętość ponad 0,1 m.
+    bool SprawdzPrzesla(std::string& Msg) const;
     bool SprawdzParametry(std::string& Msg) const;
     bool SprawdzSumy(std::string& Msg) const;
     bool SprawdzDlugosci(std::string& Msg) const;

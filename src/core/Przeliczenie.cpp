@@ -12,7 +12,10 @@ const char* const NaglowekObliczen = "BŁĄD OBLICZEŃ :";
 tWynikPrzeliczenia SprawdzIOblicz(tObiektMostowy& obiekt)
 {
     tWynikPrzeliczenia w;
-    if (!obiekt.SprawdzParametry(w.Komunikat))
+    // Przęsła schematu przed trzema sprawdzeniami: błąd przekroju podłużnego jak długości.
+    if (!obiekt.SprawdzPrzesla(w.Komunikat))
+        w.Etap = tEtap::Dlugosci;
+    else if (!obiekt.SprawdzParametry(w.Komunikat))
         w.Etap = tEtap::Parametry;
     else if (!obiekt.SprawdzSumy(w.Komunikat))
         w.Etap = tEtap::Sumy;

@@ -1,7 +1,7 @@
 #pragma once
-// Droga każdego obliczenia obiektu: trzy sprawdzenia i Oblicz, w tej kolejności; pierwszy
-// błąd kończy. Jedyne miejsce tej drogi: przeliczenie okna, raport, porównanie norm i zapis
-// pliku roboczego wołają tę funkcję po wypełnieniu obiektu.
+// Droga każdego obliczenia obiektu: przęsła schematu (SprawdzPrzesla), trzy sprawdzenia
+// i Oblicz, w tej kolejności; pierwszy błąd kończy. Jedyne miejsce tej drogi: przeliczenie
+// okna, raport, porównanie norm i zapis pliku roboczego wołają tę funkcję po wypełnieniu obiektu.
 #include <string>
 
 #include "core/ObiektMostowy.h"
@@ -11,7 +11,7 @@ enum class tEtap : int {
     Brak = 0,       // wszystko poprawne
     Parametry = 1,  // SprawdzParametry
     Sumy = 2,       // SprawdzSumy
-    Dlugosci = 3,   // SprawdzDlugosci
+    Dlugosci = 3,   // SprawdzPrzesla albo SprawdzDlugosci
     Oblicz = 4,     // Oblicz
 };
 

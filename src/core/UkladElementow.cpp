@@ -6,7 +6,6 @@
 #include "core/ObiektMostowy.h"
 
 namespace {
-const char* const DopiskiPowtorzenia[2] = {" (lewe skrajne)", " (prawe skrajne)"};
 int Przesla(int N) { return std::clamp(N, 1, MaksPrzesel); }
 bool Przegubowa(int schemat) { return schemat == sPrzegubowaZPrzegubemW1 || schemat == sPrzegubowaBezPrzegubuW1; }
 bool Wieloprzeslowa(int schemat) { return schemat == sCiaglaWieloprzeslowa || schemat == sRamaWieloprzeslowa; }
@@ -65,7 +64,7 @@ std::vector<tPozycjaElementu> UkladElementow(int schemat, int N)
         auto srodkowe = schemat == sCiaglaWieloprzeslowa ? rCiaglaSrodkowe : rRamaSrodkowe;
         u.push_back({2, skrajne});
         for (int w = 3; w <= n; ++w) u.push_back({w, srodkowe});
-        u.push_back({n + 1, skrajne});  // przy N = 1 to ten sam wiersz co przęsło skrajne
+        if (n > 1) u.push_back({n + 1, skrajne});  // jedno przęsło: jeden element, odmowa w SprawdzPrzesla
         u.push_back({n + 2, rWspornikSwobodny});
         break;
     }
@@ -95,13 +94,5 @@ void DodajElementy(tObiektMostowy& obiekt, int schemat, int N, const std::array<
 {
     const auto wiersze = WierszePrzesel(schemat, N);
     const auto uklad = UkladElementow(schemat, N);
-    for (size_t i = 0; i < uklad.size(); ++i) {
-        const tPozycjaElementu& p = uklad[i];
-        std::string nazwa = wiersze[p.Wiersz - 1].Nazwa;
-        // Jedno przęsło belki ciągłej to dwa przęsła skrajne z jednego wiersza: nazwy muszą
-        // je rozróżniać w komunikatach, śladzie i raporcie.
-        if (i + 1 < uklad.size() && uklad[i + 1].Wiersz == p.Wiersz) nazwa += DopiskiPowtorzenia[0];
-        if (i > 0 && uklad[i - 1].Wiersz == p.Wiersz) nazwa += DopiskiPowtorzenia[1];
-        obiekt.DodajElement(nazwa, p.Rodzaj, dlugosci[p.Wiersz - 1]);
-    }
+    for (const tPozycjaElementu& p : uklad) obiekt.DodajElement(wiersze[p.Wiersz - 1].Nazwa, p.Rodzaj, dlugosci[p.Wiersz - 1]);
 }

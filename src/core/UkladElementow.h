@@ -26,7 +26,7 @@ bool PokazLiczbePrzesel(int schemat);
 std::vector<tWierszPrzesla> WierszePrzesel(int schemat, int N);
 
 // Kolejne elementy w kolejności dodawania: numer wiersza (1..k) i rodzaj. W schematach
-// 2 i 4 przy N = 1 wiersz przęsła skrajnego występuje dwa razy.
+// 2 i 4 przy N = 1 jest jedno przęsło skrajne (obiekt, którego SprawdzPrzesla odmawia).
 struct tPozycjaElementu {
     int Wiersz;
     tRodzajElementu Rodzaj;

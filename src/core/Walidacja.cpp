@@ -1,8 +1,9 @@
-// Trzy sprawdzenia danych obiektu przed obliczeniem: parametry przekroju, zgodność
-// sum wymiarów i długości elementów. Pierwszy błąd kończy sprawdzenie.
+// Sprawdzenia danych obiektu przed obliczeniem: przęsła schematu, potem trzy sprawdzenia
+// (parametry przekroju, zgodność sum wymiarów, długości elementów). Pierwszy błąd kończy.
 #include <cmath>
 
 #include "common/Formatowanie.h"
+#include "core/Nazwy.h"
 #include "core/ObiektMostowy.h"
 
 namespace {
@@ -11,6 +12,32 @@ const char* const NiezgodnaSuma = "Niezgodna suma wymiarów dolnych z górnymi\r
 const char* const WartosciSum = "\r         %0.2f <> %0.2f (różnica %0.2f m)";
 const char* const NajmniejszaWartosc = "\rNajmniejsza dopuszczalna wartość: %f";
 const char* const BrakPrzesla = "Brak przęsła: podaj rozpiętość co najmniej jednego przęsła";
+const char* const JednoPrzeslo =
+    "Schemat \"%s\" z jednym przęsłem: wybierz belkę swobodnie podpartą albo schemat dwuprzęsłowy";
+const char* const BrakRozpietosci = "%s: brak rozpiętości (%0.2f m) – podaj rozpiętość przęsła";
+}  // namespace
+
+bool tObiektMostowy::SprawdzPrzesla(std::string& Msg) const
+{
+    // Same wsporniki (albo nic) to nie most: obliczenie dałoby nośność bez przęsła.
+    if (LiczbaPrzesel == 0) {
+        Msg = BrakPrzesla;
+        return false;
+    }
+    // Jedno przęsło belki ciągłej albo ramy wieloprzęsłowej to obiekt, którego nikt nie opisał.
+    if ((Schemat == sCiaglaWieloprzeslowa || Schemat == sRamaWieloprzeslowa) && LiczbaPrzesel < 2) {
+        Msg = Format(JednoPrzeslo, {NazwaSchematu(Schemat)});
+        return false;
+    }
+    // Przęsło bez rozpiętości zniknęłoby z obiektu (dwa wsporniki obok siebie, inny most).
+    for (int i = 1; i <= LiczbaElementow; ++i) {
+        const tElement& e = Elementy[i];
+        if (!JestWspornikiem(e.Rodzaj) && !(e.Dlugosc > 0.1)) {
+            Msg = Format(BrakRozpietosci, {e.Nazwa, e.Dlugosc});
+            return false;
+        }
+    }
+    return true;
 }
 
 bool Ujemny(const std::string& Nazwa, std::string& Msg, double X)
@@ -134,9 +161,5 @@ bool tObiektMostowy::SprawdzDlugosci(std::string& Msg) const
             return false;
         }
     }
-    // Same wsporniki (albo nic) to nie most: obliczenie dałoby nośność bez przęsła.
-    for (int i = 1; i <= LiczbaElementow; ++i)
-        if (!JestWspornikiem(Elementy[i].Rodzaj)) return true;
-    Msg = BrakPrzesla;
-    return false;
+    return true;
 }

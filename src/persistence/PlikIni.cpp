@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_set>
 
 #include "common/Cp1250.h"
 
@@ -170,6 +171,22 @@ bool tPlikIni::MaSekcje(std::string_view sekcja) const
     return ZnajdzSekcje(sekcja, z);
 }
 
+void tPlikIni::DlaWpisow(std::string_view sekcja,
+                         const std::function<void(std::string_view, std::string_view, int)>& f) const
+{
+    int kopia = -1;
+    bool wSekcji = false;
+    for (const tWiersz w : wiersze_) {
+        std::string_view n, k, v;
+        if (Naglowek(w)) {
+            wSekcji = NazwaSekcji(Tekst(w), n) && RowneBezWielkosci(n, sekcja);
+            kopia += wSekcji;
+        } else if (wSekcji && KluczIWartosc(Tekst(w), k, v)) {
+            f(k, v, kopia);
+        }
+    }
+}
+
 std::string tPlikIni::CzytajTekst(std::string_view sekcja, std::string_view klucz, std::string_view domyslny) const
 {
     tZakres z;
@@ -229,6 +246,30 @@ void tPlikIni::UsunSekcje(std::string_view sekcja)
         std::string_view n;
         if (Naglowek(w)) usuwana = NazwaSekcji(Tekst(w), n) && RowneBezWielkosci(n, sekcja);
         if (!usuwana) wiersze_[j++] = w;
+    }
+    wiersze_.resize(j);
+}
+
+void tPlikIni::UsunNiewidoczne(std::string_view sekcja)
+{
+    ostatniaWazna_ = false;
+    size_t j = 0;
+    int kopia = -1;
+    bool wSekcji = false;
+    std::unordered_set<std::string> klucze;  // małymi literami
+    for (const tWiersz w : wiersze_) {
+        std::string_view n, k, v;
+        if (Naglowek(w)) {
+            wSekcji = NazwaSekcji(Tekst(w), n) && RowneBezWielkosci(n, sekcja);
+            kopia += wSekcji;
+        }
+        bool widoczny = !wSekcji || (kopia == 0 && (Naglowek(w) || !KluczIWartosc(Tekst(w), k, v)));
+        if (wSekcji && kopia == 0 && !widoczny) {
+            std::string male(k);
+            for (char& c : male) c = Mala(c);
+            widoczny = klucze.insert(std::move(male)).second;
+        }
+        if (widoczny) wiersze_[j++] = w;
     }
     wiersze_.resize(j);
 }

@@ -5,6 +5,7 @@
 // przyjmuje CR LF, samo LF i samo CR; zapis zawsze CR LF. W pliku bajty Windows-1250, przez
 // interfejs napisy UTF-8. Dowolna zawartość pliku daje co najwyżej wartości domyślne.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,12 +27,21 @@ public:
     int CzytajCalkowita(std::string_view sekcja, std::string_view klucz, int domyslna) const;
     bool MaSekcje(std::string_view sekcja) const;
 
+    // Każdy klucz z wartością (bajty Windows-1250, jak je oddaje CzytajTekst przed przekodowaniem)
+    // każdego wystąpienia sekcji, w kolejności pliku, bez kopiowania. Kopia 0 to wystąpienie,
+    // z którego czyta odczyt; dalsze kopie i powtórzone klucze są dla niego niewidoczne.
+    void DlaWpisow(std::string_view sekcja,
+                   const std::function<void(std::string_view klucz, std::string_view wartosc, int kopia)>& f) const;
+
     // Zmienia wartość pierwszego wystąpienia klucza albo dopisuje klucz na końcu sekcji
     // (sekcję na końcu pliku). CR i LF w wartości stają się spacjami.
     void Zapisz(std::string_view sekcja, std::string_view klucz, std::string_view wartosc);
     void ZapiszCalkowita(std::string_view sekcja, std::string_view klucz, int wartosc);
     // Usuwa sekcję (każde jej wystąpienie) z kluczami.
     void UsunSekcje(std::string_view sekcja);
+    // Usuwa to, czego odczyt sekcji nie widzi: jej dalsze wystąpienia i powtórzone klucze
+    // pierwszego. Odczyt daje potem to samo, a plik nie ma dwóch wartości jednego klucza.
+    void UsunNiewidoczne(std::string_view sekcja);
 
     // Bajty pliku: Windows-1250, każdy wiersz zakończony CR LF.
     std::string Zawartosc() const;

@@ -4,11 +4,18 @@
 
 #include "common/Formatowanie.h"
 #include "common/Pomocnicze.h"
+#include "persistence/KompletnoscPliku.h"
+
+const char* const KluczeInfo[LiczbaKluczyInfo] = {"JNI", "NRP", "Dro", "Km", "Najblizsza", "Przeszkoda"};
+const char* const KluczeObiektu[LiczbaKluczyObiektu] = {"SCHEM", "PRZES", "NORMA", "KLASA", "RODZA"};
 
 namespace {
 
 const char* const KomNieRoboczy = "To nie jest plik roboczy programu (brak sekcji INFO, OBIEKT, PP, PD i CALC): ";
 const char* const WzorNieczytelnej = "[%s] %s = \"%s\": %s, przyjęto %s";
+const char* const WzorBrakuKlucza = "[%s] %s: %s, przyjęto %s";
+const char* const WzorSekcji = "[%s]: %s, przyjęto %s";
+const char* const WzorPominietej = "[%s] %s = \"%s\": %s";
 const char* const SekcjePliku[] = {"INFO", "OBIEKT", "PP", "PD", "CALC"};
 
 constexpr const char* Parametry[LiczbaParametrow] = {"A1", "A2", "B",  "BB", "C1", "C2", "E1",
@@ -20,7 +27,7 @@ double Liczba(const tPlikIni& ini, const char* sekcja, const std::string& klucz,
 {
     const std::string tekst = ini.CzytajTekst(sekcja, klucz);
     double v = 0;
-    if (!NaLiczbe(tekst, v) && n) n->push_back({sekcja, klucz, tekst, v});
+    if (!NaLiczbe(tekst, v) && n) n->push_back({sekcja, klucz, tekst, LiczbaOgolna(v)});
     return v;
 }
 
@@ -31,7 +38,7 @@ int Calkowita(const tPlikIni& ini, const char* klucz, int domyslna, tNieczytelne
     const std::string tekst = ini.CzytajTekst("OBIEKT", klucz);
     if (n && tekst.find_first_not_of(" \t") != std::string::npos && v == domyslna &&
         ini.CzytajCalkowita("OBIEKT", klucz, domyslna + 1) == domyslna + 1)
-        n->push_back({"OBIEKT", klucz, tekst, static_cast<double>(domyslna)});
+        n->push_back({"OBIEKT", klucz, tekst, std::to_string(domyslna)});
     return v;
 }
 
@@ -39,7 +46,27 @@ int Calkowita(const tPlikIni& ini, const char* klucz, int domyslna, tNieczytelne
 
 std::string OpisNieczytelnej(const tNieczytelnaLiczba& n)
 {
-    return Format(WzorNieczytelnej, {n.Sekcja, n.Klucz, n.Tekst, n.Powod, LiczbaOgolna(n.Przyjeto)});
+    if (n.Klucz.empty()) return Format(WzorSekcji, {n.Sekcja, n.Powod, n.Przyjeto});
+    if (n.BrakKlucza) return Format(WzorBrakuKlucza, {n.Sekcja, n.Klucz, n.Powod, n.Przyjeto});
+    if (n.Przyjeto.empty()) return Format(WzorPominietej, {n.Sekcja, n.Klucz, n.Tekst, n.Powod});
+    return Format(WzorNieczytelnej, {n.Sekcja, n.Klucz, n.Tekst, n.Powod, n.Przyjeto});
+}
+
+int KolejnoscWpisu(const tNieczytelnaLiczba& n)
+{
+    int sekcja = 0, klucz = 0;
+    for (const char* s : SekcjePliku) {
+        if (n.Sekcja == s) break;
+        ++sekcja;
+    }
+    for (int i = 0; i < LiczbaKluczyInfo; ++i)
+        if (n.Sekcja == "INFO" && n.Klucz == KluczeInfo[i]) klucz = i + 1;
+    for (int i = 0; i < LiczbaKluczyObiektu; ++i)
+        if (n.Sekcja == "OBIEKT" && n.Klucz == KluczeObiektu[i]) klucz = i + 1;
+    for (int i = 0; i < LiczbaParametrow; ++i)
+        if (n.Sekcja == "PP" && n.Klucz == Parametry[i]) klucz = i + 1;
+    if (n.Sekcja == "PD" && n.Klucz.size() > 1) klucz = std::atoi(n.Klucz.c_str() + 1);
+    return sekcja * 1000 + klucz;
 }
 
 const char* KluczParametru(int i) { return i >= 0 && i < LiczbaParametrow ? Parametry[i] : ""; }
@@ -58,40 +85,29 @@ bool WczytajPlikRoboczy(const std::string& sciezka, tPlikIni& ini, std::string& 
 tDanePliku CzytajDanePliku(const tPlikIni& ini, tNieczytelne* n)
 {
     tDanePliku d;
-    d.Schemat = Calkowita(ini, "SCHEM", 0, n);
-    d.Przesla = Calkowita(ini, "PRZES", 1, n);
-    d.Normatyw = Calkowita(ini, "NORMA", 0, n);
-    d.Klasa = Calkowita(ini, "KLASA", 0, n);
-    d.Przekroj = Calkowita(ini, "RODZA", 0, n);
+    int* obiekt[LiczbaKluczyObiektu] = {&d.Schemat, &d.Przesla, &d.Normatyw, &d.Klasa, &d.Przekroj};
+    for (int i = 0; i < LiczbaKluczyObiektu; ++i) *obiekt[i] = Calkowita(ini, KluczeObiektu[i], i == 1 ? 1 : 0, n);
 
-    d.Info.JNI = ini.CzytajTekst("INFO", "JNI");
-    d.Info.NrP = ini.CzytajTekst("INFO", "NRP");
-    d.Info.Droga = ini.CzytajTekst("INFO", "Dro");
-    d.Info.Km = ini.CzytajTekst("INFO", "Km");
-    d.Info.Najblizsza = ini.CzytajTekst("INFO", "Najblizsza");
-    d.Info.Przeszkoda = ini.CzytajTekst("INFO", "Przeszkoda");
+    std::string* info[LiczbaKluczyInfo] = {&d.Info.JNI, &d.Info.NrP, &d.Info.Droga, &d.Info.Km, &d.Info.Najblizsza,
+                                            &d.Info.Przeszkoda};
+    for (int i = 0; i < LiczbaKluczyInfo; ++i) *info[i] = ini.CzytajTekst("INFO", KluczeInfo[i]);
 
     for (int i = 0; i < LiczbaParametrow; ++i) d.Parametry[i] = Liczba(ini, "PP", Parametry[i], n);
     for (int i = 0; i < MaksWierszy; ++i) d.Dlugosci[i] = Liczba(ini, "PD", KluczDlugosci(i + 1), n);
     d.LiczbaDlugosci = MaksWierszy;
+    if (n) DopiszNiekompletne(ini, d, *n);
     return d;
 }
 
 void ZapiszDanePliku(tPlikIni& ini, const tDanePliku& d, const tWynikiPliku* wyniki)
 {
-    if (!d.Info.JNI.empty()) {
-        ini.Zapisz("INFO", "JNI", d.Info.JNI);
-        ini.Zapisz("INFO", "NRP", d.Info.NrP);
-        ini.Zapisz("INFO", "Dro", d.Info.Droga);
-        ini.Zapisz("INFO", "Km", d.Info.Km);
-        ini.Zapisz("INFO", "Najblizsza", d.Info.Najblizsza);
-        ini.Zapisz("INFO", "Przeszkoda", d.Info.Przeszkoda);
-    }
-    ini.ZapiszCalkowita("OBIEKT", "SCHEM", d.Schemat);
-    ini.ZapiszCalkowita("OBIEKT", "PRZES", d.Przesla);
-    ini.ZapiszCalkowita("OBIEKT", "NORMA", d.Normatyw);
-    ini.ZapiszCalkowita("OBIEKT", "KLASA", d.Klasa);
-    ini.ZapiszCalkowita("OBIEKT", "RODZA", d.Przekroj);
+    ini.UsunNiewidoczne("INFO");
+    ini.UsunNiewidoczne("OBIEKT");
+    const std::string* info[LiczbaKluczyInfo] = {&d.Info.JNI, &d.Info.NrP, &d.Info.Droga, &d.Info.Km, &d.Info.Najblizsza,
+                                                  &d.Info.Przeszkoda};
+    for (int i = 0; !d.Info.JNI.empty() && i < LiczbaKluczyInfo; ++i) ini.Zapisz("INFO", KluczeInfo[i], *info[i]);
+    const int obiekt[LiczbaKluczyObiektu] = {d.Schemat, d.Przesla, d.Normatyw, d.Klasa, d.Przekroj};
+    for (int i = 0; i < LiczbaKluczyObiektu; ++i) ini.ZapiszCalkowita("OBIEKT", KluczeObiektu[i], obiekt[i]);
 
     ini.UsunSekcje("PP");
     for (int i = 0; i < LiczbaParametrow; ++i) ini.Zapisz("PP", Parametry[i], LiczbaOgolna(d.Parametry[i]));

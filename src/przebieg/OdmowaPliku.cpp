@@ -12,17 +12,6 @@ const char* const PozaZakresem = "poza zakresem od %s do %s";
 const char* const NieCalkowita = "to nie liczba całkowita";
 const char* const ZaokraglonaDoPola = "pole ma %d miejsca po przecinku";
 
-// Kolejność kluczy jak w odczycie pliku: OBIEKT, PP, PD.
-int Kolejnosc(const tNieczytelnaLiczba& n)
-{
-    static const char* const Obiekt[] = {"SCHEM", "PRZES", "NORMA", "KLASA", "RODZA"};
-    for (int i = 0; i < 5; ++i)
-        if (n.Sekcja == "OBIEKT" && n.Klucz == Obiekt[i]) return i;
-    for (int i = 0; i < LiczbaParametrow; ++i)
-        if (n.Sekcja == "PP" && n.Klucz == KluczParametru(i)) return 5 + i;
-    return 5 + LiczbaParametrow + (n.Klucz.size() > 1 ? std::atoi(n.Klucz.c_str() + 1) : 0);
-}
-
 class tPorownanie {
 public:
     tPorownanie(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>& lista) : ini_(ini), lista_(lista), stare_(lista.size()) {}
@@ -45,7 +34,7 @@ public:
     void Porzadkuj()
     {
         std::stable_sort(lista_.begin(), lista_.end(),
-                         [](const auto& a, const auto& b) { return Kolejnosc(a) < Kolejnosc(b); });
+                         [](const auto& a, const auto& b) { return KolejnoscWpisu(a) < KolejnoscWpisu(b); });
     }
 
 private:
@@ -54,10 +43,12 @@ private:
     void Dodaj(const char* sekcja, const std::string& klucz, double przyjeta, const std::string& powod)
     {
         const std::string tekst = ini_.CzytajTekst(sekcja, klucz);
-        if (tekst.find_first_not_of(" \t") == std::string::npos) return;  // brak klucza: wartość domyślna
+        if (tekst.find_first_not_of(" \t") == std::string::npos) return;  // brak klucza albo pusty: wpis odczytu
+        // Tekst, który nie jest liczbą, pole zawsze "zmienia": dość jednego wpisu.
         for (size_t i = 0; i < stare_; ++i)
-            if (lista_[i].Sekcja == sekcja && lista_[i].Klucz == klucz) return;
-        lista_.push_back({sekcja, klucz, tekst, przyjeta, powod});
+            if (lista_[i].Sekcja == sekcja && lista_[i].Klucz == klucz && lista_[i].Powod == tNieczytelnaLiczba{}.Powod)
+                return;
+        lista_.push_back({sekcja, klucz, tekst, LiczbaOgolna(przyjeta), powod});
     }
 
     const tPlikIni& ini_;
@@ -87,6 +78,13 @@ void DopiszZmienione(const tPlikIni& ini, const tDanePliku& d, const Widok& w, s
 std::string OdmowaPliku(const std::vector<tNieczytelnaLiczba>& zmienione)
 {
     std::string klucze;
-    for (const auto& n : zmienione) klucze += (klucze.empty() ? "[" : ", [") + n.Sekcja + "] " + n.Klucz;
-    return klucze.empty() ? "" : Format(WzorOdmowy, {zmienione.size() == 1 ? "wartość" : "wartości", klucze});
+    int ile = 0;
+    for (size_t i = 0; i < zmienione.size(); ++i) {
+        const auto& n = zmienione[i];
+        // Dwa wpisy jednego klucza (np. powtórzony i spoza zakresu) to jeden klucz odmowy.
+        if (i > 0 && n.Sekcja == zmienione[i - 1].Sekcja && n.Klucz == zmienione[i - 1].Klucz) continue;
+        klucze += (klucze.empty() ? "[" : ", [") + n.Sekcja + "]" + (n.Klucz.empty() ? "" : " " + n.Klucz);
+        ++ile;
+    }
+    return klucze.empty() ? "" : Format(WzorOdmowy, {ile == 1 ? "wartość" : "wartości", klucze});
 }

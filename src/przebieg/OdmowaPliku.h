@@ -1,8 +1,10 @@
 #pragma once
 // Plik roboczy, którego wczytanie zmieniło choć jedną zapisaną wartość (tekst, który nie jest
-// liczbą, liczba spoza zakresu pola albo pozycja spoza listy, liczba zaokrąglona przez pole),
-// nie jest podstawą oceny: okno go wczytuje z ostrzeżeniem, ale raport, porównanie norm
-// i wynik wiersza poleceń (oblicz, rejestr) go odmawiają, każdy tym samym komunikatem.
+// liczbą, liczba spoza zakresu pola albo pozycja spoza listy, liczba zaokrąglona przez pole)
+// albo coś dopowiedziało (pusta wartość, brak klucza, klucz lub sekcja podane drugi raz, wiersze
+// PD niezgodne ze schematem: persistence/KompletnoscPliku.h), nie jest podstawą oceny: okno go
+// wczytuje z ostrzeżeniem, ale raport, porównanie norm i wynik wiersza poleceń (oblicz, slad,
+// rejestr, każde nowe polecenie oceniające obiekt) go odmawiają, każdy tym samym komunikatem.
 #include <string>
 #include <vector>
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/Formatowanie.h"
+#include "common/Pomocnicze.h"
 #include "common/Slad.h"
 #include "core/Nazwy.h"
 #include "przebieg/SprawdzPola.h"
@@ -15,7 +16,7 @@ const char* const ObliczeniaPoprawne = "OBLICZENIA POPRAWNE";
 const char* const TytulProgramu = "Pontiva obiektów mostowych ";
 const char* const WzorIdentyfikacji = "[JNI: %s NrP: %s](dr:%s km: %s)";
 const char* const WzorWyniku = " %0.4f";
-const char* const WzorKategorii = " %0.0f [T]";
+const char* const WzorKategorii = " %d [T]";
 const char* const ZnakZmian = "*";
 const char* const ZnakPrzykladu = " – przykład";
 
@@ -62,8 +63,10 @@ tTekstyWynikow TekstyWynikow(const tObiektMostowy& o)
     auto wynik = [](double v) { return Format(WzorWyniku, {v}); };
     auto opcjonalny = [&](double v) { return v == NieDotyczy ? std::string() : wynik(v); };
     return {wynik(o.PodajM1N()), opcjonalny(o.PodajTN()), wynik(o.PodajMP()), opcjonalny(o.PodajTP()),
-            Format(WzorKategorii, {o.PodajMase()})};
+            Format(WzorKategorii, {Kategoria(o.PodajMase())})};
 }
+
+int Kategoria(double masa) { return Obetnij(masa); }
 
 std::string TytulOkna(const tInfoObiektu& info)
 {

@@ -21,8 +21,11 @@ void PobierzDane(Widok& widok, tObiektMostowy& obiekt);
 // Wiersze obszaru komunikatów dla wyniku (nagłówek błędu i komunikat albo
 // pusty wiersz i "OBLICZENIA POPRAWNE").
 std::vector<std::string> LinieKomunikatow(const tWynikPrzeliczenia& wynik);
-// Teksty panelu wyników po udanym obliczeniu (" %0.4f", puste dla 1e20, " %0.0f [T]").
+// Teksty panelu wyników po udanym obliczeniu (" %0.4f", puste dla 1e20, " %d [T]" z Kategoria).
 tTekstyWynikow TekstyWynikow(const tObiektMostowy& obiekt);
+// KATEGORIA: masa pojazdu granicznego w pełnych tonach, obcięta jak Obetnij (23,80 t to 23),
+// nigdy zaokrąglona w górę: nośność na znaku nie może przekroczyć policzonej.
+int Kategoria(double masa);
 
 // Tytuł okna z danych identyfikacyjnych.
 std::string TytulOkna(const tInfoObiektu& info);
@@ -122,7 +125,6 @@ public:
     tObiektMostowy& Obiekt() { return obiekt_; }
     const tObiektMostowy& Obiekt() const { return obiekt_; }
     const tInfoObiektu& Info() const { return info_; }
-    void UstawInfoBezZmian(const tInfoObiektu& info) { info_ = info; }
     bool PrzeliczanieWlaczone() const { return przeliczanie_; }
     void WlaczPrzeliczanie(bool wlacz) { przeliczanie_ = wlacz; }
     bool KomunikatPierwszegoZapisu() const { return pierwszyZapis_; }

@@ -11,8 +11,6 @@ const char* const KomNrPZaDuzy = "Za duży numer przęsła (>45).";
 const char* const KomRzeka = "Rzeka pisze się przez \"rz\".";
 const char* const KomRow = "Rów pisze się przez \"ó\".";
 
-constexpr long long NajwiekszyNrP = 45;
-
 // Pary małej i wielkiej litery polskiej w UTF-8.
 constexpr std::string_view PolskieMale[] = {"ą", "ć", "ę", "ł", "ń", "ó", "ś", "ź", "ż"};
 constexpr std::string_view PolskieWielkie[] = {"Ą", "Ć", "Ę", "Ł", "Ń", "Ó", "Ś", "Ź", "Ż"};

@@ -17,7 +17,8 @@ std::vector<tOdcinekUkladu> OdcinkiObiektu(const tObiektMostowy& obiekt)
     std::vector<tOdcinekUkladu> el;
     for (int i = 1; i <= obiekt.LiczbaElementow; ++i) {
         const tElement& e = obiekt.Elementy[i];
-        if (e.Dlugosc > 0.001) el.push_back({i, e.Rodzaj, e.Dlugosc});
+        // Przęsło do 0,1 m (bez rozpiętości, obiekt odrzucony) nie ma czego rysować, jak wspornik.
+        if (e.Dlugosc > 0.1) el.push_back({i, e.Rodzaj, e.Dlugosc});
     }
     return el;
 }

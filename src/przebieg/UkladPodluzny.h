@@ -18,7 +18,7 @@ struct tOdcinekUkladu {
     double Dlugosc;
 };
 
-// Elementy dłuższe niż 0,001 m, w kolejności.
+// Elementy dłuższe niż 0,1 m, w kolejności.
 std::vector<tOdcinekUkladu> OdcinkiObiektu(const tObiektMostowy& obiekt);
 
 // Końce odcinków w pikselach: x[0] = x0, x[i] = x0 + C_i / T · W zaokrąglone do

@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
-#include <cmath>
 
-#include "common/Formatowanie.h"
 #include "przebieg/OdmowaPliku.h"
 #include "przebieg/Przebieg.h"
 #include "przebieg/WidokPamieci.h"
@@ -14,7 +11,6 @@
 
 namespace {
 
-const char* const WzorKategoriiRejestru = "%0.0f";
 constexpr int PowtorzeniaOdczytu = 3;
 const char* const KomPlikZmienny = "Plik zmieniał się w trakcie każdego odczytu (zapisuje go inny program): ";
 
@@ -34,15 +30,6 @@ std::string Bajty(const std::string& sciezka)
 }
 
 }  // namespace
-
-double KategoriaOkna(double masa)
-{
-    // Liczba odczytana z tekstu okna: std::nearbyint zaokrągliłby połówki do parzystej.
-    const std::string tekst = Format(WzorKategoriiRejestru, {masa});
-    double kategoria = masa;
-    std::from_chars(tekst.data(), tekst.data() + tekst.size(), kategoria);
-    return kategoria;
-}
 
 bool RozszerzeniePtv(const std::string& nazwa)
 {
@@ -128,8 +115,8 @@ tWierszRejestru tOceniacz::Ocen(const std::string& sciezka, const std::string& n
     const tObiektMostowy& ob = p.Obiekt();
     w.Poprawny = true;
     w.Masa = ob.PodajMase();
-    w.KategoriaTekst = Format(WzorKategoriiRejestru, {w.Masa});
-    w.Kategoria = KategoriaOkna(w.Masa);
+    w.Kategoria = Kategoria(w.Masa);
+    w.KategoriaTekst = std::to_string(Kategoria(w.Masa));
     w.Najgorszy = ob.NajgorszyElement();
     if (w.Najgorszy >= 1 && w.Najgorszy <= ob.LiczbaElementow) w.NazwaNajgorszego = ob.Elementy[w.Najgorszy].Nazwa;
     return w;

@@ -18,17 +18,14 @@ struct tWierszRejestru {
     double Najdluzsze = 0;   // najdłuższa rozpiętość przęsła [m]
     bool Wczytany = false;   // plik przeczytany jako plik roboczy
     bool Poprawny = false;   // sprawdzenia przeszły i Oblicz się udało
-    double Masa = 0;         // masa pojazdu granicznego obiektu [t]
-    double Kategoria = 0;    // KATEGORIA tak, jak ją pokazuje okno (masa zaokrąglona do t)
-    std::string KategoriaTekst;  // ta sama liczba jako tekst okna, bez " [T]" ("24")
+    double Masa = 0;         // masa pojazdu granicznego obiektu [t]: nośność do filtra i CSV
+    double Kategoria = 0;    // KATEGORIA tak, jak ją pokazuje okno (masa obcięta do pełnych t)
+    std::string KategoriaTekst;  // ta sama liczba jako tekst okna, bez " [T]" ("23" dla 23,80 t)
     int Najgorszy = -1;          // numer elementu rozstrzygającego (1..), -1 bez wyniku
     std::string NazwaNajgorszego;
     std::string Etap;       // etap odmowy (EtapOdczytu "odczyt": plik nieczytelny albo wartości zmienione przy wczytaniu, "parametry", "sumy", "dlugosci", "oblicz"); pusty przy wyniku
     std::string Komunikat;  // komunikat odmowy (z CR zachowanym); pusty przy wyniku
 };
-
-// KATEGORIA tak, jak ją pokazuje okno ("%0.0f": połówki od zera, 24,5 t to 25).
-double KategoriaOkna(double masa);
 
 class tGlownyPrzebieg;
 class tObiektMostowy;

@@ -12,7 +12,7 @@ const std::array<const char*, LiczbaKategoriiRejestru> NazwyKategoriiRejestru = 
     "42 t", "32 t", "24 t", "16 t", "10 t", "poniżej 10 t", "odrzucone"};
 
 const char* const NaglowekZestawienia = "plik;JNI;NrP;Droga;Km;Najblizsza;Przeszkoda;normatyw;klasa;przekroj;schemat;"
-                                        "przesla;najdluzsze;KATEGORIA;najgorszy;etap;komunikat";
+                                        "przesla;najdluzsze;KATEGORIA;najgorszy;etap;komunikat;nosnosc";
 
 // Kodowanie pliku CSV: UTF-8 ze znacznikiem BOM. Po znaczniku arkusz (także polski Excel,
 // który bez niego zgaduje stronę kodową systemu) czyta polskie litery poprawnie, a UTF-8
@@ -83,6 +83,9 @@ void WierszCsv(std::string& o, const tWierszRejestru& w)
     KomorkaCsv(o, w.Etap);
     o += ';';
     DopiszKomorkeCsv(o, KomunikatWiersza(w));
+    // Nośność z dwoma miejscami po przecinku na końcu: dawne kolumny zostają na swoich miejscach.
+    o += ';';
+    if (w.Poprawny) DopiszLiczbeStala(o, w.Masa, 2);
     o += '\n';
 }
 
@@ -138,7 +141,8 @@ std::string KomorkaRtf(std::string_view tekst)
 
 bool tFiltrRejestru::Przyjmuje(const tWierszRejestru& w) const
 {
-    if (ZPonizej && w.Poprawny && !(w.Kategoria < Ponizej)) return false;
+    // Policzona nośność, nie KATEGORIA: most 23,5 t nosi mniej niż 24 t.
+    if (ZPonizej && w.Poprawny && !(w.Masa < Ponizej)) return false;
     if (Tekst.empty()) return true;
     const std::string szukany = MaleLitery(Tekst);
     for (const std::string* t : {&w.Info.JNI, &w.Info.NrP, &w.Info.Droga, &w.Info.Km, &w.Info.Najblizsza, &w.Info.Przeszkoda})

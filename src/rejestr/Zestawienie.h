@@ -12,7 +12,7 @@
 struct tFiltrRejestru {
     std::string Tekst;          // fragment dowolnego tekstu identyfikacji (pusty: każdy)
     bool ZPonizej = false;      // czy działa "nośność poniżej"
-    double Ponizej = 0;         // [t]: zostają obiekty z KATEGORIA < Ponizej i wszystkie odrzucone
+    double Ponizej = 0;         // [t]: zostają obiekty o nośności (Masa) < Ponizej i wszystkie odrzucone
     bool Przyjmuje(const tWierszRejestru& w) const;
     // Opis do zestawienia ("bez filtra", "tekst „DW791”, nośność poniżej 24 t").
     std::string Opis() const;

@@ -1,7 +1,5 @@
 #include "reports/Raport.h"
 
-#include <charconv>
-#include <cstdint>
 #include <filesystem>
 #include <memory>
 
@@ -31,6 +29,8 @@ namespace {
 const char* const KomBrakJNI = "BRAK JNI\rOkreśl JNI obiektu i ponownie wywołaj to polecenie.";
 const char* const KomZlyJNI =
     "Nieprawidłowy JNI\rJNI musi mieć 8 znaków i być liczbą.\rPopraw dane obiektu i ponownie wywołaj to polecenie.";
+const char* const KomZlyNrP = "Nieprawidłowy numer pierwszego przęsła\rNumer musi być liczbą od 1 do 45.\r"
+                              "Popraw dane obiektu i ponownie wywołaj to polecenie.";
 const char* const KomBledneDane = "Błędne dane\rUsuń przyczynę błędu i ponownie wywołaj to polecenie.";
 const char* const KomBladZapisu =
     "Błąd zapisu pliku.\rZamknij wszytkie kopie tego pliku i ponownie wywołaj to polecenie.";
@@ -219,7 +219,7 @@ std::string NastepnaWolnaNazwa(const std::string& plik)
 // Kroki polecenia; Plik daje nazwę pliku po ustaleniu numeru przęsła, a pusty Plik (podgląd)
 // kończy na treści raportu, bez pliku. Raport o tej nazwie z inną treścią (choćby z inną datą)
 // nie jest zastępiony bez pytania, gdy Pytanie jest; ten sam raport nie jest pisany drugi raz.
-tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+tWynikRaportu WykonajRaport(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                             const std::function<std::string()>& Plik, const std::string& Dzis,
                             const tPytanieORaport& Pytanie = {})
 {
@@ -233,9 +233,12 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
         wynik.Komunikat = KomZlyJNI;
         return wynik;
     }
-    // Numer przęsła czytany jako 32-bitowa liczba z domyślną -1; nieliczba to przęsło 1.
-    if (long long nrP = 0; !CzytajCalkowita(Info.NrP, nrP) || nrP == -1 || nrP < INT32_MIN || nrP > INT32_MAX)
-        Info.NrP = "1";
+    // Numer przęsła trafia do nazwy pliku i kodu kontrolnego: tylko taki, jaki przyjmuje okno
+    // identyfikacji, bez zamiany nieliczby na przęsło 1 (raport poświadczałby inne przęsło).
+    if (!PoprawnyNrP(Info.NrP)) {
+        wynik.Komunikat = KomZlyNrP;
+        return wynik;
+    }
     const std::string plik = Plik ? Plik() : std::string();
 
     auto obiekt = std::make_unique<tObiektMostowy>();
@@ -272,7 +275,7 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
 
 }  // namespace
 
-tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+tWynikRaportu PolecenieRaport(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                               const std::string& KatalogRaportow, const std::string& Dzis, const tPytanieORaport& Pytanie)
 {
     return WykonajRaport(
@@ -285,13 +288,13 @@ tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObie
         Dzis, Pytanie);
 }
 
-tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+tWynikRaportu RaportDoPliku(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                             const std::string& Plik, const std::string& Dzis)
 {
     return WykonajRaport(Info, Wypelnij, [&] { return Plik; }, Dzis);
 }
 
-tWynikRaportu PodgladRaportu(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+tWynikRaportu PodgladRaportu(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                              const std::string& Dzis)
 {
     return WykonajRaport(Info, Wypelnij, {}, Dzis);

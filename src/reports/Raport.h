@@ -80,17 +80,17 @@ struct tWynikRaportu {
 enum class tIstniejacyRaport { Zastap, ZachowajOba, Anuluj };
 using tPytanieORaport = std::function<tIstniejacyRaport(const std::string& Plik, const std::string& Obok)>;
 
-// Polecenie "Raport", kroki 1–7: sprawdzenie JNI, numer przęsła ("1", gdy nie jest
-// liczbą; zmiana zostaje w Info), katalog raportów, nazwa pliku, własny obiekt wypełniony
-// przez Wypelnij, sprawdzenia i Oblicz, zapis raportu. Z Pytanie raport o tej nazwie
+// Polecenie "Raport", kroki 1–7: sprawdzenie JNI i numeru pierwszego przęsła (odmowa, gdy
+// okno identyfikacji by ich nie przyjęło), katalog raportów, nazwa pliku, własny obiekt
+// wypełniony przez Wypelnij, sprawdzenia i Oblicz, zapis raportu. Z Pytanie raport o tej nazwie
 // z inną treścią nie jest zastępowany bez pytania, a z tą samą treścią nie jest pisany na nowo.
-tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+tWynikRaportu PolecenieRaport(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                               const std::string& KatalogRaportow, const std::string& Dzis,
                               const tPytanieORaport& Pytanie = {});
 // To samo z nazwą pliku podaną wprost (wiersz poleceń): te same odmowy i komunikaty,
 // bez katalogu raportów.
-tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+tWynikRaportu RaportDoPliku(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                             const std::string& Plik, const std::string& Dzis);
 // Te same kroki do treści raportu, bez katalogu i pliku ("Podgląd raportu").
-tWynikRaportu PodgladRaportu(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+tWynikRaportu PodgladRaportu(const tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
                              const std::string& Dzis);

@@ -34,6 +34,14 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
     const std::string sumy = Odrzucone + "/sumy.PTV", brak = kat / "nie-ma.PTV", rtf = kat / "x.rtf";
     const std::string duzy = kat / "duzy.rtf";
     ZapiszPlik(duzy, std::string((std::size_t{8} << 20) + 1, ' '));
+    // Most z podmianami tekstu: klucz podany drugi raz, przęsło 0, jedno przęsło belki
+    // wieloprzęsłowej, numer przęsła, który raport zamieniłby na 1.
+    auto zmieniony = [&](const char* nazwa, std::vector<std::pair<std::string, std::string>> podmiany) {
+        std::string t = CzytajPlik(Most);
+        for (const auto& [z, na] : podmiany) t.replace(t.find(z), z.size(), na);
+        ZapiszPlik(kat / nazwa, t);
+        return kat / nazwa;
+    };
     const struct {
         std::vector<std::string> argumenty;
         int kod;
@@ -55,11 +63,16 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
         {{"slad", kat.Sciezka()}, 2, "To nie jest zwykły plik: " + kat.Sciezka(), ""},
         {{"slad", sumy}, 1, "\nNiezgodna suma wymiarów dolnych z górnymi\n", ""},
         {{"slad", Odrzucone + "/alg.PTV"}, 1, "BŁĄD OBLICZEŃ :\nElement Przęsło: Brak algorytmu\n", "<<Płytowe"},
+        {{"oblicz", zmieniony("a.PTV", {{"KLASA=0", "KLASA=0\r\nKLASA=2"}})}, 1,
+         "[OBIEKT] KLASA = \"2\": klucz podany drugi raz, przyjęto 0", "wczytanie zmieniło wartość [OBIEKT] KLASA"},
+        {{"oblicz", zmieniony("b.PTV", {{"L3=15", "L3=0"}})}, 1, "", "Przęsło nr 2: brak rozpiętości (0.00 m)"},
+        {{"oblicz", zmieniony("c.PTV", {{"PRZES=3", "PRZES=1"}, {"L4=12\r\nL5=0\r\n", ""}})}, 1, "",
+         "\"Belka ciągła wieloprzęsłowa\" z jednym przęsłem: wybierz belkę swobodnie podpartą albo schemat dwuprzęsłowy"},
+        {{"raport", zmieniony("d.PTV", {{"NRP=2", "NRP=2a"}}), "-o", rtf}, 1, "BŁĄD: Nieprawidłowy numer pierwszego przęsła", ""},
         {{"raport", Most}, 2, "Użycie: pontiva-cli raport", ""},
         {{"raport", Most, "-o", rtf, "--cos"}, 2, "Użycie: pontiva-cli raport", ""},
         {{"raport", Most, "-o"}, 2, "Użycie: pontiva-cli raport", ""},
         {{"raport", brak, "-o", rtf}, 2, "Nie można odczytać pliku: " + brak, ""},
-        {{"raport", sumy, "-o", rtf}, 1, "BŁĄD: Nieprawidłowy JNI\nJNI musi mieć", ""},
         // nieudany zapis pliku to 2, nie 1 (odrzucone dane)
         {{"raport", Most, "-o", kat / "brak/x.rtf"}, 2,
          "Błąd [moduł VanRTF]: Nieprawidłowa nazwa zbioru. \nBrak kartoteki " + kat / "brak/\nBŁĄD: Błąd zapisu", ""},
@@ -152,7 +165,9 @@ TEST(Cli, NazwyPlikowWUtf8)
 TEST(Cli, ZnakiSterujaceZPlikuJakoZnakZapytania)
 {
     tKatalogTymczasowy kat;
-    ZapiszPlik(kat / "a.PTV", std::string("[INFO]\r\nJNI=12\x1B[2J\r\n[PD]\r\nL2=1\0" "2\x07\r\n", 35));
+    std::string plik = CzytajPlik(Odrzucone + "/sumy.PTV");
+    plik.replace(plik.find("1;2"), 3, "12\x1B[2J").replace(plik.find("L2=18"), 5, std::string("L2=1\0" "2\x07", 7));
+    ZapiszPlik(kat / "a.PTV", plik);
     const auto w = Uruchom({"oblicz", "--format", "csv", "a.PTV"}, "C", kat.Sciezka());
     EXPECT_EQ(w.Bledy, "pontiva-cli: a.PTV: [PD] L2 = \"1?2?\": to nie liczba, przyjęto 0\n");
     EXPECT_TRUE(Wiersze(w.Wyjscie).at(1).starts_with("a.PTV;12?[2J;;")) << w.Wyjscie;

@@ -79,22 +79,25 @@ TEST(RejestrCli, WierszeRowneOcenieOblicz)
     const auto wiersze = Wiersze(csv.Wyjscie), oceny = Wiersze(json.Wyjscie);
     ASSERT_EQ(wiersze.size(), oceny.size() + 1);
     ASSERT_GT(oceny.size(), Przypadki().size());
+    const tSeparator kropka('.');  // jak w wywołaniu rejestru
     for (size_t i = 0; i < oceny.size(); ++i) {
         const auto pola = PolaCsv(wiersze[i + 1]);
         const std::string& o = oceny[i];
-        ASSERT_EQ(pola.size(), 17u) << wiersze[i + 1];
+        ASSERT_EQ(pola.size(), 18u) << wiersze[i + 1];
         EXPECT_EQ(kat / pola[0], PoleJson(o, "plik"));
         EXPECT_EQ(pola[1], PoleJson(o, "JNI")) << pola[0];
         EXPECT_EQ(pola[2], PoleJson(o, "NrP")) << pola[0];
         const std::string ptv = PoleJson(o, "PTV"), etap = PoleJson(o, "etap");
         if (ptv == "null") {
-            EXPECT_EQ(pola[13] + pola[14], "") << pola[0];
+            EXPECT_EQ(pola[13] + pola[14] + pola[17], "") << pola[0];
             EXPECT_EQ(pola[15], etap) << pola[0];
             EXPECT_EQ(pola[16], JedenWiersz(PoleJson(o, "komunikat"))) << pola[0];
             continue;
         }
         EXPECT_EQ(etap, "null");
-        EXPECT_EQ(pola[13], std::to_string(std::llround(std::stod(ptv)))) << pola[0];
+        // KATEGORIA obcięta do pełnych ton, nośność z dwoma miejscami.
+        EXPECT_EQ(pola[13], std::to_string(static_cast<int>(std::stod(ptv) + 1e-10))) << pola[0];
+        EXPECT_EQ(pola[17], Format("%0.2f", {std::stod(ptv)})) << pola[0];
         size_t od = o.find("\"elementy\":");
         std::string nazwa;
         for (int n = std::stoi(PoleJson(o, "najgorszy")); n > 0; --n) nazwa = PoleJson(o, "nazwa", od);

@@ -77,15 +77,18 @@ TEST(Nazwy, WartosciSpozaTablicDajaPustyTekst)
     EXPECT_EQ(KlasyNormatywu(nPN85).size() + KlasyNormatywu(nDIN1072).size(), 8u);
 }
 
-// JNI okna identyfikacji: osiem znaków czytanych jako liczba większa od zera; liczba jak
-// w polu liczbowym: odstępy z przodu, znak "+", same cyfry.
-TEST(InfoObiektu, RegulaJNIILiczbaCalkowita)
+// JNI okna identyfikacji: osiem znaków czytanych jako liczba większa od zera; numer pierwszego
+// przęsła: liczba od 1 do 45; liczba jak w polu liczbowym: odstępy z przodu, znak "+", same cyfry.
+TEST(InfoObiektu, RegulaJNIINrPILiczbaCalkowita)
 {
     const std::pair<const char*, bool> jni[] = {{"12345678", true},  {"00000001", true},  {"1234567", false},
                                                 {"123456789", false}, {"00000000", false}, {"-1234567", false},
                                                 {"1234567 ", false}, {" 1234567", true},  {"ŻÓŁWIĄCE", false},
                                                 {"+1234567", true}};
     for (auto [tekst, poprawny] : jni) EXPECT_EQ(PoprawnyJNI(tekst), poprawny) << tekst;
+    const std::pair<const char*, bool> nrp[] = {{"1", true},    {"45", true},  {"+3", true},  {"0", false},   {"46", false},
+                                                {"-1", false},  {"2a", false}, {"12/3", false}, {"", false}, {"99999999999999999999", false}};
+    for (auto [tekst, poprawny] : nrp) EXPECT_EQ(PoprawnyNrP(tekst), poprawny) << tekst;
     EXPECT_EQ(LiczbaZnakow("ŻÓŁWIĄCE"), 8u);
     long long x = -1;
     EXPECT_TRUE(CzytajCalkowita("  +45", x));

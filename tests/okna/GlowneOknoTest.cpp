@@ -109,6 +109,16 @@ private slots:
         }
     }
 
+    // Pole KATEGORIA pokazuje nośność obciętą do pełnych ton (16,5475 t to 16, nie 17); przęsło
+    // 0 to czerwony komunikat z nazwą wiersza.
+    void kategoriaIPrzesloBezRozpietosci()
+    {
+        QVERIFY(Okno().Przebieg().WczytajDane(PONTIVA_DANE_TESTOWE "/../../przyklady/n1945_plyta.PTV"));
+        QCOMPARE(Wynik(Okno(), 4), QStringLiteral(" 16 [T]"));
+        Pole(Okno(), PoleDlugosci(2))->UstawWartosc(0);
+        QCOMPARE(Komunikaty(Okno()), QString::fromUtf8("BŁĄD PRZEKROJU PODŁUŻNEGO\nPrzęsło: brak rozpiętości (0,00 m) – podaj rozpiętość przęsła"));
+    }
+
     // Linia statusu opisuje pole z fokusem; fokus poza polami szerokości ją czyści. Ctrl+litera
     // w polu to skrót okna (Ctrl+Z "Zapisz", nie cofanie edycji); litera bez Ctrl należy do
     // pola, także gdy okno ma na nią skrót (wykładnik "1E1").

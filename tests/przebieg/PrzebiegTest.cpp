@@ -61,7 +61,7 @@ TEST(Przelicz, TekstyWynikow)
         char separator;
         const char* teksty;  // M1N|TN|MP|TP|KATEGORIA
     } przypadki[] = {
-        {12.34567, NieDotyczy, 0.5, NieDotyczy, 31.6, ',', " 12,3457|| 0,5000|| 32 [T]"},
+        {12.34567, NieDotyczy, 0.5, NieDotyczy, 31.6, ',', " 12,3457|| 0,5000|| 31 [T]"},
         {12.34567, 7.25, 0.5, 1e19, 31.4, '.', " 12.3457| 7.2500| 0.5000| 10000000000000000000.0000| 31 [T]"},
         {0, 0.00004, 1234.5, 0.99994, 0.4, ',', " 0,0000| 0,0000| 1234,5000| 0,9999| 0 [T]"},
     };
@@ -71,6 +71,11 @@ TEST(Przelicz, TekstyWynikow)
         o.M1N = p.M1N, o.TN = p.TN, o.MP = p.MP, o.TP = p.TP, o.MasaGraniczna = p.Masa;
         EXPECT_EQ(Razem(TekstyWynikow(o)), p.teksty);
     }
+    // KATEGORIA nigdy ponad policzoną masę: obcięcie z zapasem 1e-10 (jak liczba pasów), nie
+    // zaokrąglenie; 23,9999999 t to 23, a iloraz o włos poniżej 24 (24 − 1e-11) to 24.
+    const std::pair<double, int> kategorie[] = {{23.80, 23}, {41.99, 41}, {24.00, 24}, {23.5, 23}, {23.9999999, 23},
+                                                {24 - 1e-11, 24}, {42, 42}, {9.99, 9}};
+    for (auto [masa, kategoria] : kategorie) EXPECT_EQ(Kategoria(masa), kategoria) << masa;
 }
 
 TEST(Przelicz, ZdarzeniaPrzeliczajaTylkoGdyWlaczone)

@@ -7,11 +7,21 @@
 
 namespace {
 
+// Plik, jaki program zapisuje dla obiektu tOpisObiektu{} (belka, wiersze L1…L3), z podmianami.
+std::string Plik(const std::vector<std::pair<std::string, std::string>>& podmiany)
+{
+    tPlikIni ini;
+    tOkno(tOpisObiektu{}).p->ZapiszIni(ini);
+    std::string t = ini.Zawartosc();
+    for (const auto& [z, na] : podmiany) t.replace(t.find(z + "\r\n"), z.size(), na);
+    return t;
+}
+
 TEST(Wczytaj, PlikNieroboczyOdrzuconyAPolaZostajaNieczytelneLiczbyPokazaneRaz)
 {
     tKatalogTymczasowy k;
     ZapiszPlik(k / "README.md", "# Pontiva\n");
-    ZapiszPlik(k / "A.PTV", "[PD]\nL1=0\nL2=18 m\n[PP]\nB=siedem\n");
+    ZapiszPlik(k / "A.PTV", Plik({{"L2=18", "L2=18 m"}, {"B=7", "B=siedem"}}));
     tOkno okno(tOpisObiektu{});
     tWidokPamieci& widok = *okno.w;
     tGlownyPrzebieg& p = *okno.p;
@@ -33,21 +43,26 @@ TEST(Wczytaj, PlikNieroboczyOdrzuconyAPolaZostajaNieczytelneLiczbyPokazaneRaz)
 
 
 // Każda wartość, którą pole albo lista przyjmuje inaczej, niż ją zapisano, jest ostrzeżeniem
-// w stylu nieczytelnej liczby; wartości w zakresie i brakujące klucze nie.
+// w stylu nieczytelnej liczby; wartości w zakresie nie.
 TEST(Wczytaj, WartosciZmienionePrzezPolaIListyWTymSamymStyluCoNieczytelne)
 {
     const struct {
-        const char* wiersze;
+        std::vector<std::pair<std::string, std::string>> podmiany;
         std::vector<std::string> ostrzezenia;
     } przypadki[] = {
-        {"[OBIEKT]\nSCHEM=2\nPRZES=45\nNORMA=5\nKLASA=4\nRODZA=6\n[PP]\nN=40\nE1=-100\nB=7,25\n[PD]\nL1=150\nL2=0\nL3=\n",
+        {{{"PRZES=1", "PRZES=45"}, {"KLASA=1", "KLASA=4"}, {"RODZA=0", "RODZA=6"}, {"N=5", "N=40"}, {"E1=1,3", "E1=-100"},
+          {"B=7", "B=7,25"}, {"L1=0", "L1=150"}, {"L2=18", "L2=0"}},
          {}},
-        {"[OBIEKT]\nSCHEM=99\nPRZES=0\nNORMA=0\nKLASA=7\nRODZA=-1\n",
+        // Sekcja przed swoimi kluczami, wpisy odczytu i pól w kolejności kluczy pliku.
+        {{{"SCHEM=0", "SCHEM=x"}, {"[PP]", "[OBIEKT]\r\nKLASA=2\r\n[PP]"}},
+         {"[OBIEKT]: sekcja podana drugi raz, przyjęto pierwszą", "[OBIEKT] SCHEM = \"x\": to nie liczba, przyjęto 0"}},
+        {{{"SCHEM=0", "SCHEM=99"}, {"PRZES=1", "PRZES=0"}, {"NORMA=5", "NORMA=0"}, {"KLASA=1", "KLASA=7"}, {"RODZA=0", "RODZA=-1"}},
          {"[OBIEKT] SCHEM = \"99\": poza zakresem od 0 do 6, przyjęto 0",
           "[OBIEKT] PRZES = \"0\": poza zakresem od 1 do 45, przyjęto 1",
           "[OBIEKT] KLASA = \"7\": poza zakresem od 0 do 2, przyjęto 0",
           "[OBIEKT] RODZA = \"-1\": poza zakresem od 0 do 6, przyjęto 0"}},
-        {"[OBIEKT]\nPRZES=100\nNORMA=5\nKLASA=5\n[PD]\nL2=18 m\nL1=-2\nL90=150,01\n[PP]\nN=4.7\nG2=7,555\nN=100000\nB=1e999\n",
+        {{{"PRZES=1", "PRZES=100"}, {"KLASA=1", "KLASA=5"}, {"L2=18", "L2=18 m"}, {"L1=0", "L1=-2"}, {"L3=0", "L3=0\r\nL90=150,01"},
+          {"N=5", "N=4.7"}, {"G2=0", "G2=7,555"}, {"B=7", "B=1e999"}},
          {"[OBIEKT] PRZES = \"100\": poza zakresem od 1 do 45, przyjęto 45",
           "[OBIEKT] KLASA = \"5\": poza zakresem od 0 do 4, przyjęto 0",
           "[PP] B = \"1e999\": to nie liczba, przyjęto 0", "[PP] G2 = \"7,555\": pole ma 2 miejsca po przecinku, przyjęto 7,55",
@@ -57,25 +72,26 @@ TEST(Wczytaj, WartosciZmienionePrzezPolaIListyWTymSamymStyluCoNieczytelne)
     for (const auto& p : przypadki) {
         tOkno okno;
         tPlikIni ini;
-        ini.UstawZawartosc(p.wiersze);
+        ini.UstawZawartosc(Plik(p.podmiany));
         std::vector<tNieczytelnaLiczba> n;
         okno.p->WczytajIni(ini, &n);
         std::vector<std::string> opisy;
         for (const auto& x : n) opisy.push_back(OpisNieczytelnej(x));
-        EXPECT_EQ(opisy, p.ostrzezenia) << p.wiersze;
+        EXPECT_EQ(opisy, p.ostrzezenia) << Plik(p.podmiany);
         EXPECT_EQ(OdmowaPliku(n).empty(), p.ostrzezenia.empty());
     }
 }
 
+// Wpisy odczytu i pól w kolejności pliku; dwa wpisy jednego klucza to jeden klucz odmowy.
 TEST(Wczytaj, ZmienioneWartosciOknoPokazujeRazAOdmowaNazywaKlucze)
 {
     tKatalogTymczasowy k;
-    ZapiszPlik(k / "A.PTV", "[OBIEKT]\nKLASA=7\n[PD]\nL2=18 m\n");
+    ZapiszPlik(k / "A.PTV", Plik({{"KLASA=1", "KLASA=7\r\nKLASA=2"}, {"L2=18", "L2=18 m"}}));
     tOkno okno;
     EXPECT_TRUE(okno.p->WczytajDane(k / "A.PTV"));
     EXPECT_EQ(okno.Okienka(), "UWAGA|Wartości zmienione przy wczytaniu pliku " + k / "A.PTV" +
-                                  ":\r[OBIEKT] KLASA = \"7\": poza zakresem od 0 do 2, przyjęto 0\r[PD] L2 = \"18 m\": to "
-                                  "nie liczba, przyjęto 0|O;");
+                                  ":\r[OBIEKT] KLASA = \"2\": klucz podany drugi raz, przyjęto 7\r[OBIEKT] KLASA = \"7\": "
+                                  "poza zakresem od 0 do 4, przyjęto 0\r[PD] L2 = \"18 m\": to nie liczba, przyjęto 0|O;");
     std::string blad;
     std::vector<tNieczytelnaLiczba> n;
     EXPECT_TRUE(okno.p->WczytajDane(k / "A.PTV", blad, n));

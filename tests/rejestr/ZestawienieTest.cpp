@@ -9,12 +9,13 @@ using namespace testy;
 
 namespace {
 
-tWierszRejestru Obiekt(const std::string& droga, const std::string& miejscowosc, double kategoria)
+// Wiersz obiektu o nośności masa: KATEGORIA obcięta do pełnych ton, jak w oknie.
+tWierszRejestru Obiekt(const std::string& droga, const std::string& miejscowosc, double masa)
 {
     return {.Plik = "12345678_1.PTV", .Info = {"12345678", "1", droga, "12+300", miejscowosc, "rzeka"},
             .Normatyw = "PN-85/S-10030", .Klasa = "A", .Przekroj = "płytowy", .Schemat = "belka", .Przesla = 2,
-            .Najdluzsze = 12.5, .Wczytany = true, .Poprawny = true, .Masa = kategoria, .Kategoria = kategoria,
-            .KategoriaTekst = std::to_string(static_cast<int>(kategoria)), .NazwaNajgorszego = "dźwigar"};
+            .Najdluzsze = 12.5, .Wczytany = true, .Poprawny = true, .Masa = masa, .Kategoria = std::trunc(masa),
+            .KategoriaTekst = std::to_string(static_cast<int>(masa)), .NazwaNajgorszego = "dźwigar"};
 }
 
 tWierszRejestru Odrzucony(const std::string& etap, const std::string& komunikat, bool wczytany)
@@ -31,13 +32,14 @@ tWierszRejestru Odrzucony(const std::string& etap, const std::string& komunikat,
 
 TEST(Zestawienie, FiltrTekstuBezWielkosciLiterIPonizej)
 {
-    const tWierszRejestru w24 = Obiekt("DW791", "ŁÓDŹ ŚWIĘTĄ", 24), w23 = Obiekt("DK1", "Gdańsk", 23);
+    // Nośność 23,5 t: KATEGORIA 23, zaokrąglona byłaby 24.
+    const tWierszRejestru w24 = Obiekt("DW791", "ŁÓDŹ ŚWIĘTĄ", 24), w23 = Obiekt("DK1", "Gdańsk", 23.5);
     const tWierszRejestru odrzucony = Odrzucony("sumy", "Błąd", true), nieczytelny = Odrzucony("odczyt", "x", false);
     struct tPrzypadek {
         std::string tekst;
         bool zPonizej;
         double ponizej;
-        std::vector<bool> przyjete;  // w24, w23, odrzucony, nieczytelny
+        std::vector<bool> przyjete;  // w24, w23 (23,5 t), odrzucony, nieczytelny
         std::string opis;
     };
     const tPrzypadek przypadki[] = {
@@ -49,6 +51,7 @@ TEST(Zestawienie, FiltrTekstuBezWielkosciLiterIPonizej)
         {"12+3", false, 0, {true, true, true, false}, "tekst „12+3”"},
         {"", true, 24, {false, true, true, true}, "nośność poniżej 24 t"},
         {"", true, 24.5, {true, true, true, true}, "nośność poniżej 24,5 t"},
+        {"", true, 23.2, {false, false, true, true}, "nośność poniżej 23,2 t"},  // nośność, nie KATEGORIA 23
         {"dk1", true, 23, {false, false, true, false}, "tekst „dk1”, nośność poniżej 23 t"},
     };
     for (const auto& p : przypadki) {
@@ -62,10 +65,10 @@ TEST(Zestawienie, FiltrTekstuBezWielkosciLiterIPonizej)
     }
 }
 
-TEST(Zestawienie, PodsumowanieWedlugKategoriiIZaokraglenieOkna)
+TEST(Zestawienie, PodsumowanieWedlugKategorii)
 {
     std::vector<tWierszRejestru> w;
-    for (double k : {60.0, 42.0, 41.0, 32.0, 24.0, 16.0, 15.0, 10.0, 9.0, 0.0}) w.push_back(Obiekt("DK1", "", k));
+    for (double k : {60.0, 42.0, 41.99, 32.0, 24.0, 16.0, 15.0, 10.0, 9.99, 0.0}) w.push_back(Obiekt("DK1", "", k));
     w.push_back(Odrzucony("oblicz", "Błąd", true));
     w.push_back(Odrzucony("odczyt", "x", false));
     std::vector<const tWierszRejestru*> wsk;
@@ -76,28 +79,24 @@ TEST(Zestawienie, PodsumowanieWedlugKategoriiIZaokraglenieOkna)
     EXPECT_EQ(BarwaKategoriiRejestru(0), BarwySkali()[2]);
     EXPECT_EQ(BarwaKategoriiRejestru(5), BarwySkali()[0]);
     for (int k = 0; k < 5; ++k) EXPECT_NE(BarwaKategoriiRejestru(k), BarwaKategoriiRejestru(k + 1)) << k;
-    // KATEGORIA okna: połówki od zera, nie do parzystej.
-    EXPECT_EQ(KategoriaOkna(24.5), 25);
-    EXPECT_EQ(KategoriaOkna(23.5), 24);
-    EXPECT_EQ(KategoriaOkna(23.49), 23);
 }
 
 TEST(Zestawienie, CsvNaglowekKomorkiISeparator)
 {
-    tWierszRejestru a = Obiekt("=DW791", "Nowa; Wieś", 24);
+    tWierszRejestru a = Obiekt("=DW791", "Nowa; Wieś", 24.25);
     a.Info.Przeszkoda = "rzeka\x01 \"Wisła\"";
     a.Plik = "z\xFFle.PTV";
     const tWierszRejestru b = Odrzucony("sumy", "Błędne dane\r  Popraw \"sumę\"", true);
     const tWierszRejestru c = Odrzucony("odczyt", "-nie plik roboczy", false);
     const std::string naglowek =
         "plik;JNI;NrP;Droga;Km;Najblizsza;Przeszkoda;normatyw;klasa;przekroj;schemat;przesla;najdluzsze;KATEGORIA;"
-        "najgorszy;etap;komunikat\n";
+        "najgorszy;etap;komunikat;nosnosc\n";
     const std::string wiersze[] = {
         "z\xEF\xBF\xBDle.PTV;12345678;1;'=DW791;12+300;\"Nowa; Wieś\";\"rzeka? \"\"Wisła\"\"\";PN-85/S-10030;A;płytowy;"
-        "belka;2;12#5;24;dźwigar;;\n",
+        "belka;2;12#5;24;dźwigar;;;24#25\n",
         "12345678_1.PTV;12345678;1;DK1;12+300;Kraków;rzeka;PN-85/S-10030;A;płytowy;belka;2;12#5;;;sumy;"
-        "\"Błędne dane Popraw \"\"sumę\"\"\"\n",
-        "zly.PTV;;;;;;;;;;;;;;;odczyt;'-nie plik roboczy\n",
+        "\"Błędne dane Popraw \"\"sumę\"\"\";\n",
+        "zly.PTV;;;;;;;;;;;;;;;odczyt;'-nie plik roboczy;\n",
     };
     for (char sep : {',', '.'}) {
         tSeparator s(sep);

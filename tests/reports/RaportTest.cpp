@@ -173,35 +173,33 @@ TEST_F(RaportTest, WrogaIdentyfikacjaDajeRaportZgodny)
     }
 }
 
-// Polecenie "Raport": odmowy bez pliku, numer przęsła w nazwie pliku, katalog z nadrzędnymi.
+// Polecenie "Raport": odmowy bez pliku (numer przęsła, którego okno identyfikacji nie przyjmuje,
+// nie staje się przęsłem 1), numer przęsła w nazwie pliku, katalog z nadrzędnymi.
 TEST_F(RaportTest, PolecenieRaportOdmowyINazwaPliku)
 {
     const std::string brakJNI = "BRAK JNI\rOkreśl JNI obiektu i ponownie wywołaj to polecenie.";
     const std::string zlyJNI = "Nieprawidłowy JNI\rJNI musi mieć 8 znaków i być liczbą.\rPopraw dane";
+    const std::string zlyNrP = "Nieprawidłowy numer pierwszego przęsła\rNumer musi być liczbą od 1 do 45.\rPopraw dane "
+                               "obiektu i ponownie wywołaj to polecenie.";
     const std::string bledne = "Błędne dane\rUsuń przyczynę błędu i ponownie wywołaj to polecenie.";
-    const std::tuple<std::string, std::string, double, std::string, std::string> przypadki[] = {
-        // JNI, NrP, B, komunikat (pusty: raport zapisany), NrP po poleceniu
-        {"12345678", "2", 9, "", "2"},          {"12345678", "abc", 9, "", "1"},
-        {"12345678", "-1", 9, "", "1"},         {"12345678", "2147483647", 9, "", "2147483647"},
-        {"12345678", "2147483648", 9, "", "1"}, {"", "2", 9, brakJNI, "2"},
-        {"../12345", "2", 9, zlyJNI, "2"},      {"1234567", "2", 9, zlyJNI, "2"},
-        {"12345678", "-2147483649", 9, "", "1"}, {"12345678", "abc", 8, bledne, "1"},
+    const std::tuple<std::string, std::string, double, std::string> przypadki[] = {
+        // JNI, NrP, B, komunikat (pusty: raport zapisany)
+        {"12345678", "2", 9, ""},          {"12345678", "45", 9, ""},         {"12345678", "2a", 9, zlyNrP},
+        {"12345678", "-1", 9, zlyNrP},     {"12345678", "12/3", 8, zlyNrP},   {"", "2", 9, brakJNI},
+        {"../12345", "2", 9, zlyJNI},      {"1234567", "abc", 9, zlyJNI},     {"12345678", "2", 8, bledne},
     };
     int numer = 0;
-    for (const auto& [jni, nrp, B, komunikat, nrpPo] : przypadki) {
+    for (const auto& [jni, nrp, B, komunikat] : przypadki) {
         const std::string katalog = kat / (std::to_string(++numer) + "/a/b");
         most.Info.JNI = jni, most.Info.NrP = nrp, most.B = B;
-        tInfoObiektu info = most.Info;
-        const auto w = PolecenieRaport(info, most.Wypelnianie(), katalog, Dzis);
+        const auto w = PolecenieRaport(most.Info, most.Wypelnianie(), katalog, Dzis);
         EXPECT_EQ(w.Zapisany, komunikat.empty()) << jni << "@" << nrp;
         EXPECT_EQ(w.Komunikat.substr(0, komunikat.size()), komunikat) << jni << "@" << nrp;
-        EXPECT_EQ(info.NrP, nrpPo) << jni << "@" << nrp;
-        EXPECT_EQ(w.Plik, w.Zapisany ? katalog + "/" + jni + "@" + nrpPo + ".RTF" : "");
+        EXPECT_EQ(w.Plik, w.Zapisany ? katalog + "/" + jni + "@" + nrp + ".RTF" : "");
         EXPECT_EQ(fs::exists(katalog) && !fs::is_empty(katalog), w.Zapisany) << jni << "@" << nrp;
         // Podgląd: te same odmowy, a treść ta, którą zapisano (ten sam dokument), bez pliku.
-        tInfoObiektu infoPodgladu = most.Info;
-        const auto p = PodgladRaportu(infoPodgladu, most.Wypelnianie(), Dzis);
-        EXPECT_EQ(p.Komunikat + std::to_string(p.Gotowy) + infoPodgladu.NrP, w.Komunikat + std::to_string(w.Zapisany) + nrpPo);
+        const auto p = PodgladRaportu(most.Info, most.Wypelnianie(), Dzis);
+        EXPECT_EQ(p.Komunikat + std::to_string(p.Gotowy), w.Komunikat + std::to_string(w.Zapisany));
         if (w.Zapisany) EXPECT_EQ(DokumentRaportu(p.Tresc), CzytajPlik(w.Plik));
         EXPECT_TRUE(!p.Zapisany && p.Plik.empty());
     }
@@ -212,8 +210,8 @@ TEST_F(RaportTest, PolecenieRaportBledyZapisu)
 {
     ZapiszPlik(kat / "plik", "to nie katalog");
     const std::string bladZapisu = "Błąd zapisu pliku.\rZamknij wszytkie kopie tego pliku i ponownie wywołaj to polecenie.";
-    tInfoObiektu info = most.Info;
-    const auto w = PolecenieRaport(info, most.Wypelnianie(), kat / "plik/Raporty", Dzis);
+    const tInfoObiektu& info = most.Info;
+    auto w = PolecenieRaport(info, most.Wypelnianie(), kat / "plik/Raporty", Dzis);
     EXPECT_EQ(w.Komunikat, bladZapisu);
     EXPECT_EQ(komunikatyRtf, (std::vector<std::string>{"Błąd [moduł VanRTF]|Nieprawidłowa nazwa zbioru. \rBrak kartoteki " +
                                                        kat / "plik/Raporty/"}));

@@ -129,11 +129,9 @@ void TGlowneOkno::Raport()
 {
     ZakonczEdycje();
     if (!przebieg_->PolaPoprawne(TytulBleduRaportu)) return;
-    tInfoObiektu info = przebieg_->Info();
     const tWynikRaportu wynik = PolecenieRaport(
-        info, [this](tObiektMostowy& o) { PobierzDane(*widok_, o); }, KatalogRaportow(), Dzis(),
+        przebieg_->Info(), [this](tObiektMostowy& o) { PobierzDane(*widok_, o); }, KatalogRaportow(), Dzis(),
         [this](const std::string& plik, const std::string& obok) { return PytanieORaport(plik, obok); });
-    przebieg_->UstawInfoBezZmian(info);  // numer przęsła mógł zostać poprawiony na "1"
     if (wynik.Anulowany) return;
     if (!wynik.Zapisany) {
         Komunikat(TytulBleduRaportu, wynik.Komunikat, true);
@@ -180,9 +178,7 @@ void TGlowneOkno::PodgladRaportu()
 {
     ZakonczEdycje();
     if (!przebieg_->PolaPoprawne(TytulBleduRaportu)) return;
-    tInfoObiektu info = przebieg_->Info();
-    const tWynikRaportu wynik = ::PodgladRaportu(info, [this](tObiektMostowy& o) { PobierzDane(*widok_, o); }, Dzis());
-    przebieg_->UstawInfoBezZmian(info);  // numer przęsła mógł zostać poprawiony na "1"
+    const tWynikRaportu wynik = ::PodgladRaportu(przebieg_->Info(), [this](tObiektMostowy& o) { PobierzDane(*widok_, o); }, Dzis());
     if (!wynik.Gotowy) {
         Komunikat(TytulBleduRaportu, wynik.Komunikat, true);
         return;
