@@ -248,14 +248,12 @@ std::string DokumentRaportu(const tTrescRaportu& Tresc, bool BezJawnegoQl)
     return bajty;
 }
 
-bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
-                  const std::string& Droga, const std::string& Km, const std::string& Najblizsza,
-                  const std::string& Przeszkoda, const std::string& FileName, const std::string& Dzis)
+tTrescRaportu TrescRaportu(const tObiektMostowy& Obiekt, const tInfoObiektu& Info, const std::string& Dzis)
 {
     // Teksty z zewnątrz (dane obiektu, data z wiersza poleceń) bez znaków sterujących i
     // błędnego UTF-8: w dokumencie i w kodzie kontrolnym stoi wtedy ten sam tekst.
     tTrescRaportu t;
-    const std::string* dane[] = {&JNI, &NrP, &Droga, &Km, &Najblizsza, &Przeszkoda};
+    const std::string* dane[] = {&Info.JNI, &Info.NrP, &Info.Droga, &Info.Km, &Info.Najblizsza, &Info.Przeszkoda};
     for (int i = 0; i < 6; ++i) t.Identyfikacja[i] = TekstWidoczny(*dane[i]);
     t.Data = TekstWidoczny(Dzis);
     t.Dane = WierszeDanychWyjsciowych(Obiekt);
@@ -266,7 +264,14 @@ bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const st
     for (const auto* tabela : {&t.Dane, &t.Wymiary})
         for (const auto& w : *tabela) komorki.push_back(w.Komorki);
     t.Kod = KodKontrolny(TekstKontrolny(t.Identyfikacja[0], t.Identyfikacja[1], Obiekt.LiczbaElementow, komorki, t.Nosnosc));
+    return t;
+}
 
+bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
+                  const std::string& Droga, const std::string& Km, const std::string& Najblizsza,
+                  const std::string& Przeszkoda, const std::string& FileName, const std::string& Dzis)
+{
+    const tTrescRaportu t = TrescRaportu(Obiekt, {JNI, NrP, Droga, Km, Najblizsza, Przeszkoda}, Dzis);
     TRtfDoc doc;
     if (!doc.Open(FileName, TekstNaglowka(t), TekstRtf(t.Data), true)) return false;
     PiszTresc(doc, t);
@@ -275,9 +280,11 @@ bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const st
 
 namespace {
 
-// Kroki polecenia; Plik daje nazwę pliku po ustaleniu numeru przęsła.
+// Kroki polecenia; Plik daje nazwę pliku po ustaleniu numeru przęsła. Z Dokument raport
+// trafia tam zamiast do pliku.
 tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
-                            const std::function<std::string()>& Plik, const std::string& Dzis)
+                            const std::function<std::string()>& Plik, const std::string& Dzis,
+                            std::string* Dokument = nullptr)
 {
     tWynikRaportu wynik;
     if (Info.JNI.empty()) {
@@ -300,7 +307,10 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
         wynik.Komunikat = KomBledneDane;
         return wynik;
     }
-    if (!UtworzRaport(*obiekt, Info.JNI, Info.NrP, Info.Droga, Info.Km, Info.Najblizsza, Info.Przeszkoda, plik, Dzis)) {
+    if (Dokument) {
+        *Dokument = DokumentRaportu(TrescRaportu(*obiekt, Info, Dzis));
+    } else if (!UtworzRaport(*obiekt, Info.JNI, Info.NrP, Info.Droga, Info.Km, Info.Najblizsza, Info.Przeszkoda, plik,
+                             Dzis)) {
         wynik.Komunikat = KomBladZapisu;
         wynik.BladZapisu = true;
         return wynik;
@@ -329,4 +339,10 @@ tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiekt
                             const std::string& Plik, const std::string& Dzis)
 {
     return WykonajRaport(Info, Wypelnij, [&] { return Plik; }, Dzis);
+}
+
+tWynikRaportu RaportWPamieci(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
+                             const std::string& Dzis, std::string& Dokument)
+{
+    return WykonajRaport(Info, Wypelnij, [] { return std::string(); }, Dzis, &Dokument);
 }
