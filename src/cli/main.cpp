@@ -144,6 +144,7 @@ int WykonajBezWyjatkow(int argc, char** argv)
 int main(int argc, char** argv)
 {
     os::PrzygotujWyjscie();
+    os::BledyZapisuBezSygnalow();
     int kod = WykonajBezWyjatkow(argc, argv);
     // Skrypt nie może pójść dalej z pustym albo uciętym wynikiem.
     if (std::fflush(stdout) != 0 || std::ferror(stdout) || tWyjscie::Blad()) {

@@ -123,7 +123,9 @@ bool tCzytnikWierszy::Otworz(const std::string& sciezka)
     os::tBlad blad = os::tBlad::Brak;
     plik_ = os::OtworzStrumien(sciezka, stan, blad);
     if (plik_ >= 0) return true;
-    komunikat_ = stan == os::tOdczyt::NieZwykly ? KomNieZwykly + sciezka : KomNieMoznaOdczytac + sciezka + Powod(blad);
+    komunikat_ = stan == os::tOdczyt::NieZwykly ? KomNieZwykly + sciezka
+                 : stan == os::tOdczyt::NieMa     ? KomNieMoznaOdczytac + sciezka
+                                                  : KomNieMoznaOdczytac + sciezka + Powod(blad);
     return false;
 }
 

@@ -68,7 +68,6 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
         {{"normy", Most, "--data", "."}, 2, "Użycie: pontiva-cli normy", ""},
         {{"normy", kat.Sciezka()}, 2, "To nie jest zwykły plik: " + kat.Sciezka(), ""},
         {{"sprawdz"}, 2, "Użycie: pontiva-cli sprawdz", ""},
-        {{"sprawdz", brak}, 2, "Nie można odczytać pliku: " + brak, ""},
         {{"sprawdz", sumy}, 2, "To nie jest czytelny raport urzędowy: to nie jest dokument RTF", ""},
         {{"sprawdz", duzy}, 2, "Plik jest za duży (ponad 8 MiB): " + duzy, ""},
         // "--" kończy opcje w każdym poleceniu
