@@ -197,17 +197,14 @@ TEST(Cli, SciezkiWKomunikatachBezZnakowSterujacych)
         {{"rejestr", "--" + zla, zla}, "pontiva-cli: nieznana opcja \"--" + czysta + "\"\nUżycie: pontiva-cli rejestr KATALOG "
                                        "[-o ZESTAWIENIE.rtf|.csv] [--ponizej T] [--separator ,|.]\n"},
         {{"rejestr", zla, "-o", "b" + zla + "/z.csv"}, "pontiva-cli: Nie można zapisać pliku: b" + czysta + "/z.csv (nie ma takiego katalogu)\n"},
-        {{"rejestr", zla, "-o", zla + "/z.csv"}, ""},
+        {{"rejestr", zla, "-o", zla + "/z.csv"}, "Zestawienie zapisane: " + czysta + "/z.csv (obiektów: 1)\n"},
         {{"roznice", "b" + zla, zla}, "pontiva-cli: Nie można odczytać pliku: b" + czysta + "\n"},
         {{"sprawdz", "b" + zla}, "Nie można odczytać pliku: b" + czysta + "\n"},
     };
-    for (const auto& [argumenty, bledy] : przypadki) {
+    for (const auto& [argumenty, komunikat] : przypadki) {
         const auto w = UruchomCli(argumenty, k.Sciezka());
-        EXPECT_EQ(w.Bledy, bledy) << argumenty[0];
-        EXPECT_EQ((w.Wyjscie + w.Bledy).find_first_of("\x1b\x07\xff"), std::string::npos) << w.Wyjscie;
+        EXPECT_EQ(w.Wyjscie + w.Bledy, komunikat) << argumenty[0];
     }
-    EXPECT_EQ(UruchomCli({"rejestr", zla, "-o", zla + "/z.csv"}, k.Sciezka()).Wyjscie,
-              "Zestawienie zapisane: " + czysta + "/z.csv (obiektów: 1)\n");
 }
 
 // Raport i porównanie stoją na danych, jak je zapisano: plik, którego wartość wczytanie

@@ -124,6 +124,11 @@ private slots:
             QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8("Ślad: przęsło"));
         }
         QCOMPARE(czcionka.count() + uwagi.count('\n'), 4);
+        // Skróty okna działają też z tekstu: Ctrl+K bez zaznaczenia zamyka przeglądarkę.
+        QApplication::setActiveWindow(&okno);
+        okno.Memo->moveCursor(QTextCursor::Start);
+        QTest::keyClick(okno.Memo, Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(!okno.isVisible());
         QCOMPARE(okno.windowTitle() + "|" + okno.Tekst(), QString::fromUtf8("Ślad obliczeń|Ślad: przęsło"));
         QPrinter drukarka;
         drukarka.setOutputFormat(QPrinter::PdfFormat);
