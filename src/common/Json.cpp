@@ -76,8 +76,8 @@ private:
             if (i_ >= t_.size() || t_[i_] != ':') return Blad("oczekiwano \":\"");
             ++i_;
             Odstepy();
-            w.Pola.emplace_back(std::move(klucz), tJson{});
-            if (!Wartosc(w.Pola.back().second, glebokosc)) return false;
+            w.Pola.push_back({std::move(klucz), tJson{}});
+            if (!Wartosc(w.Pola.back().Wartosc, glebokosc)) return false;
             Odstepy();
             if (i_ < t_.size() && t_[i_] == ',') {
                 ++i_;

@@ -9,8 +9,9 @@
 // surogat, którego poprawny tekst nigdy nie daje), a czytnik zamienia go z powrotem na ten bajt.
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
+
+struct tPoleJson;
 
 struct tJson {
     enum class tTyp { Null, Logiczna, Liczba, Napis, Tablica, Obiekt };
@@ -19,9 +20,15 @@ struct tJson {
     double Liczba = 0;
     std::string Napis;
     std::vector<tJson> Elementy;
-    std::vector<std::pair<std::string, tJson>> Pola;
+    std::vector<tPoleJson> Pola;
     // Pole obiektu; nullptr, gdy go nie ma (albo wartość nie jest obiektem).
     const tJson* Pole(std::string_view nazwa) const;
+};
+
+// Pole obiektu JSON (typ nazwany, nie std::pair: pary z niepełnym tJson clang nie przyjmuje).
+struct tPoleJson {
+    std::string Nazwa;
+    tJson Wartosc;
 };
 
 // Napis JSON w cudzysłowach; znaki sterujące jako sekwencje ucieczki, błędne bajty UTF-8 jako
