@@ -127,7 +127,7 @@ private:
     }
     std::string ZPunktem(size_t k, const char* punkt, std::string_view tekst) const
     {
-        return Niezgodny(k, Format(WzorPunktu, {punkt, tekst}));
+        return Niezgodny(k, Format(WzorPunktu, {punkt, tekst.substr(0, NajdluzszyCytat)}));
     }
 
     // Wiersz wartości "  [etykieta] = liczba" w wierszu k.
