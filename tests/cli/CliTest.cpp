@@ -75,7 +75,6 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
         {{"sprawdz", rtf, "--data", "1.1.2026"}, 2, "Użycie: pontiva-cli sprawdz", ""},  // --data tylko z --plik
         {{"normy", "--", "--help"}, 2, "Nie można odczytać pliku: --help", ""},
         {{"raport", "-o", rtf, "--", "-o"}, 2, "Nie można odczytać pliku: -o", ""},
-        {{"slad", "--", "-h"}, 2, "nie można odczytać pliku ani katalogu: -h", ""},
     };
     for (const auto& p : przypadki) {
         std::string opis;

@@ -105,6 +105,10 @@ TEST_F(RaportTest, SprawdzenieOdrzucaZmienionaTresc)
         {"\r\n", "\r", tStanRaportu::Zgodny},
         // Ślad poza kodem, ale zgodny z tabelami i nośnością: wynik elementu, wariant, długość, nagłówek.
         {"[NOŚNOŚĆ] = 42", "[NOŚNOŚĆ] = 60", tStanRaportu::Niezgodny},
+        {"= 42,0000000", "= 43,0000000", tStanRaportu::Niezgodny},  // ślad spójny, ale nie z punktem 5
+        {"<<Wielodźwigarowe", "<<Płytowe", tStanRaportu::Niezgodny},
+        {"[TN ] = 157,8960055", "[TN ] = 158,8960055", tStanRaportu::Niezgodny},
+        {"[Dla momentu ] = 42", "[Dla momentu ] = 41", tStanRaportu::Niezgodny},
         {"[MASA POJAZDU] = 42", "[MASA POJAZDU] = 60", tStanRaportu::Niezgodny},
         {"[2: PTV] = 42", "[2: PTV] = 41", tStanRaportu::Niezgodny},
         {"[MP] = 81,3491059", "[MP] = 91,3491059", tStanRaportu::Niezgodny},
