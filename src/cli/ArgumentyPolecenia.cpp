@@ -1,20 +1,20 @@
 #include "cli/ArgumentyPolecenia.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "cli/Wyjscie.h"
 #include "common/Formatowanie.h"
 
 namespace {
 
-const char* const BladOpcji = "pontiva-cli: nieznana opcja \"%s\"\n";
-const char* const BladBrakWartosci = "pontiva-cli: opcja %s wymaga wartości\n";
-const char* const BladPowtorzona = "pontiva-cli: opcja %s podana dwa razy\n";
-const char* const BladPrzelacznika = "pontiva-cli: opcja %s nie przyjmuje wartości\n";
+const char* const BladOpcji = "pontiva-cli: nieznana opcja \"%s\"";
+const char* const BladBrakWartosci = "pontiva-cli: opcja %s wymaga wartości";
+const char* const BladPowtorzona = "pontiva-cli: opcja %s podana dwa razy";
+const char* const BladPrzelacznika = "pontiva-cli: opcja %s nie przyjmuje wartości";
 
 bool Blad(const char* wzor, const std::string& arg)
 {
-    std::fputs(Format(wzor, {arg}).c_str(), stderr);
+    Pisz(stderr, Format(wzor, {arg}));
     return false;
 }
 

@@ -1,6 +1,5 @@
 #include "cli/KomendaOblicz.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -271,21 +270,19 @@ bool CzytajOpcje(const std::vector<std::string>& argumenty, tOpcje& o)
 
 }  // namespace
 
+// Pliki do przeliczenia: plik wprost albo każdy *.PTV katalogu w kolejności nazw, każdego
+// rodzaju (jak w rejestrze): dowiązanie donikąd albo kolejka FIFO to plik, którego nie da się
+// przeczytać, a nie plik pominięty po cichu. Czy plik da się przeczytać i czy jest plikiem
+// roboczym, mówi dopiero jego wczytanie.
 bool ZbierzPliki(const std::string& arg, std::vector<std::string>& pliki)
 {
     std::error_code blad;
     if (fs::is_directory(SciezkaUtf8(arg), blad)) {
         std::vector<std::string> nazwy;
-        fs::directory_iterator it(SciezkaUtf8(arg), blad);
-        if (blad) {
+        if (!PlikiRobocze(arg, nazwy)) {
             Blad(BladBrakPliku, arg);
             return false;
         }
-        for (const auto& wpis : it) {
-            const std::string nazwa = Utf8(wpis.path().filename());
-            if (RozszerzeniePtv(nazwa) && wpis.is_regular_file(blad)) nazwy.push_back(nazwa);
-        }
-        std::sort(nazwy.begin(), nazwy.end());
         for (const auto& n : nazwy) pliki.push_back(SciezkaWKatalogu(arg, n));
         if (nazwy.empty()) Blad(BladPustyKatalog, arg);
         return !nazwy.empty();

@@ -1,27 +1,28 @@
 // pontiva-cli rejestr: zestawienie katalogu plików roboczych, to samo co w oknie rejestru.
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "cli/ArgumentyPolecenia.h"
 #include "cli/Dzisiaj.h"
 #include "cli/KomendaOblicz.h"
 #include "cli/KomendyRejestru.h"
+#include "cli/Wyjscie.h"
 #include "common/Formatowanie.h"
 #include "rejestr/Zestawienie.h"
 
 namespace {
 
 const char* const UzycieRejestr =
-    "Użycie: pontiva-cli rejestr KATALOG [-o ZESTAWIENIE.rtf|.csv] [--ponizej T] [--separator ,|.]\n";
-const char* const BladSeparatora = "pontiva-cli: separator dziesiętny to \",\" albo \".\", nie \"%s\"\n";
-const char* const BladPonizej = "pontiva-cli: --ponizej wymaga nieujemnej liczby ton, nie \"%s\"\n";
-const char* const BladFormatu = "pontiva-cli: format zestawienia wynika z rozszerzenia .csv albo .rtf: %s\n";
-const char* const BladKatalogu = "pontiva-cli: nie można odczytać katalogu: %s\n";
-const char* const BladZapisu = "pontiva-cli: %s\n";
-const char* const WzorZapisano = "Zestawienie zapisane: %s (obiektów: %d)\n";
+    "Użycie: pontiva-cli rejestr KATALOG [-o ZESTAWIENIE.rtf|.csv] [--ponizej T] [--separator ,|.]";
+const char* const BladSeparatora = "pontiva-cli: separator dziesiętny to \",\" albo \".\", nie \"%s\"";
+const char* const BladPonizej = "pontiva-cli: --ponizej wymaga nieujemnej liczby ton, nie \"%s\"";
+const char* const BladFormatu = "pontiva-cli: format zestawienia wynika z rozszerzenia .csv albo .rtf: %s";
+const char* const BladKatalogu = "pontiva-cli: nie można odczytać katalogu: %s";
+const char* const BladZapisu = "pontiva-cli: %s";
+const char* const WzorZapisano = "Zestawienie zapisane: %s (obiektów: %d)";
 
-void Blad(const char* wzor, const std::string& arg) { std::fputs(Format(wzor, {arg}).c_str(), stderr); }
+// Ścieżki i teksty użytkownika czyści Pisz, jak w każdym poleceniu.
+void Blad(const char* wzor, const std::string& arg) { Pisz(stderr, Format(wzor, {arg})); }
 
 // Liczba ton z kropką albo przecinkiem.
 bool CzytajTony(std::string tekst, double& t)
@@ -39,7 +40,7 @@ int KomendaRejestr(const std::vector<std::string>& argumenty)
 {
     tArgumentyPolecenia a;
     if (!RozbierzArgumenty(argumenty, {"-o", "--ponizej", "--separator"}, a) || a.Pozycyjne.size() != 1) {
-        std::fputs(UzycieRejestr, stderr);
+        Pisz(stderr, UzycieRejestr);
         return KodUzycie;
     }
     const std::string& katalog = a.Pozycyjne.front();
@@ -72,8 +73,14 @@ int KomendaRejestr(const std::vector<std::string>& argumenty)
         if (filtr.Przyjmuje(w)) pokazane.push_back(&w);
 
     if (wyjscie.empty()) {
-        const std::string csv = ZestawienieCsv(pokazane);
-        std::fwrite(csv.data(), 1, csv.size(), stdout);  // błąd zapisu wykrywa main
+        // Wiersz na zapis, jak w oblicz: przerwane polecenie nie zostawia połowy wiersza.
+        tWyjscie csv;  // błąd zapisu wykrywa main
+        csv.Dopisz(std::string(NaglowekZestawienia) + "\n");
+        csv.Zapisano();
+        for (const auto* w : pokazane) {
+            DopiszWierszZestawieniaCsv(csv.Bufor(), *w);
+            csv.Zapisano();
+        }
         return KodPoprawny;
     }
     std::string blad;
@@ -81,6 +88,6 @@ int KomendaRejestr(const std::vector<std::string>& argumenty)
         Blad(BladZapisu, blad);
         return KodUzycie;
     }
-    std::fputs(Format(WzorZapisano, {wyjscie, static_cast<int>(pokazane.size())}).c_str(), stdout);
+    Pisz(stdout, Format(WzorZapisano, {wyjscie, static_cast<int>(pokazane.size())}));
     return KodPoprawny;
 }

@@ -8,9 +8,11 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/ArgumentyPolecenia.h"
 #include "cli/Dzisiaj.h"
 #include "cli/KomendaOblicz.h"
 #include "cli/Wyjscie.h"
+#include "common/Formatowanie.h"
 #include "common/Regionalne.h"
 #include "reports/Porownanie.h"
 #include "reports/Raport.h"
@@ -26,12 +28,27 @@ namespace {
 
 const char* const UzycieRaport = "Użycie: pontiva-cli raport PLIK.PTV -o RAPORT.RTF [--data TEKST] [--separator ,|.]";
 const char* const UzycieNormy = "Użycie: pontiva-cli normy PLIK.PTV [-o PLIK.TXT] [--wykres WYKRES.SVG] [--separator ,|.]";
-const char* const UzycieSprawdz = "Użycie: pontiva-cli sprawdz RAPORT.RTF";
-const char* const KomWyjscieToWejscie = "Plik wyjściowy jest plikiem wejściowym: ";
+const char* const UzycieSprawdz = "Użycie: pontiva-cli sprawdz RAPORT.RTF [--plik PLIK.PTV [--data TEKST]]";
 const char* const KomRaportZapisany = "Raport zapisany: ";
-const char* const KomKodZgodny = "Kod kontrolny zgodny z treścią raportu: ";
+const char* const KomKodZgodny =
+    "Kod kontrolny zgodny z treścią objętą kodem (JNI, numer pierwszego przęsła, dane wyjściowe, parametry "
+    "przekroju, nośność): ";
+const char* const KomPozaKodem =
+    "Ślad obliczeń, data, numer drogi, kilometraż, najbliższa miejscowość i nazwa przeszkody nie są nim objęte; "
+    "ślad zgadza się z tabelami i nośnością raportu (długości, wyniki elementów, element rozstrzygający, nośność). "
+    "Cały raport sprawdza przeliczenie: pontiva-cli sprawdz RAPORT.RTF --plik PLIK.PTV";
 const char* const KomKodNiezgodny = "Kod kontrolny NIEZGODNY z treścią raportu.";
+const char* const KomSladNiezgodny = "Ślad obliczeń NIEZGODNY z treścią raportu: ";
 const char* const KomNieczytelny = "To nie jest czytelny raport urzędowy: ";
+const char* const WzorPrzeliczenieZgodne =
+    "Raport zgodny z przeliczeniem pliku roboczego %s: cały dokument bajt w bajt %s (końce wierszy nie są "
+    "treścią); kod kontrolny %s";
+const char* const PozaData = "poza datą";
+const char* const WzorZData = "z datą %s";
+const char* const WzorPrzeliczenieNiezgodne =
+    "Raport NIEZGODNY z przeliczeniem pliku roboczego %s: pierwsza różnica w wierszu %d dokumentu\r"
+    "  w raporcie:      %s\r  po przeliczeniu: %s";
+const char* const KoniecPliku = "(koniec pliku)";
 
 struct tArgumenty {
     std::string Plik;
@@ -104,8 +121,8 @@ std::unique_ptr<tOkno> Wczytaj(const std::string& plik, int& kod)
 bool WyjscieToWejscie(const tArgumenty& a)
 {
     for (const std::string& wyjscie : {a.Wyjscie, a.Wykres})
-        if (!wyjscie.empty() && os::TenSamPlik(a.Plik, wyjscie)) {
-            Blad(KomWyjscieToWejscie + wyjscie);
+        if (const std::string odmowa = OdmowaWyjsciaNaWejscie(wyjscie, {a.Plik}); !wyjscie.empty() && !odmowa.empty()) {
+            Blad(odmowa);
             return true;
         }
     return false;
@@ -172,27 +189,62 @@ int KomendaNormy(const std::vector<std::string>& argumenty)
     return 0;
 }
 
+namespace {
+
+// Raport przeliczony z pliku roboczego i porównany z podanym (bez daty, gdy jej nie podano).
+int SprawdzPrzeliczeniem(const std::string& bajty, const tWynikSprawdzeniaRaportu& w, const std::string& plik,
+                         const std::string* data)
+{
+    // Liczby jak w sprawdzanym raporcie: separator to wygląd, nie treść.
+    Regionalne().SeparatorDziesietny = w.Separator ? w.Separator : SeparatorUzytkownika();
+    int kod = 0;
+    auto okno = Wczytaj(plik, kod);
+    if (!okno) return KodUzycie;  // odmowa pliku roboczego: nie ma z czym porównać
+    const auto wynik = PodgladRaportu(
+        okno->Przebieg.Info(), [&](tObiektMostowy& o) { PobierzDane(okno->Widok, o); }, data ? *data : w.Data);
+    if (!wynik.Gotowy) {
+        Blad(std::string(TytulBleduRaportu) + ": " + wynik.Komunikat);
+        return KodUzycie;
+    }
+    const tRoznicaDokumentow r = PorownajDokumenty(bajty, DokumentRaportu(wynik.Tresc));
+    if (r.Rowne) {
+        const std::string zakres = data ? Format(WzorZData, {*data}) : PozaData;
+        Pisz(stdout, Format(WzorPrzeliczenieZgodne, {plik, zakres, w.KodWydrukowany}));
+        return 0;
+    }
+    Pisz(stdout, Format(WzorPrzeliczenieNiezgodne, {plik, static_cast<long long>(r.Wiersz),
+                                                    r.KoniecRaportu ? KoniecPliku : r.WRaporcie,
+                                                    r.KoniecPrzeliczonego ? KoniecPliku : r.WPrzeliczonym}));
+    return 1;
+}
+
+}  // namespace
+
 int KomendaSprawdz(const std::vector<std::string>& argumenty)
 {
-    const tArgumenty a = Czytaj(argumenty, false, false);
-    if (!a.Poprawne) {
+    tArgumentyPolecenia a;
+    if (!RozbierzArgumenty(argumenty, {"--plik", "--data"}, a) || a.Pozycyjne.size() != 1 ||
+        (a.Opcje.count("--data") && !a.Opcje.count("--plik"))) {
         Blad(UzycieSprawdz);
         return KodUzycie;
     }
     std::string bajty, komunikat;
-    if (CzytajPlik(a.Plik, LimitRaportu, bajty, komunikat) != tStanOdczytu::Przeczytany) {
+    if (CzytajPlik(a.Pozycyjne.front(), LimitRaportu, bajty, komunikat) != tStanOdczytu::Przeczytany) {
         Blad(komunikat);
         return KodUzycie;
     }
     const auto w = SprawdzRaport(bajty);
-    switch (w.Stan) {
-    case tStanRaportu::Zgodny: std::cout << KomKodZgodny << w.KodWydrukowany << '\n'; return 0;
-    case tStanRaportu::Niezgodny:
-        // Bez kodu policzonego z treści: to byłby gotowy kod dla przerobionego raportu.
-        std::cout << KomKodNiezgodny << '\n';
-        return 1;
-    case tStanRaportu::Nieczytelny: break;
+    if (w.Stan == tStanRaportu::Nieczytelny) {
+        Blad(KomNieczytelny + w.Opis);
+        return KodUzycie;
     }
-    Blad(KomNieczytelny + w.Opis);
-    return KodUzycie;
+    if (a.Opcje.count("--plik"))
+        return SprawdzPrzeliczeniem(bajty, w, a.Opcje["--plik"], a.Opcje.count("--data") ? &a.Opcje["--data"] : nullptr);
+    if (w.Stan == tStanRaportu::Zgodny) {
+        Pisz(stdout, KomKodZgodny + w.KodWydrukowany + "\r" + KomPozaKodem);
+        return 0;
+    }
+    // Bez kodu policzonego z treści: to byłby gotowy kod dla przerobionego raportu.
+    Pisz(stdout, w.Opis.empty() ? KomKodNiezgodny : KomSladNiezgodny + w.Opis);
+    return 1;
 }

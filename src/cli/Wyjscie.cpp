@@ -1,8 +1,6 @@
 #include "cli/Wyjscie.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 
 #include "common/Regionalne.h"
@@ -15,50 +13,6 @@ namespace {
 const char* const Przedrostek = "pontiva-cli: ";
 
 }  // namespace
-
-void DopiszJsonNapis(std::string& cel, std::string_view s)
-{
-    static const char* const hex = "0123456789abcdef";
-    cel += '"';
-    for (std::size_t i = 0; i < s.size();) {
-        const std::size_t poczatek = i;
-        std::uint32_t z = 0;
-        if (!CzytajZnakUtf8(s, i, z)) {
-            cel += "\xEF\xBF\xBD";
-        } else if (z == '"' || z == '\\') {
-            cel += '\\';
-            cel += static_cast<char>(z);
-        } else if (z == '\n') {
-            cel += "\\n";
-        } else if (z == '\r') {
-            cel += "\\r";
-        } else if (z == '\t') {
-            cel += "\\t";
-        } else if (ZnakSterujacy(z)) {
-            cel += "\\u00";
-            cel += hex[z >> 4];
-            cel += hex[z & 0xF];
-        } else {
-            cel.append(s.substr(poczatek, i - poczatek));
-        }
-    }
-    cel += '"';
-}
-
-void DopiszJsonLiczbe(std::string& cel, double v)
-{
-    if (v == NieDotyczy || !std::isfinite(v)) {
-        cel += "null";
-        return;
-    }
-    char bufor[64];
-    auto [koniec, blad] = std::to_chars(bufor, bufor + sizeof bufor, v);
-    if (blad != std::errc()) {
-        cel += "null";
-        return;
-    }
-    cel.append(bufor, koniec);
-}
 
 void tWyjscie::Oproznij()
 {

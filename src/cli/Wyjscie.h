@@ -5,14 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "common/Csv.h"  // DopiszKomorkeCsv
+#include "common/Csv.h"   // DopiszKomorkeCsv
+#include "common/Json.h"  // DopiszJsonNapis, DopiszJsonLiczbe
 #include "persistence/PlikRoboczy.h"
 
-// Napis JSON w cudzysłowach; znaki sterujące jako sekwencje ucieczki, błędne bajty
-// UTF-8 (np. w nazwie pliku) jako U+FFFD.
-void DopiszJsonNapis(std::string& cel, std::string_view napis);
-// Liczba JSON w najkrótszej dokładnej postaci; null dla 1e20 i wartości nieskończonych.
-void DopiszJsonLiczbe(std::string& cel, double wartosc);
 // Separator dziesiętny bez --separator: z ustawień regionalnych systemu, a gdy system
 // zostawia je środowisku, ze zmiennych LC_ALL, LC_NUMERIC, LANG.
 char SeparatorUzytkownika();

@@ -7,9 +7,11 @@
 #include "okna/wspolne/RegionalneQt.h"
 #include "okna/glowne/TGlowneOkno.h"
 #include "okna/wspolne/TlumaczenieQt.h"
+#include "system/System.h"
 
 int main(int argc, char* argv[])
 {
+    os::BledyZapisuBezSygnalow();  // zapis ponad ulimit -f: komunikat zamiast zamknięcia okna
     QApplication aplikacja(argc, argv);
     // Nazwy magazynu ustawień okna (QSettings) i wpisu programu na pulpicie.
     QApplication::setOrganizationName(QStringLiteral("Pontiva"));

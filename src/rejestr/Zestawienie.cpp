@@ -186,6 +186,8 @@ std::string ZestawienieCsv(const std::vector<const tWierszRejestru*>& wiersze)
     return o;
 }
 
+void DopiszWierszZestawieniaCsv(std::string& cel, const tWierszRejestru& wiersz) { WierszCsv(cel, wiersz); }
+
 std::string ZestawienieRtf(const std::vector<const tWierszRejestru*>& wiersze, const std::string& katalog,
                            const std::string& data, const tFiltrRejestru& filtr)
 {
@@ -225,6 +227,10 @@ bool ZapiszZestawienie(const std::string& sciezka, const std::vector<const tWier
                        const std::string& katalog, const std::string& data, const tFiltrRejestru& filtr,
                        std::string& blad)
 {
+    std::vector<std::string> wejscia;
+    if (PlikiRobocze(katalog, wejscia))
+        for (auto& n : wejscia) n = SciezkaWKatalogu(katalog, n);
+    if (blad = OdmowaWyjsciaNaWejscie(sciezka, wejscia); !blad.empty()) return false;
     std::string bajty;
     switch (FormatZestawienia(sciezka)) {
     case tFormatZestawienia::Csv: bajty = ZnacznikUtf8 + ZestawienieCsv(wiersze); break;

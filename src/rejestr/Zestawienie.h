@@ -36,6 +36,8 @@ extern const char* const NaglowekZestawienia;
 extern const char* const ZnacznikUtf8;
 // CSV: nagłówek i wiersze w podanej kolejności (UTF-8 bez znacznika, wiersze kończy LF).
 std::string ZestawienieCsv(const std::vector<const tWierszRejestru*>& wiersze);
+// Jeden wiersz CSV zestawienia z końcem wiersza (zapis wierszami na standardowe wyjście).
+void DopiszWierszZestawieniaCsv(std::string& cel, const tWierszRejestru& wiersz);
 // RTF zestawienia: katalog, data, opis filtra, jeden wiersz tabeli na obiekt.
 std::string ZestawienieRtf(const std::vector<const tWierszRejestru*>& wiersze, const std::string& katalog,
                            const std::string& data, const tFiltrRejestru& filtr);
@@ -53,7 +55,8 @@ enum class tFormatZestawienia { Nieznany, Csv, Rtf };
 // Format z rozszerzenia pliku (.csv, .rtf bez względu na wielkość liter).
 tFormatZestawienia FormatZestawienia(const std::string& sciezka);
 // Zapis zestawienia zapisem atomowym; format z rozszerzenia (.csv albo .rtf, bez względu na
-// wielkość liter). false i komunikat przy błędzie (stary plik zostaje).
+// wielkość liter). false i komunikat przy błędzie (stary plik zostaje), także gdy plik jest
+// (choćby przez dowiązanie) jednym z plików roboczych katalogu.
 bool ZapiszZestawienie(const std::string& sciezka, const std::vector<const tWierszRejestru*>& wiersze,
                        const std::string& katalog, const std::string& data, const tFiltrRejestru& filtr,
                        std::string& blad);

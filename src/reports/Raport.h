@@ -44,6 +44,8 @@ struct tTrescRaportu {
 extern const char* const EtykietyLokalizacji[6];
 extern const char* const SzerokosciPozycji;
 extern const char* const SzerokosciWymiaru;
+// Treść raportu policzonego obiektu (ślad z ostatniego Oblicz); Dzis to data raportu.
+tTrescRaportu TrescRaportu(const tObiektMostowy& Obiekt, const tInfoObiektu& Info, const std::string& Dzis);
 // Dokument raportu w pamięci (bajty Windows-1250), w bieżącym układzie albo sprzed jawnego \ql.
 std::string DokumentRaportu(const tTrescRaportu& Tresc, bool BezJawnegoQl = false);
 

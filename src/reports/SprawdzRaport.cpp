@@ -4,7 +4,9 @@
 #include <string_view>
 
 #include "common/Cp1250.h"
+#include "common/Utf8.h"
 #include "reports/Raport.h"
+#include "reports/ZgodnoscSladu.h"
 
 namespace {
 
@@ -19,6 +21,8 @@ const std::string_view PoczatekDaty = "Data ";
 const std::string_view EtykietaNosnosci = "Obliczona Pontiva obiektu mostowego  [T] :  ";
 const std::string_view PoczatekSladu = "Wydruk śladu obliczeń";
 const std::string_view PoczatekKodu = "MAC [";
+
+constexpr std::size_t NajdluzszyWiersz = 160;  // różnica dokumentów: tyle znaków wiersza
 
 const std::string_view KoniecAkapitu = "\\par }";
 const std::string_view KoniecKomorki = "\\cell}";
@@ -52,8 +56,8 @@ std::optional<std::string> TekstPrzebiegu(std::string_view linia, std::string_vi
     return Cp1250DoUtf8(t);
 }
 
-// Kolejne wiersze dokumentu bez CR LF, bez kopiowania (plik z samych końców wierszy
-// nie zajmuje wielokrotności swojej wielkości).
+// Kolejne wiersze dokumentu bez końców wierszy, bez kopiowania (plik z samych końców
+// wierszy nie zajmuje wielokrotności swojej wielkości).
 class tWiersze {
 public:
     explicit tWiersze(std::string_view t) : reszta_(t) {}
@@ -131,6 +135,18 @@ void CzytajWierszTabeli(tOdczyt& o, tWiersze& wiersze)
 
 }  // namespace
 
+std::string BezRodzajuKoncowWierszy(std::string_view Bajty)
+{
+    std::string t;
+    t.reserve(Bajty.size());
+    for (std::size_t i = 0; i < Bajty.size(); ++i) {
+        if (Bajty[i] == '\r' && i + 1 < Bajty.size() && Bajty[i + 1] == '\n') continue;
+        t += Bajty[i] == '\r' ? '\n' : Bajty[i];
+    }
+    while (!t.empty() && t.back() == '\n') t.pop_back();
+    return t;
+}
+
 tWynikSprawdzeniaRaportu SprawdzRaport(const std::string& BajtyRtf)
 {
     tWynikSprawdzeniaRaportu wynik;
@@ -138,8 +154,9 @@ tWynikSprawdzeniaRaportu SprawdzRaport(const std::string& BajtyRtf)
         wynik.Opis = "to nie jest dokument RTF";
         return wynik;
     }
+    const std::string bajty = BezRodzajuKoncowWierszy(BajtyRtf);
     tOdczyt o;
-    tWiersze wiersze(BajtyRtf);
+    tWiersze wiersze(bajty);
     std::string_view linia;
     bool poEtykiecieNosnosci = false;
     while (wiersze.Nastepny(linia)) {
@@ -168,16 +185,54 @@ tWynikSprawdzeniaRaportu SprawdzRaport(const std::string& BajtyRtf)
     }
     wynik.KodWydrukowany = o.Tresc.Kod;
     for (int k = 0; k < 6; ++k) o.Tresc.Identyfikacja[k] = o.Identyfikacja[k].value_or("");
-    o.Tresc.Data = o.Data.value_or("");
+    o.Tresc.Data = wynik.Data = o.Data.value_or("");
     o.Tresc.Nosnosc = *o.Nosnosc;
+    // Nośność to "0.00" z separatorem regionalnym: trzeci znak od końca.
+    if (const std::string& n = o.Tresc.Nosnosc; n.size() >= 3 && (n[n.size() - 3] == ',' || n[n.size() - 3] == '.'))
+        wynik.Separator = n[n.size() - 3];
     std::vector<std::string> komorki;
     for (const auto* tabela : {&o.Tresc.Dane, &o.Tresc.Wymiary})
         for (const auto& w : *tabela) komorki.push_back(w.Komorki);
     wynik.KodObliczony = KodKontrolny(
         TekstKontrolny(o.Tresc.Identyfikacja[0], o.Tresc.Identyfikacja[1], *o.Elementy, komorki, o.Tresc.Nosnosc));
-    // Zgodny jest tylko dokument, który zapis pisze z tej treści bajt po bajcie: grupa
-    // ukryta, zmieniony przedrostek przebiegu albo dopisany akapit nie przejdą.
-    const bool jakZapis = BajtyRtf == DokumentRaportu(o.Tresc) || BajtyRtf == DokumentRaportu(o.Tresc, true);
-    wynik.Stan = jakZapis && wynik.KodObliczony == wynik.KodWydrukowany ? tStanRaportu::Zgodny : tStanRaportu::Niezgodny;
+    // Zgodny jest tylko dokument, który zapis pisze z tej treści bajt po bajcie (poza końcami
+    // wierszy): grupa ukryta, zmieniony przedrostek przebiegu albo dopisany akapit nie przejdą.
+    const bool jakZapis = bajty == BezRodzajuKoncowWierszy(DokumentRaportu(o.Tresc)) ||
+                          bajty == BezRodzajuKoncowWierszy(DokumentRaportu(o.Tresc, true));
+    wynik.Stan = tStanRaportu::Niezgodny;
+    if (!jakZapis || wynik.KodObliczony != wynik.KodWydrukowany) return wynik;
+    // Ślad nie wchodzi do kodu: zgadzać się musi z tym, co kod obejmuje.
+    wynik.Opis = NiezgodnoscSladu(o.Tresc);
+    if (wynik.Opis.empty()) wynik.Stan = tStanRaportu::Zgodny;
     return wynik;
+}
+
+namespace {
+
+// Wiersz dokumentu do pokazania: skrócony, w UTF-8, bez znaków sterujących.
+std::string DoPokazania(std::string_view wiersz)
+{
+    const bool dlugi = wiersz.size() > NajdluzszyWiersz;
+    return TekstWidoczny(Cp1250DoUtf8(std::string(wiersz.substr(0, NajdluzszyWiersz)))) + (dlugi ? "…" : "");
+}
+
+}  // namespace
+
+tRoznicaDokumentow PorownajDokumenty(std::string_view Raport, std::string_view Przeliczony)
+{
+    const std::string a = BezRodzajuKoncowWierszy(Raport), b = BezRodzajuKoncowWierszy(Przeliczony);
+    tRoznicaDokumentow r;
+    if (a == b) return r;
+    tWiersze wa(a), wb(b);
+    std::string_view la, lb;
+    for (;;) {
+        ++r.Wiersz;
+        r.KoniecRaportu = !wa.Nastepny(la);
+        r.KoniecPrzeliczonego = !wb.Nastepny(lb);
+        if (r.KoniecRaportu || r.KoniecPrzeliczonego || la != lb) break;
+    }
+    r.Rowne = false;
+    if (!r.KoniecRaportu) r.WRaporcie = DoPokazania(la);
+    if (!r.KoniecPrzeliczonego) r.WPrzeliczonym = DoPokazania(lb);
+    return r;
 }

@@ -15,6 +15,7 @@ const char* const KomZaDuzy = "Plik jest za duży (ponad %zu MiB): ";
 const char* const KomNieMoznaZapisac = "Nie można zapisać pliku: ";
 const char* const KomTylkoDoOdczytu = "Plik jest tylko do odczytu: ";
 const char* const KomNieMoznaOdlozyc = "Nie można zmienić nazwy pliku: ";
+const char* const KomWyjscieToWejscie = "Plik wyjściowy jest plikiem wejściowym: ";
 const char* const PowodBrakMiejsca = " (brak miejsca na dysku)";
 const char* const PowodBrakUprawnien = " (brak uprawnień)";
 const char* const PowodZaDlugaNazwa = " (za długa nazwa)";
@@ -23,6 +24,8 @@ const char* const PowodNiedozwolonaNazwa = " (niedozwolona nazwa pliku)";
 const char* const PowodPetla = " (pętla dowiązań symbolicznych)";
 const char* const PowodKatalog = " (to jest katalog)";
 const char* const PowodBrakKatalogu = " (nie ma takiego katalogu)";
+const char* const PowodZaDuzyPlik = " (plik przekroczyłby największą wielkość dozwoloną w systemie)";
+const char* const KomWierszZaDlugi = "Wiersz dłuższy niż %zu KiB w pliku: ";
 const char* const PowodZniknal = " (plik tymczasowy usunął w trakcie zapisu inny program)";
 
 // Przedrostek nazw plików tymczasowych programu; za nim skrót nazwy celu i 6 znaków mkstemp.
@@ -39,6 +42,7 @@ std::string Powod(os::tBlad b)
     case os::tBlad::ZaDlugaNazwa: return PowodZaDlugaNazwa;
     case os::tBlad::Zajety: return PowodZajety;
     case os::tBlad::NiedozwolonaNazwa: return PowodNiedozwolonaNazwa;
+    case os::tBlad::ZaDuzyPlik: return PowodZaDuzyPlik;
     default: return {};
     }
 }
@@ -95,6 +99,73 @@ tStanOdczytu CzytajPlik(const std::string& sciezka, std::size_t limit, std::stri
     case os::tOdczyt::Blad: komunikat = KomNieMoznaOdczytac + sciezka + Powod(blad); break;
     }
     return tStanOdczytu::Blad;
+}
+
+std::string OdmowaWyjsciaNaWejscie(const std::string& wyjscie, const std::vector<std::string>& wejscia)
+{
+    // Wyjścia, którego nie ma, nie ma też wśród wejść.
+    if (os::Opis(wyjscie).Rodzaj == os::tRodzaj::NieMa) return {};
+    for (const auto& w : wejscia)
+        if (os::TenSamPlik(w, wyjscie)) return KomWyjscieToWejscie + wyjscie;
+    return {};
+}
+
+tCzytnikWierszy::~tCzytnikWierszy()
+{
+    os::tBlad blad = os::tBlad::Brak;
+    if (plik_ >= 0) os::Zamknij(plik_, blad);
+}
+
+bool tCzytnikWierszy::Otworz(const std::string& sciezka)
+{
+    sciezka_ = sciezka;
+    os::tOdczyt stan = os::tOdczyt::Przeczytany;
+    os::tBlad blad = os::tBlad::Brak;
+    plik_ = os::OtworzStrumien(sciezka, stan, blad);
+    if (plik_ >= 0) return true;
+    komunikat_ = stan == os::tOdczyt::NieZwykly ? KomNieZwykly + sciezka
+                 : stan == os::tOdczyt::NieMa     ? KomNieMoznaOdczytac + sciezka
+                                                  : KomNieMoznaOdczytac + sciezka + Powod(blad);
+    return false;
+}
+
+tCzytnikWierszy::tStan tCzytnikWierszy::ZaDlugi()
+{
+    char tekst[96];
+    std::snprintf(tekst, sizeof tekst, KomWierszZaDlugi, limit_ >> 10);
+    komunikat_ = tekst + sciezka_;
+    return tStan::Blad;
+}
+
+tCzytnikWierszy::tStan tCzytnikWierszy::Nastepny(std::string& wiersz)
+{
+    for (;;) {
+        const size_t lf = bufor_.find('\n', pozycja_);
+        const size_t koniec = lf != std::string::npos ? lf : koniecPliku_ ? bufor_.size() : std::string::npos;
+        // Wiersz (z CR przed LF) dłuższy niż limit nie zostaje w pamięci, nawet niedokończony.
+        if ((koniec == std::string::npos ? bufor_.size() : koniec) - pozycja_ > limit_ + 1) return ZaDlugi();
+        if (koniec != std::string::npos) {
+            if (lf == std::string::npos && pozycja_ == bufor_.size()) return tStan::Koniec;
+            wiersz.assign(bufor_, pozycja_, koniec - pozycja_);
+            if (!wiersz.empty() && wiersz.back() == '\r') wiersz.pop_back();
+            pozycja_ = lf == std::string::npos ? bufor_.size() : lf + 1;
+            return wiersz.size() <= limit_ ? tStan::Wiersz : ZaDlugi();
+        }
+        if (plik_ < 0) return tStan::Blad;
+        // Przeczytana część bufora odchodzi, zanim dojdzie następna porcja.
+        bufor_.erase(0, pozycja_);
+        pozycja_ = 0;
+        const size_t stary = bufor_.size();
+        bufor_.resize(stary + Porcja);
+        os::tBlad blad = os::tBlad::Brak;
+        const long long n = os::CzytajKawalek(plik_, bufor_.data() + stary, Porcja, blad);
+        bufor_.resize(stary + static_cast<size_t>(n > 0 ? n : 0));
+        if (n < 0) {
+            komunikat_ = KomNieMoznaOdczytac + sciezka_ + Powod(blad);
+            return tStan::Blad;
+        }
+        koniecPliku_ = n == 0;
+    }
 }
 
 bool tZapisAtomowy::Blad(const std::string& komunikat)

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 constexpr std::size_t LimitPlikuRoboczego = std::size_t{1} << 20;  // plik roboczy i plik stanu
 // Raport RTF i tekstowy: największy, jaki program pisze z pliku roboczego w jego limicie
@@ -16,6 +17,36 @@ enum class tStanOdczytu { Przeczytany, Brak, Blad };
 
 // Brak: pliku nie ma (komunikat i tak ustawiony; wywołujący decyduje, czy to błąd).
 tStanOdczytu CzytajPlik(const std::string& sciezka, std::size_t limit, std::string& bajty, std::string& komunikat);
+
+// Odmowa zapisu na plik, który jest (także przez dowiązanie albo drugą nazwę) jednym z wejść
+// polecenia – zapis zniszczyłby dane: komunikat; pusty, gdy wyjście nie jest żadnym z nich.
+std::string OdmowaWyjsciaNaWejscie(const std::string& wyjscie, const std::vector<std::string>& wejscia);
+
+// Plik albo potok czytany wierszami (wejście, które może nie mieścić się w pamięci): w pamięci
+// jest najwyżej porcja odczytu i jeden wiersz, nie dłuższy niż limit. Wiersze rozdziela LF
+// (CR LF też); koniec wiersza na końcu pliku nie daje pustego wiersza.
+class tCzytnikWierszy {
+public:
+    enum class tStan { Wiersz, Koniec, Blad };
+    explicit tCzytnikWierszy(std::size_t LimitWiersza) : limit_(LimitWiersza) {}
+    ~tCzytnikWierszy();
+    tCzytnikWierszy(const tCzytnikWierszy&) = delete;
+    tCzytnikWierszy& operator=(const tCzytnikWierszy&) = delete;
+
+    // Komunikaty jak CzytajPlik; kolejka FIFO czeka na piszącego.
+    bool Otworz(const std::string& sciezka);
+    // Następny wiersz bez końca wiersza; Blad z komunikatem (błąd odczytu, wiersz ponad limit).
+    tStan Nastepny(std::string& wiersz);
+    const std::string& Komunikat() const { return komunikat_; }
+
+private:
+    tStan ZaDlugi();
+
+    int plik_ = -1;
+    std::size_t limit_, pozycja_ = 0;
+    bool koniecPliku_ = false;
+    std::string sciezka_, bufor_, komunikat_;
+};
 
 // Zapis pliku kawałkami (raport RTF) z zatwierdzeniem na końcu. Cel będący dowiązaniem
 // symbolicznym jest zapisywany przez dowiązanie; cel tylko do odczytu albo niebędący

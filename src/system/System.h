@@ -13,13 +13,21 @@ namespace os {
 
 // Przyczyna niepowodzenia wywołania, tyle, ile potrzeba do komunikatu.
 // Zajety: plik otwarty w innym programie; NiedozwolonaNazwa: nazwy nie da się użyć w systemie.
-enum class tBlad { Brak, NieMa, BrakMiejsca, BrakUprawnien, ZaDlugaNazwa, Zajety, NiedozwolonaNazwa, Inny };
+// ZaDuzyPlik: plik przekroczyłby największą wielkość, na jaką system pozwala (limit procesu).
+enum class tBlad { Brak, NieMa, BrakMiejsca, BrakUprawnien, ZaDlugaNazwa, Zajety, NiedozwolonaNazwa, ZaDuzyPlik, Inny };
 
 enum class tOdczyt { Przeczytany, NieMa, NieZwykly, ZaDuzy, Blad };
 
 // Czyta zwykły plik, najwyżej limit bajtów. Otwarcie nie czeka (kolejka FIFO bez piszącego
 // nie blokuje), a rodzaj pliku jest sprawdzany na otwartym deskryptorze.
 tOdczyt CzytajZwykly(const std::string& sciezka, std::size_t limit, std::string& bajty, tBlad& blad);
+
+// Plik albo potok do czytania po kawałku (wejście, które może nie mieścić się w pamięci):
+// zwykły plik, potok (także <(polecenie)) albo kolejka FIFO, na której piszącego otwarcie
+// czeka. -1 i stan (NieMa, NieZwykly dla innego rodzaju, Blad z przyczyną) przy odmowie.
+int OtworzStrumien(const std::string& sciezka, tOdczyt& stan, tBlad& blad);
+// Liczba przeczytanych bajtów (najwyżej rozmiar), 0 na końcu, -1 i przyczyna przy błędzie.
+long long CzytajKawalek(int plik, char* bufor, std::size_t rozmiar, tBlad& blad);
 
 enum class tRodzaj { NieMa, Zwykly, Katalog, Inny };
 struct tOpis {
@@ -75,5 +83,8 @@ std::string_view SeparatoryKatalogow();
 std::vector<std::string> Argumenty(int argc, char** argv);
 // Standardowe wyjście i wyjście błędów: bajty UTF-8 bez zamiany "\n".
 void PrzygotujWyjscie();
+// Zapis ponad limit wielkości pliku procesu (ulimit -f) to błąd zapisu (ZaDuzyPlik) z komunikatem,
+// nie śmierć procesu od sygnału: zapis atomowy usuwa wtedy swój plik tymczasowy.
+void BledyZapisuBezSygnalow();
 
 }  // namespace os

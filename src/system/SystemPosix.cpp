@@ -2,6 +2,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,8 +24,8 @@ tBlad Przyczyna(int e)
     case ENOENT:
     case ENOTDIR: return tBlad::NieMa;
     case ENOSPC:
-    case EDQUOT:
-    case EFBIG: return tBlad::BrakMiejsca;
+    case EDQUOT: return tBlad::BrakMiejsca;
+    case EFBIG: return tBlad::ZaDuzyPlik;
     case EACCES:
     case EPERM:
     case EROFS: return tBlad::BrakUprawnien;
@@ -82,6 +83,43 @@ tOdczyt CzytajZwykly(const std::string& sciezka, std::size_t limit, std::string&
     ::close(fd);
     if (wynik != tOdczyt::Przeczytany) std::string().swap(bajty);
     return wynik;
+}
+
+int OtworzStrumien(const std::string& sciezka, tOdczyt& stan, tBlad& blad)
+{
+    blad = tBlad::Brak;
+    stan = tOdczyt::Przeczytany;
+    // Kolejka FIFO czeka na piszącego jak przy cat; inny plik nie czeka (urządzenie, którego
+    // otwarcie się wiesza, odrzuci dopiero rodzaj).
+    struct stat st {};
+    const bool kolejka = ::stat(sciezka.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
+    int fd = -1;
+    do fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (kolejka ? 0 : O_NONBLOCK));
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        blad = Przyczyna(errno);
+        stan = blad == tBlad::NieMa ? tOdczyt::NieMa : tOdczyt::Blad;
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0 || (!S_ISREG(st.st_mode) && !S_ISFIFO(st.st_mode))) {
+        stan = tOdczyt::NieZwykly;
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+long long CzytajKawalek(int plik, char* bufor, std::size_t rozmiar, tBlad& blad)
+{
+    for (;;) {
+        const ssize_t n = ::read(plik, bufor, rozmiar);
+        if (n >= 0) return n;
+        if (errno != EINTR) {
+            blad = Przyczyna(errno);
+            return -1;
+        }
+    }
 }
 
 tOpis Opis(const std::string& sciezka)
@@ -238,5 +276,7 @@ std::string_view SeparatoryKatalogow() { return "/"; }
 std::vector<std::string> Argumenty(int argc, char** argv) { return {argv + 1, argv + argc}; }
 
 void PrzygotujWyjscie() {}
+
+void BledyZapisuBezSygnalow() { ::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace os

@@ -62,7 +62,8 @@ tBlad Przyczyna(DWORD e)
     case ERROR_BAD_NETPATH:
     case ERROR_BAD_NET_NAME: return tBlad::NieMa;
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return tBlad::BrakMiejsca;
+    case ERROR_FILE_TOO_LARGE: return tBlad::ZaDuzyPlik;
     case ERROR_ACCESS_DENIED:
     case ERROR_WRITE_PROTECT:
     case ERROR_PRIVILEGE_NOT_HELD: return tBlad::BrakUprawnien;
@@ -154,6 +155,50 @@ tOdczyt CzytajZwykly(const std::string& sciezka, std::size_t limit, std::string&
     ::CloseHandle(h);
     if (wynik != tOdczyt::Przeczytany) std::string().swap(bajty);
     return wynik;
+}
+
+int OtworzStrumien(const std::string& sciezka, tOdczyt& stan, tBlad& blad)
+{
+    blad = tBlad::Brak;
+    stan = tOdczyt::Przeczytany;
+    if (NazwaObcinana(sciezka)) {
+        blad = tBlad::NiedozwolonaNazwa;
+        stan = tOdczyt::Blad;
+        return -1;
+    }
+    HANDLE h = ::CreateFileW(Sciezka(sciezka).c_str(), GENERIC_READ,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        blad = Przyczyna(::GetLastError());
+        stan = blad == tBlad::NieMa ? tOdczyt::NieMa : tOdczyt::Blad;
+        return -1;
+    }
+    BY_HANDLE_FILE_INFORMATION info {};
+    const DWORD typ = ::GetFileType(h);
+    if (typ != FILE_TYPE_PIPE && Rodzaj(h, info) != tRodzaj::Zwykly) {
+        ::CloseHandle(h);
+        stan = tOdczyt::NieZwykly;
+        return -1;
+    }
+    const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(h), _O_BINARY | _O_RDONLY);
+    if (fd < 0) {
+        ::CloseHandle(h);
+        blad = tBlad::Inny;
+        stan = tOdczyt::Blad;
+    }
+    return fd;
+}
+
+long long CzytajKawalek(int plik, char* bufor, std::size_t rozmiar, tBlad& blad)
+{
+    DWORD n = 0;
+    const DWORD porcja = rozmiar > (1u << 30) ? (1u << 30) : static_cast<DWORD>(rozmiar);
+    if (::ReadFile(Uchwyt(plik), bufor, porcja, &n, nullptr)) return n;
+    // Potok, którego piszący skończył, to koniec danych, nie błąd.
+    if (::GetLastError() == ERROR_BROKEN_PIPE) return 0;
+    Porazka(blad);
+    return -1;
 }
 
 tOpis Opis(const std::string& sciezka)
@@ -365,6 +410,9 @@ void PrzygotujWyjscie()
     ::_setmode(::_fileno(stderr), _O_BINARY);
     ::SetConsoleOutputCP(CP_UTF8);
 }
+
+// Windows nie zabija procesu za wielkość pliku: błąd zapisu przychodzi sam.
+void BledyZapisuBezSygnalow() {}
 
 std::tm CzasLokalny(std::time_t t)
 {

@@ -81,15 +81,13 @@ TEST(Cli, OpcjeOdmowyIKodyWyjscia)
         {{"normy", Most, "--data", "."}, 2, "Użycie: pontiva-cli normy", ""},
         {{"normy", kat.Sciezka()}, 2, "To nie jest zwykły plik: " + kat.Sciezka(), ""},
         {{"sprawdz"}, 2, "Użycie: pontiva-cli sprawdz", ""},
-        {{"sprawdz", brak}, 2, "Nie można odczytać pliku: " + brak, ""},
         {{"sprawdz", sumy}, 2, "To nie jest czytelny raport urzędowy: to nie jest dokument RTF", ""},
         {{"sprawdz", duzy}, 2, "Plik jest za duży (ponad 8 MiB): " + duzy, ""},
         // "--" kończy opcje w każdym poleceniu
         {{"sprawdz", "--", "-r.rtf"}, 2, "Nie można odczytać pliku: -r.rtf", ""},
-        {{"sprawdz", "--", brak, brak}, 2, "Użycie: pontiva-cli sprawdz", ""},
+        {{"sprawdz", rtf, "--data", "1.1.2026"}, 2, "Użycie: pontiva-cli sprawdz", ""},  // --data tylko z --plik
         {{"normy", "--", "--help"}, 2, "Nie można odczytać pliku: --help", ""},
         {{"raport", "-o", rtf, "--", "-o"}, 2, "Nie można odczytać pliku: -o", ""},
-        {{"slad", "--", "-h"}, 2, "nie można odczytać pliku ani katalogu: -h", ""},
     };
     for (const auto& p : przypadki) {
         std::string opis;
@@ -119,8 +117,8 @@ TEST(Cli, TrzyFormaty)
                                  std::regex(Plyta + ";99000031;1;5;4;4;4;\\d+,\\d+;;\\d+,\\d+;;\\d+,\\d+;2;")));
 }
 
-// Katalog: każdy *.PTV (dowolna wielkość liter) według nazw, bez podkatalogów; plik, którego
-// nie ma, nie zatrzymuje pozostałych.
+// Katalog: każdy *.PTV (dowolna wielkość liter) według nazw, bez podkatalogów; wpis, który nie
+// jest plikiem (katalog d.PTV), i plik, którego nie ma, nie zatrzymują pozostałych.
 TEST(Cli, KatalogIBrakujacyPlik)
 {
     tKatalogTymczasowy kat;
@@ -128,15 +126,17 @@ TEST(Cli, KatalogIBrakujacyPlik)
     for (const char* nazwa : {"b.PTV", "a.ptv", "B2.PTV", "c.txt", "d.PTV/e.PTV", "f.PtV", ".PTV", "PTV"}) ZapiszPlik(kat / nazwa, CzytajPlik(Most));
     const auto w = Uruchom({"oblicz", "--format", "csv", kat / "", kat / "nie-ma.PTV", Most});
     EXPECT_EQ(w.Kod, 2);
-    EXPECT_EQ(w.Bledy, "pontiva-cli: nie można odczytać pliku ani katalogu: " + kat / "nie-ma.PTV\n");
+    EXPECT_EQ(w.Bledy, "pontiva-cli: To nie jest zwykły plik: " + kat / "d.PTV\npontiva-cli: nie można odczytać pliku ani katalogu: " +
+                           kat / "nie-ma.PTV\n");
     std::vector<std::string> pliki;
     for (const auto& l : Wiersze(w.Wyjscie)) pliki.push_back(l.substr(0, l.find(';')));
     EXPECT_EQ(pliki, (std::vector<std::string>{"plik", kat / ".PTV", kat / "B2.PTV", kat / "a.ptv", kat / "b.PTV", kat / "f.PtV", Most}));
 }
 
-// Nazwa pliku przechodzi do JSON i CSV bez zmian, także znaki czterobajtowe; każde wyjście
-// jest poprawnym UTF-8: błędna sekwencja (także surogat, ponad U+10FFFF, postać nadmiarowa)
-// jako jeden U+FFFD; znaki sterujące w JSON jako sekwencje ucieczki, w CSV jako "?".
+// Nazwa pliku przechodzi do JSON i CSV bez zmian, także znaki czterobajtowe. W JSON każdy bajt
+// spoza UTF-8 (także surogatu, ponad U+10FFFF, postaci nadmiarowej) to "\udcXX", więc roznice
+// katalogu z jego własną oceną JSON nie widzi różnic; CSV jest poprawnym UTF-8 (błędna sekwencja
+// jako jeden U+FFFD). Znaki sterujące w JSON jako sekwencje ucieczki, w CSV jako "?".
 TEST(Cli, NazwyPlikowWUtf8)
 {
     if (NaWindows) GTEST_SKIP() << "nazwy plików Windows są w UTF-16: bajtów spoza UTF-8 nie da się w nich zapisać";
@@ -145,10 +145,12 @@ TEST(Cli, NazwyPlikowWUtf8)
     const struct {
         std::string nazwa, json, csv;
     } przypadki[] = {
-        {"x\"\\\t\x01\x7F\xC5\xBC\xE2\x82\xAC\xC0\x80\xFF\xF0\x9F\x98\x80", "x\\\"\\\\\\t\\u0001\\u007f\xC5\xBC\xE2\x82\xAC" + Z + Z + "\xF0\x9F\x98\x80",
+        {"x\"\\\t\x01\x7F\xC5\xBC\xE2\x82\xAC\xC0\x80\xFF\xF0\x9F\x98\x80",
+         "x\\\"\\\\\\t\\u0001\\u007f\xC5\xBC\xE2\x82\xAC\\udcc0\\udc80\\udcff\xF0\x9F\x98\x80",
          "\"" + kat / "x\"\"\\???\xC5\xBC\xE2\x82\xAC" + Z + Z + "\xF0\x9F\x98\x80\""},
-        {"y\xE2\x82.\xE2\x82", "y" + Z + Z + "." + Z + Z, kat / "y" + Z + Z + "." + Z + Z},
-        {"z\xED\xA0\x80\xF4\x90\x80\x80\xE0\x80\xAF\xF5\x1B[31m", "z" + Z + Z + Z + Z + "\\u001b[31m",
+        {"y\xE2\x82.\xE2\x82", "y\\udce2\\udc82.\\udce2\\udc82", kat / "y" + Z + Z + "." + Z + Z},
+        {"z\xED\xA0\x80\xF4\x90\x80\x80\xE0\x80\xAF\xF5\x1B[31m",
+         "z\\udced\\udca0\\udc80\\udcf4\\udc90\\udc80\\udc80\\udce0\\udc80\\udcaf\\udcf5\\u001b[31m",
          kat / "z" + Z + Z + Z + Z + "?[31m"},
     };
     for (const auto& p : przypadki) {
@@ -158,6 +160,11 @@ TEST(Cli, NazwyPlikowWUtf8)
         const auto csv = Wiersze(Uruchom({"oblicz", "--format", "csv", kat / p.nazwa}).Wyjscie);
         EXPECT_EQ(csv.at(1).substr(0, csv.at(1).find(";12345678;")), p.csv);
     }
+    tKatalogTymczasowy mosty;
+    for (const auto& p : przypadki) ZapiszPlik(mosty / (p.nazwa + ".PTV"), CzytajPlik(Most));
+    ZapiszPlik(kat / "o.jsonl", Uruchom({"oblicz", "--format", "json", mosty.Sciezka()}).Wyjscie);
+    const auto w = Uruchom({"roznice", kat / "o.jsonl", mosty.Sciezka()});
+    EXPECT_EQ(w.Wyjscie, "Różnice: zmienione 0, tylko w starym 0, tylko w nowym 0, bez zmian 3\n") << w.Bledy;
 }
 
 // Tekst z pliku roboczego nie steruje terminalem ani arkuszem: ESC, BEL i NUL jako "?", także
@@ -190,16 +197,41 @@ TEST(Cli, RaportSprawdzINormy)
     char dzis[16];
     std::strftime(dzis, sizeof dzis, "%d.%m.%Y", std::localtime(&teraz));
     EXPECT_NE(raport.find("Data " + std::string(dzis) + "\\par }"), std::string::npos) << "dzisiejsza data";
-    const size_t nosnosc = raport.find("\\b\\cf1 42,00\\par }");
-    ASSERT_NE(nosnosc, std::string::npos);
-    w = Uruchom({"sprawdz", rtf});
-    EXPECT_EQ(w.Kod, 0);
-    EXPECT_TRUE(std::regex_match(w.Wyjscie, std::regex("Kod kontrolny zgodny z treścią raportu: [0-9a-f]{32}\n")));
-    raport[nosnosc + 8] = '3';  // 42,00 -> 43,00
-    ZapiszPlik(rtf, raport);
-    w = Uruchom({"sprawdz", rtf});
-    EXPECT_EQ(w.Kod, 1);
-    EXPECT_EQ(w.Wyjscie, "Kod kontrolny NIEZGODNY z treścią raportu.\n");  // bez kodu z treści
+    EXPECT_NE(raport.find("\\b\\cf1 42,00\\par }"), std::string::npos);
+
+    // sprawdz: treść objęta kodem, ślad, przeliczenie z pliku roboczego (tu dzisiejszego raportu).
+    auto zmieniony = [&](const std::string& nazwa, const std::string& z, const std::string& na) {
+        std::string t = raport;
+        ZapiszPlik(kat / nazwa, t.replace(t.find(z), z.size(), na));
+        return kat / nazwa;
+    };
+    const std::string droga = zmieniony("d.rtf", ": DK7", ": DK8"), nosnosc = zmieniony("n.rtf", "b\\cf1 42,00", "b\\cf1 43,00"),
+                      slad = zmieniony("s.rtf", "[NO\x8c\x4eO\x8c\xc6] = 42", "[NO\x8c\x4eO\x8c\xc6] = 60");
+    const std::string zgodny = "Kod kontrolny zgodny z treścią objętą kodem \\(JNI, numer pierwszego przęsła, dane "
+                               "wyjściowe, parametry przekroju, nośność\\): [0-9a-f]{32}\nŚlad obliczeń, data, numer "
+                               "drogi, kilometraż, najbliższa miejscowość i nazwa przeszkody nie są nim objęte; .*\n";
+    const std::string przeliczony = "Raport zgodny z przeliczeniem pliku roboczego " + Most + ": cały dokument bajt w bajt ";
+    const struct {
+        std::vector<std::string> argumenty;
+        int kod;
+        std::string wyjscie;  // wzorzec całego wyjścia
+    } przypadki[] = {
+        {{"sprawdz", rtf}, 0, zgodny},
+        {{"sprawdz", nosnosc}, 1, "Kod kontrolny NIEZGODNY z treścią raportu.\n"},  // bez kodu z treści
+        {{"sprawdz", slad}, 1, "Ślad obliczeń NIEZGODNY z treścią raportu: wiersz \\d+ śladu obliczeń .*\n"},
+        {{"sprawdz", rtf, "--plik", Most}, 0, przeliczony + "poza datą .*; kod kontrolny [0-9a-f]{32}\n"},
+        {{"sprawdz", rtf, "--plik", Most, "--data", dzis}, 0, przeliczony + "z datą " + dzis + " .*\n"},
+        {{"sprawdz", rtf, "--plik", Most, "--data", "1.1.2000"}, 1,
+         "Raport NIEZGODNY z przeliczeniem pliku roboczego .*: pierwsza różnica w wierszu 11 dokumentu\n"
+         "  w raporcie:      .* " + std::string(dzis) + ".par\\}\n  po przeliczeniu: .* 1.1.2000.par\\}\n"},
+        {{"sprawdz", droga, "--plik", Most}, 1, "Raport NIEZGODNY .*\n  w raporcie: .*: DK8.*\n  po przeliczeniu: .*: DK7.*\n"},
+        {{"sprawdz", rtf, "--plik", Odrzucone + "/sumy.PTV"}, 2, ""},  // pliku nie da się ocenić: nie ma z czym porównać
+    };
+    for (const auto& p : przypadki) {
+        const auto w = Uruchom(p.argumenty);
+        EXPECT_EQ(w.Kod, p.kod) << p.argumenty[1] << w.Bledy;
+        EXPECT_TRUE(std::regex_match(w.Wyjscie, std::regex(p.wyjscie))) << p.argumenty[1] << "\n" << w.Wyjscie;
+    }
 
     // Porównanie norm do pliku (Windows-1250, CR LF) i na wyjście (UTF-8, LF): ten sam tekst.
     EXPECT_EQ(Uruchom({"normy", Most, "-o", kat / "PTU.TXT", "--separator", ","}).Kod, 0);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "Wspolne.h"
@@ -35,38 +36,68 @@ TEST(Cli, BladZapisuStandardowegoWyjsciaToKod2)
 }
 
 // Program zabity w trakcie zapisu na pełny potok zostawia tylko całe rekordy: wiersze JSON
-// (każdy krótszy niż 4 KiB, więc zapis rekordu na potok jest niepodzielny).
+// oblicz i wiersze CSV rejestru (każdy krótszy niż 4 KiB, więc zapis rekordu na potok jest
+// niepodzielny), każdy taki sam jak w pełnym wyjściu.
 TEST(Cli, ZabityWTrakcieZapisuZostawiaCaleRekordy)
 {
     tKatalogTymczasowy k;
     for (int i = 0; i < 200; ++i) fs::copy_file(Belka, k / ("m" + std::to_string(1000 + i) + ".PTV"));
-    int potok[2];
-    ASSERT_EQ(pipe(potok), 0);
-    fcntl(potok[1], F_SETPIPE_SZ, 4096);
-    const pid_t dziecko = fork();
-    if (dziecko == 0) {
-        dup2(potok[1], 1);
+    for (const auto& argumenty : {std::vector<std::string>{"oblicz", "--format", "json", k.Sciezka()}, {"rejestr", k.Sciezka()}}) {
+        int potok[2];
+        ASSERT_EQ(pipe(potok), 0);
+        fcntl(potok[1], F_SETPIPE_SZ, 4096);
+        const pid_t dziecko = fork();
+        if (dziecko == 0) {
+            dup2(potok[1], 1);
+            close(potok[0]);
+            std::vector<char*> a{const_cast<char*>(PONTIVA_CLI)};
+            for (const auto& s : argumenty) a.push_back(const_cast<char*>(s.c_str()));
+            a.push_back(nullptr);
+            execv(PONTIVA_CLI, a.data());
+            _exit(127);
+        }
+        close(potok[1]);
+        // Czekamy, aż potok się zapełni i program stanie na zapisie, wtedy go zabijamy.
+        int w = 0, poprzednio = -1;
+        for (int i = 0; i < 2000 && (w == 0 || w != poprzednio); ++i) {
+            poprzednio = w;
+            usleep(5000);
+            ioctl(potok[0], FIONREAD, &w);
+        }
+        kill(dziecko, SIGKILL);
+        waitpid(dziecko, nullptr, 0);
+        std::string wyjscie;
+        char bufor[4096];
+        for (ssize_t n; (n = read(potok[0], bufor, sizeof bufor)) > 0;) wyjscie.append(bufor, static_cast<size_t>(n));
         close(potok[0]);
-        execl(PONTIVA_CLI, "pontiva-cli", "oblicz", "--format", "json", k.Sciezka().c_str(), nullptr);
-        _exit(127);
+        ASSERT_FALSE(wyjscie.empty()) << argumenty[0];
+        EXPECT_EQ(wyjscie.back(), '\n') << argumenty[0];
+        const auto pelne = Wiersze(UruchomCli(argumenty).Wyjscie);
+        for (const auto& wiersz : Wiersze(wyjscie))
+            EXPECT_NE(std::find(pelne.begin(), pelne.end(), wiersz), pelne.end()) << wiersz;
     }
-    close(potok[1]);
-    // Czekamy, aż potok się zapełni i program stanie na zapisie, wtedy go zabijamy.
-    int w = 0, poprzednio = -1;
-    for (int i = 0; i < 2000 && (w == 0 || w != poprzednio); ++i) {
-        poprzednio = w;
-        usleep(5000);
-        ioctl(potok[0], FIONREAD, &w);
+}
+
+// Zapis ponad limit wielkości pliku (ulimit -f): polski komunikat i kod 2 zamiast śmierci od
+// sygnału, bez pliku tymczasowego.
+TEST(Cli, LimitWielkosciPlikuToBladZapisu)
+{
+    tKatalogTymczasowy k;
+    for (int i = 0; i < 20; ++i) fs::copy_file(Belka, k / ("m" + std::to_string(i) + ".PTV"));
+    const std::pair<std::string, std::string> przypadki[] = {
+        {"rejestr . -o z.csv", "pontiva-cli: Nie można zapisać pliku: z.csv (plik przekroczyłby największą wielkość "
+                               "dozwoloną w systemie)\n"},
+        {"oblicz --format json . > z.json", "pontiva-cli: błąd zapisu na standardowe wyjście\n"},
+    };
+    for (const auto& [polecenie, bledy] : przypadki) {
+        const std::string skrypt = "cd " + WCudzyslowie(k.Sciezka()) + " && ulimit -f 1 && exec " +
+                                   WCudzyslowie(PONTIVA_CLI) + " " + polecenie + " 2>" + WCudzyslowie(k / "bl");
+        const int stan = std::system(("sh -c " + WCudzyslowie(skrypt)).c_str());
+        EXPECT_EQ(WIFEXITED(stan) ? WEXITSTATUS(stan) : -1, 2) << polecenie;
+        EXPECT_EQ(CzytajPlik(k / "bl"), bledy);
     }
-    kill(dziecko, SIGKILL);
-    waitpid(dziecko, nullptr, 0);
-    std::string wyjscie;
-    char bufor[4096];
-    for (ssize_t n; (n = read(potok[0], bufor, sizeof bufor)) > 0;) wyjscie.append(bufor, static_cast<size_t>(n));
-    close(potok[0]);
-    ASSERT_FALSE(wyjscie.empty());
-    EXPECT_EQ(wyjscie.back(), '\n');
-    for (const auto& wiersz : Wiersze(wyjscie)) EXPECT_EQ(wiersz.substr(wiersz.size() - 2), "]}") << wiersz;
+    for (const auto& p : fs::directory_iterator(k.Sciezka()))
+        EXPECT_FALSE(p.path().filename().string().starts_with(".pontiva-")) << p.path();
 }
 
 // Wyjątek nie wychodzi z programu: przy braku pamięci polski komunikat i kod 2. Granica
@@ -95,6 +126,10 @@ TEST(Cli, WejscieKtoreNieJestPlikiemRoboczymAlboKatalogBezPlikow)
     tKatalogTymczasowy k;
     ZapiszPlik(k / "README.md", "# Opis\n");
     fs::create_directory(k / "pusty");
+    fs::create_directory(k / "dziwne");
+    fs::copy_file(Belka, k / "dziwne/a.PTV");
+    fs::create_symlink("nie-ma.PTV", k / "dziwne/b.PTV");
+    mkfifo((k / "dziwne/c.PTV").c_str(), 0600);
     const struct {
         std::vector<std::string> argumenty;
         int kod;
@@ -104,6 +139,9 @@ TEST(Cli, WejscieKtoreNieJestPlikiemRoboczymAlboKatalogBezPlikow)
         {{"README.md", Belka}, 2, 2,
          "pontiva-cli: To nie jest plik roboczy programu (brak sekcji INFO, OBIEKT, PP, PD i CALC): README.md\n"},
         {{"pusty"}, 2, 1, "pontiva-cli: w katalogu nie ma plików roboczych *.PTV: pusty\n"},
+        // Wpis, którego nie da się przeczytać, nie znika z oceny po cichu; pozostałe są ocenione.
+        {{"dziwne"}, 2, 2,
+         "pontiva-cli: Nie można odczytać pliku: dziwne/b.PTV\npontiva-cli: To nie jest zwykły plik: dziwne/c.PTV\n"},
     };
     for (const auto& p : przypadki) {
         std::vector<std::string> a = {"oblicz", "--format", "csv"};
@@ -115,15 +153,56 @@ TEST(Cli, WejscieKtoreNieJestPlikiemRoboczymAlboKatalogBezPlikow)
     }
 }
 
+// Każde polecenie, które pisze plik, odmawia pliku wejściowego, także przez dowiązanie
+// (zestawienie na dowiązaniu do pliku roboczego katalogu).
 TEST(Cli, WyjscieNaPlikWejsciowyOdrzucone)
 {
     tKatalogTymczasowy k;
     ZapiszPlik(k / "most.PTV", CzytajPlik(Belka));
-    for (const char* polecenie : {"raport", "normy"}) {
-        const auto w = UruchomCli({polecenie, "most.PTV", "-o", "./most.PTV"}, k.Sciezka());
-        EXPECT_EQ(w.Kod, 2) << polecenie;
-        EXPECT_EQ(w.Bledy, "Plik wyjściowy jest plikiem wejściowym: ./most.PTV\n");
+    fs::create_symlink("most.PTV", k / "z.csv");
+    const std::vector<std::string> polecenia[] = {
+        {"raport", "most.PTV", "-o", "./most.PTV"}, {"normy", "most.PTV", "--wykres", "z.csv"}, {"rejestr", ".", "-o", "z.csv"}};
+    for (const auto& a : polecenia) {
+        const auto w = UruchomCli(a, k.Sciezka());
+        EXPECT_EQ(w.Kod, 2) << a[0];
+        EXPECT_EQ(w.Bledy, std::string(a[0] == "rejestr" ? "pontiva-cli: " : "") + "Plik wyjściowy jest plikiem wejściowym: " + a.back() + "\n");
         EXPECT_EQ(CzytajPlik(k / "most.PTV"), CzytajPlik(Belka));
+    }
+}
+
+// roznice czyta ocenę z potoku (podstawienie procesu powłoki), nie tylko ze zwykłego pliku.
+TEST(Cli, RozniceZPotoku)
+{
+    tKatalogTymczasowy k;
+    const std::string cli = WCudzyslowie(PONTIVA_CLI), przyklady = WCudzyslowie(Przyklady);
+    const std::string skrypt = cli + " roznice <(" + cli + " oblicz --format json " + przyklady + ") " + przyklady + " >" +
+                               WCudzyslowie(k / "wy") + " 2>" + WCudzyslowie(k / "bl");
+    const int stan = std::system(("bash -c " + WCudzyslowie(skrypt)).c_str());
+    EXPECT_EQ(WIFEXITED(stan) ? WEXITSTATUS(stan) : -1, 0) << CzytajPlik(k / "bl");
+    EXPECT_EQ(CzytajPlik(k / "wy"), "Różnice: zmienione 0, tylko w starym 0, tylko w nowym 0, bez zmian 8\n");
+}
+
+// Ścieżki i opcje z wiersza poleceń trafiają do komunikatów każdego polecenia oczyszczone jedną
+// regułą: znaki sterujące jako "?", bajty spoza UTF-8 jako U+FFFD.
+TEST(Cli, SciezkiWKomunikatachBezZnakowSterujacych)
+{
+    tKatalogTymczasowy k;
+    const std::string zla = "x\x1b[2J\x07\xff", czysta = "x?[2J?\xEF\xBF\xBD";
+    fs::create_directory(k / zla);
+    fs::copy_file(Belka, k / (zla + "/m.PTV"));
+    const std::pair<std::vector<std::string>, std::string> przypadki[] = {
+        {{"oblicz", "b" + zla}, "pontiva-cli: nie można odczytać pliku ani katalogu: b" + czysta + "\n"},
+        {{"rejestr", "b" + zla}, "pontiva-cli: nie można odczytać katalogu: b" + czysta + "\n"},
+        {{"rejestr", "--" + zla, zla}, "pontiva-cli: nieznana opcja \"--" + czysta + "\"\nUżycie: pontiva-cli rejestr KATALOG "
+                                       "[-o ZESTAWIENIE.rtf|.csv] [--ponizej T] [--separator ,|.]\n"},
+        {{"rejestr", zla, "-o", "b" + zla + "/z.csv"}, "pontiva-cli: Nie można zapisać pliku: b" + czysta + "/z.csv (nie ma takiego katalogu)\n"},
+        {{"rejestr", zla, "-o", zla + "/z.csv"}, "Zestawienie zapisane: " + czysta + "/z.csv (obiektów: 1)\n"},
+        {{"roznice", "b" + zla, zla}, "pontiva-cli: Nie można odczytać pliku: b" + czysta + "\n"},
+        {{"sprawdz", "b" + zla}, "Nie można odczytać pliku: b" + czysta + "\n"},
+    };
+    for (const auto& [argumenty, komunikat] : przypadki) {
+        const auto w = UruchomCli(argumenty, k.Sciezka());
+        EXPECT_EQ(w.Wyjscie + w.Bledy, komunikat) << argumenty[0];
     }
 }
 
@@ -138,7 +217,7 @@ TEST(Cli, RaportINormyOdmawiajaPlikuZmienionegoPrzyWczytaniu)
     const std::string bledy = "pontiva-cli: litera.PTV: [PD] L2 = \"18m\": to nie liczba, przyjęto 0\n"
                               "pontiva-cli: Plik nie jest podstawą oceny: wczytanie zmieniło wartość [PD] L2\n";
     for (const auto& a : {std::vector<std::string>{"raport", "litera.PTV", "-o", "r.rtf"},
-                          {"normy", "litera.PTV", "-o", "n.txt"}, {"normy", "litera.PTV", "--wykres", "w.svg"}}) {
+                          {"normy", "litera.PTV", "--wykres", "w.svg"}}) {
         const auto w = UruchomCli(a, k.Sciezka());
         EXPECT_EQ(w.Kod, 1) << a[0];
         EXPECT_EQ(w.Wyjscie, "");

@@ -21,6 +21,7 @@ TEST(Format, WzorceKomunikatowIWierszy)
     EXPECT_EQ(Format("%3s|%-4s|%d%%|%.2s", {"A", "II", 7, "abc"}), "  A|II  |7%|ab");
     EXPECT_EQ(Format("Zła klasa %s|%0.9f|%0.12f", {'F', 1.0 / 3, 1.0 / 3}), "Zła klasa F|0,333333333|0,333333333333");
     EXPECT_EQ(Format("brak argumentu %d.", {}), "brak argumentu .");
+    EXPECT_EQ(Format("%x|%c|100%|5%5", {1}), "%x|%c|100%|5%5");  // nieznane i niedokończone pola dosłownie
     tSeparator kropka('.');
     EXPECT_EQ(Format("  Fi(%0.2f)=%0.5f %f", {20.0, 1.25, -0.005}), "  Fi(20.00)=1.25000 -0.01");
 }

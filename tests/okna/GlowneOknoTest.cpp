@@ -418,11 +418,12 @@ private slots:
         Okno().Przebieg().UstawInfo({});
         Wywolaj("acNormy");  // przeglądarka tekstu i wykres (obliczenie zamyka przeglądarkę: po podglądzie)
         Wywolaj("acNaTemat");
+        Wywolaj("acRejestr");
         Okno().findChild<QToolButton*>("btPrzekroj")->click();
         QWidgetList okna;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && w != &Okno()) okna << w;
-        QCOMPARE(okna.size(), 5);
+        QCOMPARE(okna.size(), 6);
         Wywolaj("acAbout");
         okna << &Okno().OknoOProgramie();
         for (QWidget* w : okna) {
@@ -496,6 +497,25 @@ private slots:
         }
     }
 
+    // "Raport" pokazuje zapisany raport programem, który system przypisał plikom RTF (tu
+    // xdg-open z katalogu testu na początku PATH zapisuje, co dostał).
+    void raportPokazanyProgramemSystemu()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("Windows otwiera plik przez powłokę (ShellExecute), bez programu z PATH do podstawienia");
+#endif
+        const QString otwarty = t_->Plik("otwarty"), xdg = t_->Plik("bin/xdg-open");
+        QDir().mkpath(t_->Plik("bin"));
+        testy::ZapiszPlik(xdg.toStdString(), "#!/bin/sh\necho \"$1\" > '" + otwarty.toStdString() + "'\n");
+        QFile::setPermissions(xdg, QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray sciezki = qgetenv("PATH");
+        qputenv("PATH", t_->Plik("bin").toLocal8Bit() + ':' + sciezki);
+        Okno().Przebieg().UstawInfo({"12345678", "2", "", "", "", ""});
+        Wywolaj("acRaport");
+        qputenv("PATH", sciezki);
+        QTRY_COMPARE(QString::fromStdString(testy::CzytajPlik(otwarty.toStdString())), t_->Plik("Raporty/12345678@2.RTF") + "\n");
+    }
+
     // "Pomoc na temat": spis treści; F1: temat 1 w lewym panelu, temat 2 w prawym.
     void pomoc()
     {
@@ -503,6 +523,7 @@ private slots:
         auto naglowek = [tekst] { return tekst->cursorForPosition(QPoint(4, 4)).block().text().trimmed(); };
         Wywolaj("acNaTemat");
         QVERIFY(QTest::qWaitForWindowExposed(&Okno().Pomoc()));
+        QCOMPARE(tekst->geometry(), Okno().Pomoc().rect());  // tekst wypełnia całe okno
         QCOMPARE(naglowek(), QString::fromUtf8("Pontiva – wyznaczanie nośności użytkowej obiektów mostowych"));
         QApplication::setActiveWindow(&Okno());
         for (QWidget* w : {static_cast<QWidget*>(Pole(Okno(), RxSE_B)), static_cast<QWidget*>(Lista(Okno(), tLista::CBNormatyw))}) {

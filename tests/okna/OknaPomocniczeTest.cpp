@@ -153,6 +153,11 @@ private slots:
         GdyOkno<QFontDialog>(this, [](QFontDialog& d) { d.reject(); });
         QTest::keyClick(okno.Memo, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(czcionka.count(), 1);
+        // Skróty okna działają też z tekstu: Ctrl+K bez zaznaczenia zamyka przeglądarkę.
+        QApplication::setActiveWindow(&okno);
+        okno.Memo->moveCursor(QTextCursor::Start);
+        QTest::keyClick(okno.Memo, Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(!okno.isVisible());
         QCOMPARE(okno.windowTitle() + "|" + okno.Tekst(), QString::fromUtf8("Ślad obliczeń|Ślad: przęsło"));
         QPrinter drukarka;
         drukarka.setOutputFormat(QPrinter::PdfFormat);

@@ -15,7 +15,7 @@ TEST(PlikIni, OdczytJakProfilPrywatny)
 {
     tPlikIni ini;
     ini.UstawZawartosc("K=przed\n[obiekt]\nschem=3\r\nSCHEM=4\n; X=komentarz\n[OBIEKT]\nNORMA=2\n [ pp ] \n"
-                       "  BB = 8,5 \nE1=\"1,5\"\nE2='2'\nA1=\"3\n[INNA\nC1=x\n");
+                       "  BB = 8,5 \nE1=\"1,5\"\nE2='2'\nA1=\"3\nbez znaku\n;\n=5\n[INNA\nC1=x\n");
     const struct {
         const char *sekcja, *klucz, *wynik;
     } przypadki[] = {
@@ -24,6 +24,7 @@ TEST(PlikIni, OdczytJakProfilPrywatny)
         {"OBIEKT", "; X", "d"},    {"PP", "bb", "8,5"}, {"PP", "E1", "1,5"}, {"PP", "E2", "2"},
         {"PP", "A1", "\"3"},       {"PP", "C1", "x"},   // "[INNA" bez "]" nie otwiera sekcji
         {"PP", "BRAK", "d"},       {"BRAK", "BB", "d"}, {"", "K", "d"},  // wiersze przed sekcjami
+        {"PP", "", "d"},  // wiersz bez "=", komentarz i "=5" nie są kluczem, nawet pustym
     };
     for (const auto& p : przypadki) EXPECT_EQ(ini.CzytajTekst(p.sekcja, p.klucz, "d"), p.wynik) << p.klucz;
     EXPECT_TRUE(ini.MaSekcje("Pp"));

@@ -75,7 +75,7 @@ TEST_F(RaportTest, KodKontrolnyZalezyOdDanychTabelIdentyfikacjiIWyniku)
         std::string dzis = Dzis;
         zmiana(o, info, dzis);
         const auto sprawdzenie = SprawdzRaport(Raport(o, info, dzis));
-        EXPECT_EQ(sprawdzenie.Stan, tStanRaportu::Zgodny) << co;
+        EXPECT_NE(sprawdzenie.Stan, tStanRaportu::Nieczytelny) << co;  // ślad zmienionego obiektu bywa niezgodny
         EXPECT_EQ(sprawdzenie.KodWydrukowany != kod, zmieniaKod) << co;
     }
 }
@@ -101,6 +101,23 @@ TEST_F(RaportTest, SprawdzenieOdrzucaZmienionaTresc)
         {"MAC [", "MAK [", tStanRaportu::Nieczytelny},
         {"{\\rtf1", "{\\rtf2", tStanRaportu::Nieczytelny},
         {"{\\rtf1", "{\\rtf1\r\nx\\ 1.1. Numer JNI                : 99999999\\par }\r\n", tStanRaportu::Niezgodny},
+        {"\r\n", "\n", tStanRaportu::Zgodny},  // końce wierszy to nie treść
+        {"\r\n", "\r", tStanRaportu::Zgodny},
+        // Ślad poza kodem, ale zgodny z tabelami i nośnością: wynik elementu, wariant, długość, nagłówek.
+        {"[NOŚNOŚĆ] = 42", "[NOŚNOŚĆ] = 60", tStanRaportu::Niezgodny},
+        {"= 42,0000000", "= 43,0000000", tStanRaportu::Niezgodny},  // ślad spójny, ale nie z punktem 5
+        {"<<Wielodźwigarowe", "<<Płytowe", tStanRaportu::Niezgodny},
+        {"[TN ] = 157,8960055", "[TN ] = 158,8960055", tStanRaportu::Niezgodny},
+        {"[Dla momentu ] = 42", "[Dla momentu ] = 41", tStanRaportu::Niezgodny},
+        {"[MASA POJAZDU] = 42", "[MASA POJAZDU] = 60", tStanRaportu::Niezgodny},
+        {"[2: PTV] = 42", "[2: PTV] = 41", tStanRaportu::Niezgodny},
+        {"[MP] = 81,3491059", "[MP] = 91,3491059", tStanRaportu::Niezgodny},
+        {"[Najgorszy element ] = 1", "[Najgorszy element ] = 4", tStanRaportu::Niezgodny},
+        {"[Długość] = 15,0000000", "[Długość] = 15,0100000", tStanRaportu::Niezgodny},
+        {"[Długość] = 15,0000000", "[Długość] = 15,0049999", tStanRaportu::Zgodny},  // 15,00 w punkcie 2.5
+        {"Liczba elementów : 3", "Liczba elementów : 2", tStanRaportu::Niezgodny},
+        {"SCHEMAT : Belka", "SCHEMAT : Rama", tStanRaportu::Niezgodny},
+        {"Obliczenia dla siły", "Obliczenia dla sił", tStanRaportu::Niezgodny},
     };
     for (const auto& [z, na, stan] : podmiany) {
         std::string zmieniony = raport;
@@ -110,6 +127,20 @@ TEST_F(RaportTest, SprawdzenieOdrzucaZmienionaTresc)
             zmieniony.replace(p, z1250.size(), na1250);
         EXPECT_EQ(SprawdzRaport(zmieniony).Stan, stan) << z << " -> " << na;
     }
+    for (const char* koniec : {"\r\n", "\n\n"}) EXPECT_EQ(SprawdzRaport(raport + koniec).Stan, tStanRaportu::Zgodny);
+    // Opis niezgodności śladu nazywa wiersz śladu i to, z czym się nie zgadza.
+    std::string zmieniony = raport;
+    const std::string wyniku = Utf8DoCp1250("  [NOŚNOŚĆ] = 42,0000000");
+    zmieniony.replace(zmieniony.find(wyniku) + 14, 2, "60");
+    EXPECT_EQ(SprawdzRaport(zmieniony).Opis,
+              "wiersz 265 śladu obliczeń („[NOŚNOŚĆ] = 60,0000000”) nie zgadza się z wierszem 252 śladu („[1: PTV] = 42,0000000”)");
+    // Przeliczony dokument: pierwszy różny wiersz (końce wierszy jak wyżej), także koniec pliku.
+    const auto r = PorownajDokumenty(zmieniony, raport);
+    EXPECT_EQ(std::tuple(r.Rowne, r.WRaporcie, r.WPrzeliczonym), std::tuple(false, "{\\f11\\fs20\\cf1   [NOŚNOŚĆ] = 60,0000000\\par }",
+                                                                        "{\\f11\\fs20\\cf1   [NOŚNOŚĆ] = 42,0000000\\par }"));
+    EXPECT_EQ(Wiersze(raport).at(r.Wiersz - 1), Utf8DoCp1250("{\\f11\\fs20\\cf1   [NOŚNOŚĆ] = 42,0000000\\par }"));
+    const auto dluzszy = PorownajDokumenty(raport, raport + "x");
+    EXPECT_EQ(std::tuple(dluzszy.Wiersz, dluzszy.KoniecRaportu, dluzszy.WPrzeliczonym), std::tuple(Wiersze(raport).size() + 1, true, "x"));
 }
 
 TEST_F(RaportTest, WierszeTabelWedlugPrzekrojuISeparatora)

@@ -1,6 +1,7 @@
 // Jedyny czytnik i jedyny zapis plików: czego nie przyjmują i co zostaje po błędzie.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "PelnyDysk.h"
@@ -54,6 +55,39 @@ TEST(Czytnik, OdrzucaTeZKtorychNieDaSieCzytacPlikuISaZaDuze)
         EXPECT_EQ(komunikat, p.komunikat);
         EXPECT_EQ(bajty, p.stan == tStanOdczytu::Przeczytany ? "abc" : "");
     }
+}
+
+// Wejście czytane wierszami: zwykły plik i kolejka FIFO, której piszący przychodzi później;
+// CR LF, pusty wiersz, ostatni bez końca wiersza; wiersz ponad limit to błąd, nie ucięcie.
+TEST(Czytnik, WierszeZPlikuIPotokuZGranicaDlugosci)
+{
+    tKatalogTymczasowy k;
+    const std::string tresc = "a\r\nbb\n\nccc", dlugi(1024, 'x');
+    ZapiszPlik(k / "plik", tresc);
+    ZapiszPlik(k / "dlugi", "a\n" + dlugi + "\r\n" + dlugi + "y\nb\n");
+    ASSERT_EQ(mkfifo((k / "fifo").c_str(), 0600), 0);
+    if (fork() == 0) {
+        usleep(100000);
+        ZapiszPlik(k / "fifo", tresc);
+        _exit(0);
+    }
+    const std::pair<std::string, std::vector<std::string>> przypadki[] = {
+        {k / "plik", {"a", "bb", "", "ccc"}},
+        {k / "fifo", {"a", "bb", "", "ccc"}},
+        {k / "dlugi", {"a", dlugi, "!Wiersz dłuższy niż 1 KiB w pliku: " + k / "dlugi"}},
+        {k / "brak", {"!Nie można odczytać pliku: " + k / "brak"}},
+        {"/dev/zero", {"!To nie jest zwykły plik: /dev/zero"}},
+    };
+    for (const auto& [sciezka, oczekiwane] : przypadki) {
+        tCzytnikWierszy c(1024);
+        std::vector<std::string> wiersze;
+        std::string w;
+        auto stan = c.Otworz(sciezka) ? c.Nastepny(w) : tCzytnikWierszy::tStan::Blad;
+        for (; stan == tCzytnikWierszy::tStan::Wiersz; stan = c.Nastepny(w)) wiersze.push_back(w);
+        if (stan == tCzytnikWierszy::tStan::Blad) wiersze.push_back("!" + c.Komunikat());
+        EXPECT_EQ(wiersze, oczekiwane) << sciezka;
+    }
+    wait(nullptr);
 }
 
 TEST(Zapis, ZastepujeCelAtomowoIOdmawiaTamGdzieNiePowinienPisac)
@@ -116,6 +150,21 @@ TEST(Zapis, PrzerwanyZapisZostawiaStaryPlikANastepnySprzata)
         if (p.path().filename() != "cel") fs::remove(p.path());
     EXPECT_FALSE(ofiara.Zatwierdz());
     EXPECT_EQ(ofiara.Komunikat(), "Nie można zapisać pliku: " + k / "cel" + " (plik tymczasowy usunął w trakcie zapisu inny program)");
+}
+
+// Plik dopisywany kawałkami, razem większy niż porcja zapisu: każdy bajt raz, w kolejności.
+TEST(Zapis, PlikWiekszyNizPorcjaZapisuBajtWBajt)
+{
+    tKatalogTymczasowy k;
+    tZapisAtomowy z;
+    ASSERT_TRUE(z.Otworz(k / "cel"));
+    std::string calosc;
+    for (char c : {'a', 'b', 'c', 'd'}) {
+        z.Dopisz(std::string(40000, c));
+        calosc += std::string(40000, c);
+    }
+    ASSERT_TRUE(z.Zatwierdz());
+    EXPECT_EQ(CzytajPlik(k / "cel"), calosc);
 }
 
 TEST(Zapis, PelnyDyskZostawiaStaryPlikBezPlikuTymczasowego)

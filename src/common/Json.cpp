@@ -1,9 +1,10 @@
-#include "cli/CzytnikJson.h"
+#include "common/Json.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 
+#include "common/Slad.h"
 #include "common/Utf8.h"
 
 namespace {
@@ -75,8 +76,8 @@ private:
             if (i_ >= t_.size() || t_[i_] != ':') return Blad("oczekiwano \":\"");
             ++i_;
             Odstepy();
-            w.Pola.emplace_back(std::move(klucz), tJson{});
-            if (!Wartosc(w.Pola.back().second, glebokosc)) return false;
+            w.Pola.push_back({std::move(klucz), tJson{}});
+            if (!Wartosc(w.Pola.back().Wartosc, glebokosc)) return false;
             Odstepy();
             if (i_ < t_.size() && t_[i_] == ',') {
                 ++i_;
@@ -162,6 +163,10 @@ private:
         if (c != 'u') return Blad("niepoprawna sekwencja ucieczki");
         std::uint32_t z = 0;
         if (!Hex4(z)) return false;
+        if (z >= 0xDC80 && z <= 0xDCFF) {  // bajt spoza UTF-8 (nazwa pliku)
+            s += static_cast<char>(z - 0xDC00);
+            return true;
+        }
         if (z >= 0xDC00 && z < 0xE000) return Blad("samotny surogat");
         if (z >= 0xD800 && z < 0xDC00) {
             std::uint32_t dolny = 0;
@@ -204,6 +209,54 @@ private:
 };
 
 }  // namespace
+
+void DopiszJsonNapis(std::string& cel, std::string_view s)
+{
+    static const char* const hex = "0123456789abcdef";
+    cel += '"';
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t poczatek = i;
+        std::uint32_t z = 0;
+        if (!CzytajZnakUtf8(s, i, z)) {
+            const auto bajt = static_cast<unsigned char>(s[poczatek]);
+            i = poczatek + 1;
+            cel += "\\udc";
+            cel += hex[bajt >> 4];
+            cel += hex[bajt & 0xF];
+        } else if (z == '"' || z == '\\') {
+            cel += '\\';
+            cel += static_cast<char>(z);
+        } else if (z == '\n') {
+            cel += "\\n";
+        } else if (z == '\r') {
+            cel += "\\r";
+        } else if (z == '\t') {
+            cel += "\\t";
+        } else if (ZnakSterujacy(z)) {
+            cel += "\\u00";
+            cel += hex[z >> 4];
+            cel += hex[z & 0xF];
+        } else {
+            cel.append(s.substr(poczatek, i - poczatek));
+        }
+    }
+    cel += '"';
+}
+
+void DopiszJsonLiczbe(std::string& cel, double v)
+{
+    if (v == NieDotyczy || !std::isfinite(v)) {
+        cel += "null";
+        return;
+    }
+    char bufor[64];
+    auto [koniec, blad] = std::to_chars(bufor, bufor + sizeof bufor, v);
+    if (blad != std::errc()) {
+        cel += "null";
+        return;
+    }
+    cel.append(bufor, koniec);
+}
 
 const tJson* tJson::Pole(std::string_view nazwa) const
 {
