@@ -4,11 +4,13 @@
 // widoczność pól, tytuł, edytor rozpiętości, pliki robocze i plik stanu PT.INI.
 // Okno Qt przekazuje tu swoje zdarzenia; CLI i testy używają widoku w pamięci.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/InfoObiektu.h"
 #include "core/ObiektMostowy.h"
+#include "core/Przejazd.h"
 #include "core/Przeliczenie.h"
 #include "persistence/PlikRoboczy.h"
 #include "przebieg/TabelaElementow.h"
@@ -22,6 +24,9 @@ void PobierzDane(Widok& widok, tObiektMostowy& obiekt);
 std::vector<std::string> LinieKomunikatow(const tWynikPrzeliczenia& wynik);
 // Teksty panelu wyników po udanym obliczeniu (" %0.4f", puste dla 1e20, " %0.0f [T]").
 tTekstyWynikow TekstyWynikow(const tObiektMostowy& obiekt);
+
+// Wiersz przejazdu wybranego pojazdu: werdykt i wykorzystanie obiektu (ocena nullptr: dane odrzucone).
+tWynikPrzejazdu WynikPrzejazdu(const tWybranyPojazd& pojazd, const tOcenaPrzejazdu* ocena);
 
 // Tytuł okna z danych identyfikacyjnych.
 std::string TytulOkna(const tInfoObiektu& info);
@@ -110,11 +115,18 @@ public:
     // Wyniki elementów ostatniego przeliczenia okna (panel "Elementy", dymki szkicu).
     const tTabelaElementow& Tabela() const { return tabela_; }
 
+    // Pojazd nienormatywny oceniany przy każdym przeliczeniu (okno pojazdu; brak: bez oceny);
+    // ustawienie przelicza (PrzebiegPrzejazd.cpp).
+    void UstawPojazd(const std::optional<tWybranyPojazd>& pojazd);
+    const std::optional<tWybranyPojazd>& Pojazd() const { return pojazd_; }
+
 private:
     // Dane okna tak, jak by je zapisał plik roboczy (bez wyników): do porównania zmian.
     std::string ZapisDanych() const;
     void ZapamietajPlik(const std::string& sciezka);
     bool PotwierdzZapis(const std::string& sciezka);
+    // Ocena przejazdu po przeliczeniu: kolumna tabeli elementów i wiersz panelu wyników.
+    void OcenPrzejazdNaEkranie();
 
     Widok& widok_;
     tObiektMostowy obiekt_;
@@ -125,4 +137,5 @@ private:
     tTabelaElementow tabela_;
     std::string zapisane_;  // ZapisDanych() ostatniego wczytania albo zapisu
     std::string plik_;      // ścieżka ostatnio wczytanego albo zapisanego pliku roboczego
+    std::optional<tWybranyPojazd> pojazd_;
 };

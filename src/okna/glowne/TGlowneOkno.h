@@ -15,6 +15,7 @@ class QDragMoveEvent;
 class QDropEvent;
 class QMenu;
 class QStatusBar;
+class TOknoPojazdu;
 class TOknoPomocy;
 class TOknoRejestru;
 class TAboutBox;
@@ -40,6 +41,8 @@ public:
     TPanelElementow& PanelElementow() { return *elementy_; }
     // Okno "Rejestr obiektów", tworzone przy pierwszym użyciu.
     TOknoRejestru& OknoRejestru();
+    // Okno "Pojazd nienormatywny", tworzone przy pierwszym użyciu (TGlowneOknoPojazd.cpp).
+    TOknoPojazdu& OknoPojazdu();
     const tKontrolkiOkna& Kontrolki() const { return k_; }
     QStatusBar* LiniaStatusu() const { return status_; }
 
@@ -52,7 +55,9 @@ public:
     // okno, "Ostatnio otwierane"): przy niezapisanych zmianach najpierw pytanie; pliku,
     // którego nie ma albo nie da się czytać, nie wczytuje: okno komunikatu i false.
     bool OtworzPlik(const QString& sciezka);
-    // Argumenty programu (QApplication::arguments): plik roboczy po nazwie programu.
+    // Plik pojazdu *.PJZ (wiersz poleceń, upuszczenie na okno): okno pojazdu z tym pojazdem.
+    bool OtworzPojazd(const QString& sciezka);
+    // Argumenty programu (QApplication::arguments): plik roboczy albo plik pojazdu po nazwie programu.
     void OtworzArgumenty(const QStringList& argumenty);
 
 protected:
@@ -97,6 +102,9 @@ private:
     void OProgramie();
     void PokazPrzekroj();
     void Rejestr();
+    void Pojazd();
+    // Pojazd wybrany w oknie pojazdu do przebiegu i rejestru: ocena przy każdym przeliczeniu.
+    void ZmienionoPojazd();
     void PomocKontekstowa();
     bool OknoIdentyfikacji(const char* przycisk);
     void Komunikat(const std::string& tytul, const std::string& tekst, bool ostrzezenie);
@@ -119,6 +127,7 @@ private:
     TOknoPomocy* oknoPomocy_ = nullptr;
     TOknoWykresu* oknoWykresu_ = nullptr;  // wykres "Różnych norm", tworzony przy pierwszym użyciu
     TOknoRejestru* oknoRejestru_ = nullptr;
+    TOknoPojazdu* oknoPojazdu_ = nullptr;
     QWidget* panelSchematu_ = nullptr;
     QMenu* protokoly_ = nullptr;
     TPanelElementow* elementy_ = nullptr;

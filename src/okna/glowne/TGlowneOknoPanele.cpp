@@ -260,6 +260,29 @@ QWidget* TGlowneOkno::BudujPanelWynikow()
         k_.Wyniki[i] = pole;
         uklad->addWidget(pole, 2, i);
     }
+    // Przejazd wybranego pojazdu nienormatywnego pod polami, w rozciąganym wierszu. W układzie jest
+    // tylko z pojazdem: ukryty w układzie też zmieniłby odstępy wierszy panelu. Długi tekst jest
+    // ucinany (cały w dymku).
+    auto* przejazd = new QLabel(panel);
+    przejazd->setObjectName(QStringLiteral("lbPrzejazd"));
+    QFont gruba = przejazd->font();
+    gruba.setBold(true);
+    przejazd->setFont(gruba);
+    przejazd->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    przejazd->hide();
+    przejazd->setGeometry({});
+    k_.Przejazd = przejazd;
+    k_.PokazPrzejazd = [uklad, przejazd](bool widoczny) {
+        if (widoczny == przejazd->isVisibleTo(przejazd->parentWidget())) return;
+        if (widoczny) {
+            uklad->addWidget(przejazd, 3, 0, 1, 5, Qt::AlignTop);
+        } else {
+            uklad->removeWidget(przejazd);
+            przejazd->setGeometry({});
+        }
+        przejazd->setVisible(widoczny);
+    };
+
     auto* komunikaty = new QTextEdit(panel);
     komunikaty->setObjectName(QStringLiteral("Komunikaty"));
     komunikaty->setReadOnly(true);

@@ -7,15 +7,20 @@
 #include <QCollator>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "przebieg/SkalaMas.h"
+#include "rejestr/Przejazd.h"
 #include "rejestr/Zestawienie.h"
 
 enum tKolumnaRejestru {
     rPlik, rJNI, rNrP, rDroga, rKm, rMiejscowosc, rPrzeszkoda, rNormatyw, rKlasa, rPrzekroj, rSchemat,
-    rPrzesla, rNajdluzsze, rKategoria, rNajgorszy, LiczbaKolumnRejestru
+    rPrzesla, rNajdluzsze, rKategoria, rNajgorszy,
+    rPrzejazd,  // tylko z wybranym pojazdem nienormatywnym
+    LiczbaKolumnRejestru
 };
 
 class TModelRejestru : public QAbstractTableModel {
@@ -30,6 +35,16 @@ public:
     void Usun(const std::string& plik);
     void UstawFiltr(const tFiltrRejestru& filtr);
     const tFiltrRejestru& Filtr() const { return filtr_; }
+
+    // Pojazd nienormatywny okna pojazdu: każdy wiersz dostaje ocenę przejazdu (z nośności elementów
+    // zapamiętanych przy wierszu, bez ponownego przeliczenia); brak: bez oceny.
+    void UstawPojazd(const std::optional<tWybranyPojazd>& pojazd);
+    const std::optional<tWybranyPojazd>& Pojazd() const { return pojazd_; }
+    // Ocena przejazdu wiersza; nullptr bez pojazdu.
+    const tOcenaPrzejazdu* Ocena(const tWierszRejestru* w) const;
+    // Przejazd pokazanych wierszy w ich kolejności (zestawienie i raport oceny przejazdu); z pojazdem.
+    tPrzejazdZestawienia PrzejazdPokazanych() const;
+    std::vector<tWierszPrzejazdu> PrzejazdyPokazanych() const;
 
     // Pokazane wiersze w kolejności tabeli.
     const std::vector<const tWierszRejestru*>& Pokazane() const { return pokazane_; }
@@ -50,6 +65,9 @@ private:
     void Uporzadkuj();
     void Wyjmij(const tWierszRejestru* w);
     void OdswiezSkale();
+    double Liczba(const tWierszRejestru& w, int kolumna) const;
+    QVariant DanePrzejazdu(const tWierszRejestru& w, int rola) const;
+    void Ocen(const tWierszRejestru* w);
 
     std::map<std::string, std::unique_ptr<tWierszRejestru>> wiersze_;
     std::vector<const tWierszRejestru*> pokazane_;
@@ -58,4 +76,6 @@ private:
     Qt::SortOrder kierunek_ = Qt::AscendingOrder;
     QCollator porzadek_;
     tSkalaMas skala_;  // od najmniejszej pokazanej KATEGORII do 42 t
+    std::optional<tWybranyPojazd> pojazd_;
+    std::unordered_map<const tWierszRejestru*, tOcenaPrzejazdu> oceny_;
 };
