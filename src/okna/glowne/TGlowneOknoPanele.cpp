@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -91,6 +92,20 @@ QFrame* Panel(const char* nazwa, const char* dymek)
     panel->setToolTip(Tekst(dymek));
     return panel;
 }
+
+// Napis w jednym wierszu skracany "…" do szerokości kontrolki (cały tekst w dymku).
+class TNapisSkracany : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, fontMetrics().elidedText(text(), Qt::ElideRight, width()));
+    }
+};
 
 // Ukryte pole zostawia swoje miejsce: pozostałe pola nie przeskakują przy zmianie przekroju.
 void ZachowajMiejsce(QWidget* w)
@@ -262,8 +277,8 @@ QWidget* TGlowneOkno::BudujPanelWynikow()
     }
     // Przejazd wybranego pojazdu nienormatywnego pod polami, w rozciąganym wierszu. W układzie jest
     // tylko z pojazdem: ukryty w układzie też zmieniłby odstępy wierszy panelu. Długi tekst jest
-    // ucinany (cały w dymku).
-    auto* przejazd = new QLabel(panel);
+    // skracany (cały w dymku).
+    auto* przejazd = new TNapisSkracany(panel);
     przejazd->setObjectName(QStringLiteral("lbPrzejazd"));
     QFont gruba = przejazd->font();
     gruba.setBold(true);

@@ -139,6 +139,8 @@ TPanelElementow::TPanelElementow(const tTabelaElementow& tabela, QWidget* rodzic
     tabela_->setObjectName(QStringLiteral("TabelaElementow"));
     tabela_->setToolTip(Tekst(DymekTabeli));
     tabela_->setModel(model_);
+    // Wykorzystanie przez pojazd zaraz za masą pojazdu granicznego (w kopii do arkusza na końcu).
+    tabela_->horizontalHeader()->moveSection(kWykorzystanie, kDecyduje);
     tabela_->setColumnHidden(kWykorzystanie, true);
     tabela_->setItemDelegate(new TKomorkaElementow(tabela_));
     tabela_->setSelectionBehavior(QAbstractItemView::SelectRows);

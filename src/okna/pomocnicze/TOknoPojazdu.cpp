@@ -95,6 +95,7 @@ TOknoPojazdu::TOknoPojazdu(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     komunikat_ = new QLabel(this);
     komunikat_->setObjectName(QStringLiteral("lbKomunikat"));
     komunikat_->setWordWrap(true);
+    komunikat_->hide();
     rysunek_ = new TRysunekPojazdu(this);
     rysunek_->setObjectName(QStringLiteral("RysunekPojazdu"));
 
@@ -234,6 +235,7 @@ void TOknoPojazdu::PokazKomunikat(const QString& tekst, bool blad)
     if (blad) p.setColor(QPalette::WindowText, KolorOdmowy);
     komunikat_->setPalette(p);
     komunikat_->setText(tekst);
+    komunikat_->setVisible(!tekst.isEmpty());
 }
 
 void TOknoPojazdu::Blad(const std::string& tekst)

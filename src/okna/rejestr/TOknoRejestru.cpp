@@ -49,6 +49,7 @@ const char* const PrzyciskOcenaPrzejazdu = "Zapisz ocenę przejazdu…";
 const char* const DymekOcenyPrzejazdu = "Raport RTF „Ocena przejazdu pojazdu nienormatywnego” pokazanych obiektów";
 const char* const TytulOcenyPrzejazdu = "Zapisz ocenę przejazdu";
 const char* const NazwaOcenyPrzejazdu = "Ocena przejazdu";
+const char* const WzorPrzejazdu = "99,99 – niedopuszczalny";
 const char* const DymekTabeli = "Dwuklik albo Enter wczytuje obiekt w oknie głównym";
 const char* const PrzyciskPrzerwij = "Przerwij";
 const char* const WzorPostepu = "Ocena plików: %v z %m";
@@ -164,14 +165,14 @@ TOknoRejestru::TOknoRejestru(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     tabela_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     tabela_->horizontalHeader()->setHighlightSections(false);
     tabela_->horizontalHeader()->setResizeContentsPrecision(WierszeDopasowania);
-    // KATEGORIA i element rozstrzygający zaraz po identyfikacji: na ekranie 1366 × 768 tabela
+    // KATEGORIA, przejazd pojazdu i element rozstrzygający zaraz po identyfikacji: na ekranie 1366 × 768 tabela
     // w kolejności zestawienia pokazałaby nośność dopiero po przewinięciu w bok. Kolumny można
     // przestawiać przeciąganiem nagłówka.
     QHeaderView* naglowek = tabela_->horizontalHeader();
     naglowek->setSectionsMovable(true);
     naglowek->moveSection(naglowek->visualIndex(rKategoria), naglowek->visualIndex(rPrzeszkoda) + 1);
     naglowek->moveSection(naglowek->visualIndex(rNajgorszy), naglowek->visualIndex(rKategoria) + 1);
-    naglowek->moveSection(naglowek->visualIndex(rPrzejazd), naglowek->visualIndex(rNajgorszy) + 1);
+    naglowek->moveSection(naglowek->visualIndex(rPrzejazd), naglowek->visualIndex(rKategoria) + 1);
     tabela_->setColumnHidden(rPrzejazd, true);
     tabela_->setSortingEnabled(true);
     tabela_->sortByColumn(rPlik, Qt::AscendingOrder);
@@ -274,7 +275,9 @@ void TOknoRejestru::UstawPojazd(const std::optional<tWybranyPojazd>& pojazd)
     niedopuszczalne_->setVisible(pojazd.has_value());
     ocenaPrzejazdu_->setVisible(pojazd.has_value());
     tabela_->setColumnHidden(rPrzejazd, !pojazd);
-    if (pojazd && !byl) tabela_->resizeColumnToContents(rPrzejazd);
+    // Szerokość z wzoru: tuż po nowych ocenach widok nie ułożył jeszcze wierszy do zmierzenia.
+    if (pojazd && !byl)
+        tabela_->setColumnWidth(rPrzejazd, tabela_->fontMetrics().horizontalAdvance(Tekst(WzorPrzejazdu)) + fontMetrics().height());
     if (niedopuszczalne_->isChecked() && byl != pojazd.has_value()) ZmienFiltr();
     OdswiezStan();
 }
