@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/Formatowanie.h"
+#include "common/Pomocnicze.h"
 #include "persistence/PlikPojazdu.h"
 #include "system/System.h"
 
@@ -28,7 +29,9 @@ bool tEdycjaPojazdu::Ustaw(std::vector<double>& wartosci, int os, const std::str
 {
     double v = 0;
     if (!WartoscPojazdu(klucz, tekst, v, komunikat)) return false;
-    wartosci[os] = v;
+    // Pojazd trzyma liczbę tak, jak ją pokazuje tabela i zapisze plik (15 cyfr znaczących): ocena
+    // w oknie i ocena z zapisanego pliku są te same także dla wpisu z większą liczbą cyfr.
+    NaLiczbe(LiczbaOgolna(v), wartosci[os]);
     return true;
 }
 

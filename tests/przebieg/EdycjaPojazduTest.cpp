@@ -25,7 +25,9 @@ TEST(EdycjaPojazdu, TabelaOsi)
     EXPECT_EQ(e.DodajOs(-1), 0);
     EXPECT_EQ(e.DodajOs(0), 1);  // za ostatnią: rozstaw domyślny, bo nie ma czego powtórzyć
     EXPECT_EQ(Osie(e), "10/1,5 10/");
-    EXPECT_TRUE(e.UstawNacisk(0, "8", kom) && e.UstawNacisk(1, " 12.5 ", kom));
+    // Liczba trzymana tak, jak ją pokaże tabela i zapisze plik (15 cyfr znaczących).
+    EXPECT_TRUE(e.UstawNacisk(0, "8.0000000000000018", kom) && e.UstawNacisk(1, " 12.5 ", kom));
+    EXPECT_EQ(e.Pojazd().Naciski[0], 8.0);
     EXPECT_EQ(e.DodajOs(0), 1);  // w środku: nacisk i rozstaw osi 1
     EXPECT_TRUE(e.UstawRozstaw(1, "2,4", kom) && e.UstawNacisk(1, "9", kom));
     EXPECT_EQ(Osie(e), "8/1,5 9/2,4 12,5/");
