@@ -47,9 +47,10 @@ const char* const KomNieznanyFormat = "Nieznany format zestawienia (.csv albo .r
 const char* const KolumnyRtf = "1.6;0.8;1.1;1.3;2.0;2.0;1.8;1.2;2.0;2.2;";
 const char* const KolumnyOdmowyRtf = "1.6;0.8;1.1;1.3;2.0;2.0;1.8;1.2;4.2;";
 const char* const NaglowkiRtf = "JNI;NrP;Droga;Km;Miejscowość;Przeszkoda;Normatyw;Klasa;KATEGORIA [t];Element rozstrzygający;";
-// Z przejazdem pojazdu kolumna "Przejazd" na końcu, pozostałe węższe.
-const char* const KolumnyPrzejazduRtf = "1.5;0.7;1.0;1.2;1.7;1.8;1.7;1.0;1.4;2.0;2.0;";
-const char* const KolumnyOdmowyPrzejazduRtf = "1.5;0.7;1.0;1.2;1.7;1.8;1.7;1.0;3.4;2.0;";
+// Z przejazdem pojazdu kolumna "Przejazd" na końcu, pozostałe węższe, a tabela czcionką 7 pt.
+const char* const KolumnyPrzejazduRtf = "1.4;0.6;1.0;1.2;1.7;1.7;1.6;0.9;1.8;1.9;2.2;";
+const char* const KolumnyOdmowyPrzejazduRtf = "1.4;0.6;1.0;1.2;1.7;1.7;1.6;0.9;3.7;2.2;";
+constexpr int CzcionkaTabeli = 8, CzcionkaTabeliZPrzejazdem = 7;
 const char* const NaglowekPrzejazduRtf = "Przejazd;";
 const char* const RamkaRtf = "brdrw10";
 const char* const WzorOdmowyRtf = "odrzucony (%s): %s";
@@ -235,7 +236,7 @@ std::string ZestawienieRtf(const std::vector<const tWierszRejestru*>& wiersze, c
         doc.WriteParagraph(PrzypadekObciazenia(przejazd->Pojazd->Q));
     }
     doc.WriteParBreak();
-    doc.SetFontSize(8);
+    doc.SetFontSize(przejazd ? CzcionkaTabeliZPrzejazdem : CzcionkaTabeli);
     doc.SetBold();
     if (przejazd)
         doc.WriteTableRow(KolumnyPrzejazduRtf, std::string(NaglowkiRtf) + NaglowekPrzejazduRtf, RamkaRtf);
