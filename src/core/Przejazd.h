@@ -8,10 +8,15 @@
 #include "core/ObiektMostowy.h"
 #include "wspprzec/PojazdNienormatywny.h"
 
-struct tPrzejazdElementu {
+// Element obiektu przeliczonego tak, jak go widzi ocena przejazdu: rozpiętości zastępcze
+// i nośności. Rejestr trzyma je przy wierszu, by ocenić inny pojazd bez ponownego przeliczenia.
+struct tNosnoscElementu {
     int Nr = 0;  // numer elementu w obiekcie (od 1)
     std::string Nazwa;
     double LM = 0, LT = 0, MP = 0, TP = 0;
+};
+
+struct tPrzejazdElementu : tNosnoscElementu {
     tEfektyPojazdu Efekty;
     tWykorzystanie Wykorzystanie;
 };
@@ -32,9 +37,20 @@ struct tOcenaPrzejazdu {
     bool Dopuszczalny() const { return Nosnosc && U <= 1; }
 };
 
+// Pojazd z przypadkiem obciążenia, jak go wybrano w oknie pojazdu.
+struct tWybranyPojazd {
+    tPojazd Pojazd;
+    double Q = ObciazenieZRuchem;
+    bool operator==(const tWybranyPojazd&) const = default;
+};
+
+// Elementy obiektu przeliczonego z powodzeniem.
+std::vector<tNosnoscElementu> NosnosciElementow(const tObiektMostowy& obiekt);
+
 // q: obciążenie równomierne towarzyszące [kN/m] (ObciazenieZRuchem albo 0 dla pojazdu samego
 // na obiekcie). Obiekt musi być przeliczony z powodzeniem.
 tOcenaPrzejazdu OcenPrzejazd(const tObiektMostowy& obiekt, const tPojazd& pojazd, double q);
+tOcenaPrzejazdu OcenPrzejazd(const std::vector<tNosnoscElementu>& elementy, const tPojazd& pojazd, double q);
 
 // Teksty oceny wspólne dla okna, pontiva-cli i raportu.
 extern const char* const TekstBrakNosnosci;  // "brak nośności"
@@ -46,5 +62,7 @@ std::string TekstWykorzystania(const tWykorzystanie& w);
 std::string TekstWykorzystania(const tOcenaPrzejazdu& o);
 // Masa [t] z dwoma miejscami zaokrąglona w dół (nigdy większa niż policzona); bez ograniczenia "–".
 std::string TekstMasy(double masa);
+// "Masa całkowita: 60 t; liczba osi: 5; rozstaw skrajnych osi: 7,35 m" (okno pojazdu, raport).
+std::string OpisPojazdu(const tPojazd& pojazd);
 // Przypadek obciążenia słowami ("z ruchem: …" albo "pojazd sam na obiekcie: …").
 std::string OpisObciazenia(double q);

@@ -48,6 +48,7 @@ void UstawKatalogDanych(const std::string& katalog) { KatalogUstawiony() = katal
 
 std::string KatalogJNI() { return KatalogDanych() + "/JNI"; }
 std::string KatalogRaportow() { return KatalogDanych() + "/Raporty"; }
+std::string KatalogPojazdow() { return KatalogDanych() + "/Pojazdy"; }
 std::string SciezkaStanu() { return KatalogDanych() + "/PT.INI"; }
 std::string SciezkaPorownania() { return KatalogDanych() + "/PTU.TXT"; }
 std::string SciezkaPomocy() { return KatalogProgramu() + "/Help/PONTIVA.HLP"; }

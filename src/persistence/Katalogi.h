@@ -1,5 +1,5 @@
 #pragma once
-// Stałe miejsca plików: katalog programu (plik pomocy) i katalog danych (JNI, Raporty,
+// Stałe miejsca plików: katalog programu (plik pomocy) i katalog danych (JNI, Raporty, Pojazdy,
 // PT.INI, PTU.TXT). Katalogiem danych jest katalog programu, gdy można w nim pisać,
 // inaczej katalog danych użytkownika ($XDG_DATA_HOME/pontiva, ~/.local/share/pontiva, gdzie
 // katalog domowy bez HOME pochodzi z bazy użytkowników; nigdy katalog wspólny jak /tmp).
@@ -16,6 +16,7 @@ void UstawKatalogDanych(const std::string& katalog);
 
 std::string KatalogJNI();        // katalog danych + "/JNI"
 std::string KatalogRaportow();   // katalog danych + "/Raporty"
+std::string KatalogPojazdow();   // katalog danych + "/Pojazdy" (pliki *.PJZ okna pojazdu)
 std::string SciezkaStanu();      // katalog danych + "/PT.INI"
 std::string SciezkaPorownania(); // katalog danych + "/PTU.TXT"
 std::string SciezkaPomocy();     // katalog programu + "/Help/PONTIVA.HLP"

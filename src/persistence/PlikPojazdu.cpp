@@ -20,36 +20,22 @@ const char* const WzorZakresNacisku = "nacisk osi poza zakresem od 0 (bez 0) do 
 const char* const WzorZakresRozstawu = "rozstaw osi poza zakresem od %s do %s m";
 const char* const WzorNadmiarowy = "klucz ponad liczbę osi OSIE = %d";
 
-// Liczba klucza; false i komunikat, gdy jej nie ma albo to nie liczba.
-bool Liczba(const tPlikIni& ini, const std::string& klucz, double& v, std::string& komunikat)
+bool Odmowa(const std::string& klucz, const std::string& tekst, const std::string& powod, std::string& komunikat)
 {
-    const std::string tekst = ini.CzytajTekst(Sekcja, klucz);
-    if (tekst.find_first_not_of(" \t") == std::string::npos) {
-        komunikat = Format(WzorBrak, {klucz});
-        return false;
-    }
-    if (!NaLiczbe(tekst, v)) {
-        komunikat = Format(WzorWartosci, {klucz, tekst, NieLiczba});
-        return false;
-    }
-    return true;
-}
-
-bool WZakresie(const tPlikIni& ini, const std::string& klucz, bool dobra, const std::string& powod, std::string& komunikat)
-{
-    if (!dobra) komunikat = Format(WzorWartosci, {klucz, ini.CzytajTekst(Sekcja, klucz), powod});
-    return dobra;
+    komunikat = Format(WzorWartosci, {klucz, tekst, powod});
+    return false;
 }
 
 // Klucz P albo S o numerze ponad liczbę osi z wartością: pomyłka w OSIE albo w numerach.
 bool BezNadmiarowych(const tPlikIni& ini, int osi, std::string& komunikat)
 {
     for (int i = 1; i <= MaksOsiPojazdu; ++i)
-        for (const char* litera : {"P", "S"}) {
-            if (i <= osi - (litera[0] == 'S')) continue;
-            const std::string klucz = litera + std::to_string(i);
-            if (ini.CzytajTekst(Sekcja, klucz).find_first_not_of(" \t") == std::string::npos) continue;
-            return WZakresie(ini, klucz, false, Format(WzorNadmiarowy, {osi}), komunikat);
+        for (bool nacisk : {true, false}) {
+            if (i <= osi - (nacisk ? 0 : 1)) continue;
+            const std::string klucz = nacisk ? KluczNacisku(i) : KluczRozstawu(i);
+            const std::string tekst = ini.CzytajTekst(Sekcja, klucz);
+            if (tekst.find_first_not_of(" \t") == std::string::npos) continue;
+            return Odmowa(klucz, tekst, Format(WzorNadmiarowy, {osi}), komunikat);
         }
     return true;
 }
@@ -64,39 +50,47 @@ std::string NazwaBezRozszerzenia(const std::string& sciezka)
 
 }  // namespace
 
+bool WartoscPojazdu(const std::string& klucz, const std::string& tekst, double& v, std::string& komunikat)
+{
+    if (tekst.find_first_not_of(" \t") == std::string::npos) {
+        komunikat = Format(WzorBrak, {klucz});
+        return false;
+    }
+    if (!NaLiczbe(tekst, v)) return Odmowa(klucz, tekst, NieLiczba, komunikat);
+    if (klucz == KluczOsi) {
+        if (v != std::floor(v)) return Odmowa(klucz, tekst, NieCalkowita, komunikat);
+        if (v < 1 || v > MaksOsiPojazdu) return Odmowa(klucz, tekst, Format(WzorZakresOsi, {MaksOsiPojazdu}), komunikat);
+    } else if (klucz[0] == 'P') {
+        if (!(v > 0 && v <= MaksNaciskOsi))
+            return Odmowa(klucz, tekst, Format(WzorZakresNacisku, {LiczbaOgolna(MaksNaciskOsi)}), komunikat);
+    } else if (!(v >= MinRozstawOsi && v <= MaksRozstawOsi)) {
+        return Odmowa(klucz, tekst,
+                      Format(WzorZakresRozstawu, {LiczbaOgolna(MinRozstawOsi), LiczbaOgolna(MaksRozstawOsi)}), komunikat);
+    }
+    return true;
+}
+
 bool CzytajPojazd(const tPlikIni& ini, const std::string& nazwaDomyslna, tPojazd& pojazd, std::string& komunikat)
 {
     tPojazd p;
     p.Nazwa = ini.CzytajTekst(Sekcja, "NAZWA");
     if (p.Nazwa.find_first_not_of(" \t") == std::string::npos) p.Nazwa = nazwaDomyslna;
     double osi = 0;
-    if (!Liczba(ini, "OSIE", osi, komunikat) || !WZakresie(ini, "OSIE", osi == std::floor(osi), NieCalkowita, komunikat) ||
-        !WZakresie(ini, "OSIE", osi >= 1 && osi <= MaksOsiPojazdu, Format(WzorZakresOsi, {MaksOsiPojazdu}), komunikat))
-        return false;
+    if (!WartoscPojazdu(KluczOsi, ini.CzytajTekst(Sekcja, KluczOsi), osi, komunikat)) return false;
     const int n = static_cast<int>(osi);
-    const std::string zakresP = Format(WzorZakresNacisku, {LiczbaOgolna(MaksNaciskOsi)});
-    const std::string zakresS = Format(WzorZakresRozstawu, {LiczbaOgolna(MinRozstawOsi), LiczbaOgolna(MaksRozstawOsi)});
-    for (int i = 1; i <= n; ++i) {
-        const std::string klucz = "P" + std::to_string(i);
+    // Naciski P1..Pn, potem rozstawy S1..Sn−1: pierwszy zły klucz w tej kolejności.
+    for (int i = 1; i < 2 * n; ++i) {
+        const std::string klucz = i <= n ? KluczNacisku(i) : KluczRozstawu(i - n);
         double v = 0;
-        if (!Liczba(ini, klucz, v, komunikat) || !WZakresie(ini, klucz, v > 0 && v <= MaksNaciskOsi, zakresP, komunikat))
-            return false;
-        p.Naciski.push_back(v);
-    }
-    for (int i = 1; i < n; ++i) {
-        const std::string klucz = "S" + std::to_string(i);
-        double v = 0;
-        if (!Liczba(ini, klucz, v, komunikat) ||
-            !WZakresie(ini, klucz, v >= MinRozstawOsi && v <= MaksRozstawOsi, zakresS, komunikat))
-            return false;
-        p.Rozstawy.push_back(v);
+        if (!WartoscPojazdu(klucz, ini.CzytajTekst(Sekcja, klucz), v, komunikat)) return false;
+        (i <= n ? p.Naciski : p.Rozstawy).push_back(v);
     }
     if (!BezNadmiarowych(ini, n, komunikat)) return false;
     pojazd = std::move(p);
     return true;
 }
 
-bool WczytajPojazd(const std::string& sciezka, tPojazd& pojazd, std::string& komunikat)
+bool WczytajPojazd(const std::string& sciezka, tPojazd& pojazd, std::string& komunikat, std::string* zawartosc)
 {
     tPlikIni ini;
     if (ini.Wczytaj(sciezka, komunikat) != tStanOdczytu::Przeczytany) return false;
@@ -104,19 +98,25 @@ bool WczytajPojazd(const std::string& sciezka, tPojazd& pojazd, std::string& kom
         komunikat = KomNiePojazd + sciezka;
         return false;
     }
-    if (CzytajPojazd(ini, NazwaBezRozszerzenia(sciezka), pojazd, komunikat)) return true;
+    if (CzytajPojazd(ini, NazwaBezRozszerzenia(sciezka), pojazd, komunikat)) {
+        if (zawartosc) *zawartosc = ini.Zawartosc();
+        return true;
+    }
     komunikat = Format(WzorPliku, {sciezka, komunikat});
     return false;
 }
+
+std::string KluczNacisku(int os) { return "P" + std::to_string(os); }
+std::string KluczRozstawu(int os) { return "S" + std::to_string(os); }
 
 bool ZapiszPojazd(const std::string& sciezka, const tPojazd& pojazd, std::string& komunikat)
 {
     tPlikIni ini;
     ini.Zapisz(Sekcja, "NAZWA", pojazd.Nazwa);
-    ini.ZapiszCalkowita(Sekcja, "OSIE", static_cast<int>(pojazd.Naciski.size()));
+    ini.ZapiszCalkowita(Sekcja, KluczOsi, static_cast<int>(pojazd.Naciski.size()));
     for (size_t i = 0; i < pojazd.Naciski.size(); ++i)
-        ini.Zapisz(Sekcja, "P" + std::to_string(i + 1), LiczbaOgolna(pojazd.Naciski[i]));
+        ini.Zapisz(Sekcja, KluczNacisku(static_cast<int>(i) + 1), LiczbaOgolna(pojazd.Naciski[i]));
     for (size_t i = 0; i < pojazd.Rozstawy.size(); ++i)
-        ini.Zapisz(Sekcja, "S" + std::to_string(i + 1), LiczbaOgolna(pojazd.Rozstawy[i]));
+        ini.Zapisz(Sekcja, KluczRozstawu(static_cast<int>(i) + 1), LiczbaOgolna(pojazd.Rozstawy[i]));
     return ini.ZapiszPlik(sciezka, komunikat);
 }

@@ -12,10 +12,19 @@ constexpr double MaksNaciskOsi = 100;  // [t], nacisk większy od 0
 constexpr double MinRozstawOsi = 0.3;  // [m]
 constexpr double MaksRozstawOsi = 50;  // [m]
 
+constexpr const char* KluczOsi = "OSIE";
+std::string KluczNacisku(int os);   // "P1" … "Pn"
+std::string KluczRozstawu(int os);  // "S1" … "Sn−1"
+
+// Wartość klucza OSIE, Pn albo Sn z tekstu według reguł pliku (liczba, zakres; OSIE całkowita).
+// false i komunikat z kluczem jak przy odczycie pliku. Okno pojazdu sprawdza nią wpisy tabeli osi.
+bool WartoscPojazdu(const std::string& klucz, const std::string& tekst, double& v, std::string& komunikat);
+
 // Pojazd z sekcji POJAZD; bez NAZWA nazwą jest nazwaDomyslna. false i komunikat z kluczem
 // ("[POJAZD] P2 = "12t": to nie jest liczba").
 bool CzytajPojazd(const tPlikIni& ini, const std::string& nazwaDomyslna, tPojazd& pojazd, std::string& komunikat);
 // Plik z dysku; nazwa domyślna to nazwa pliku bez katalogu i rozszerzenia. Komunikat nazywa plik.
-bool WczytajPojazd(const std::string& sciezka, tPojazd& pojazd, std::string& komunikat);
+// zawartosc: przeczytany tekst INI (tPlikIni::Zawartosc), do porównania z plikiem później.
+bool WczytajPojazd(const std::string& sciezka, tPojazd& pojazd, std::string& komunikat, std::string* zawartosc = nullptr);
 // Zapis atomowy (stary plik zostaje przy błędzie); liczby z separatorem regionalnym jak w pliku roboczym.
 bool ZapiszPojazd(const std::string& sciezka, const tPojazd& pojazd, std::string& komunikat);

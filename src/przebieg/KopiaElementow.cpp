@@ -4,9 +4,9 @@
 
 namespace {
 template <typename F>
-void DopiszWiersz(std::string& cel, F komorka)
+void DopiszWiersz(std::string& cel, int kolumny, F komorka)
 {
-    for (int k = 0; k < LiczbaKolumnElementow; ++k) {
+    for (int k = 0; k < kolumny; ++k) {
         if (k) cel += '\t';
         cel += komorka(k);
     }
@@ -17,8 +17,9 @@ void DopiszWiersz(std::string& cel, F komorka)
 std::string TekstDoArkusza(const tTabelaElementow& tabela, const std::vector<int>& wiersze)
 {
     std::string tekst;
-    DopiszWiersz(tekst, [](int k) { return NaglowekKolumny(k); });
-    auto dopisz = [&](int w) { DopiszWiersz(tekst, [&](int k) { return TekstKomorki(tabela, w, k); }); };
+    const int kolumny = LiczbaKolumn(tabela);
+    DopiszWiersz(tekst, kolumny, [](int k) { return NaglowekKolumny(k); });
+    auto dopisz = [&](int w) { DopiszWiersz(tekst, kolumny, [&](int k) { return TekstKomorki(tabela, w, k); }); };
     if (wiersze.empty())
         for (int w = 0; w < static_cast<int>(tabela.Wiersze.size()); ++w) dopisz(w);
     else

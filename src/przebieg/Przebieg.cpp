@@ -201,6 +201,7 @@ tWynikPrzeliczenia tGlownyPrzebieg::Przelicz()
     for (int p = 0; p < LiczbaPol; ++p)
         widok_.OznaczBlad(static_cast<tPole>(p), std::find(bledne.Pola.begin(), bledne.Pola.end(), p) != bledne.Pola.end());
     tabela_ = TabelaElementow(obiekt_, ostatni_);
+    OcenPrzejazdNaEkranie();
     if (ostatni_.Poprawne()) widok_.UstawWyniki(TekstyWynikow(obiekt_));
     widok_.PokazKomunikaty(LinieKomunikatow(ostatni_), !ostatni_.Poprawne());
     widok_.OdswiezElementy();

@@ -4,11 +4,13 @@
 // widoczność pól, tytuł, edytor rozpiętości, pliki robocze i plik stanu PT.INI.
 // Okno Qt przekazuje tu swoje zdarzenia; CLI i testy używają widoku w pamięci.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/InfoObiektu.h"
 #include "core/ObiektMostowy.h"
+#include "core/Przejazd.h"
 #include "core/Przeliczenie.h"
 #include "persistence/PlikRoboczy.h"
 #include "przebieg/HistoriaZmian.h"
@@ -26,6 +28,9 @@ tTekstyWynikow TekstyWynikow(const tObiektMostowy& obiekt);
 // KATEGORIA: masa pojazdu granicznego w pełnych tonach, obcięta jak Obetnij (23,80 t to 23),
 // nigdy zaokrąglona w górę: nośność na znaku nie może przekroczyć policzonej.
 int Kategoria(double masa);
+
+// Wiersz przejazdu wybranego pojazdu: werdykt i wykorzystanie obiektu (ocena nullptr: dane odrzucone).
+tWynikPrzejazdu WynikPrzejazdu(const tWybranyPojazd& pojazd, const tOcenaPrzejazdu* ocena);
 
 // Tytuł okna z danych identyfikacyjnych.
 std::string TytulOkna(const tInfoObiektu& info);
@@ -132,6 +137,11 @@ public:
     // Wyniki elementów ostatniego przeliczenia okna (panel "Elementy", dymki szkicu).
     const tTabelaElementow& Tabela() const { return tabela_; }
 
+    // Pojazd nienormatywny oceniany przy każdym przeliczeniu (okno pojazdu; brak: bez oceny);
+    // ustawienie przelicza (PrzebiegPrzejazd.cpp).
+    void UstawPojazd(const std::optional<tWybranyPojazd>& pojazd);
+    const std::optional<tWybranyPojazd>& Pojazd() const { return pojazd_; }
+
 private:
     // Dane okna tak, jak by je zapisał plik roboczy (bez wyników): do porównania zmian.
     std::string ZapisDanych() const;
@@ -142,6 +152,8 @@ private:
     // Wczytanie pliku roboczego albo stanu (wpisane: wartości bez przycięcia, jak je okno miało).
     void UstawDanePliku(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>* nieczytelne, bool wpisane);
     void PrzywrocStan(const tStanPol* stan);
+    // Ocena przejazdu po przeliczeniu: kolumna tabeli elementów i wiersz panelu wyników.
+    void OcenPrzejazdNaEkranie();
 
     Widok& widok_;
     tObiektMostowy obiekt_;
@@ -154,4 +166,5 @@ private:
     std::string plik_;      // ścieżka ostatnio wczytanego albo zapisanego pliku roboczego
     bool przyklad_ = false;
     tHistoriaZmian historia_;
+    std::optional<tWybranyPojazd> pojazd_;
 };

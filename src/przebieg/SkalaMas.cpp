@@ -30,6 +30,8 @@ tKolor KolorMasy(const tSkalaMas& s, double masa)
     return {Posrednia(a.R, b.R, u), Posrednia(a.G, b.G, u), Posrednia(a.B, b.B, u)};
 }
 
+tKolor KolorWykorzystania(double u) { return KolorMasy({0, 1}, 1 - u); }
+
 const std::array<tKolor, 3>& BarwySkali() { return Barwy; }
 
 std::string PodpisMasy(double masa) { return LiczbaStala(masa, 2) + " t"; }

@@ -24,6 +24,9 @@ tSkalaMas SkalaMas(const tTabelaElementow& tabela);
 // Barwa masy: liniowo między trzema barwami legendy (Od, środek, Do); skala jednolita
 // ma barwę górnego końca.
 tKolor KolorMasy(const tSkalaMas& skala, double masa);
+// Barwa wykorzystania nośności przez pojazd nienormatywny w tej samej skali: u ≥ 1 (i brak
+// nośności, u nieskończone) czerwony, 0,5 żółty, 0 niebieski.
+tKolor KolorWykorzystania(double u);
 // Barwy legendy na początku, w środku i na końcu skali.
 const std::array<tKolor, 3>& BarwySkali();
 // Podpis końca legendy ("12,40 t", "42,00 t").

@@ -4,13 +4,14 @@
 #include "common/Slad.h"
 #include "core/Nazwy.h"
 #include "core/ObiektMostowy.h"
+#include "core/Przejazd.h"
 #include "core/Przeliczenie.h"
 #include "wspprzec/Pojazdy.h"
 
 namespace {
 
-const char* const Naglowki[LiczbaKolumnElementow] = {
-    "Nr", "Element", "Rodzaj", "L [m]", "LM [m]", "LT [m]", "M1N", "TN", "MP", "TP", "Masa [t]", "Decyduje",
+const char* const Naglowki[LiczbaKolumnElementow + 1] = {
+    "Nr", "Element", "Rodzaj", "L [m]", "LM [m]", "LT [m]", "M1N", "TN", "MP", "TP", "Masa [t]", "Decyduje", "Wykorzystanie",
 };
 const char* const DaneOdrzucone = "Dane odrzucone – ";
 const char* const NieDotyczyTekst = "—";
@@ -49,15 +50,26 @@ tTabelaElementow TabelaElementow(const tObiektMostowy& o, const tWynikPrzeliczen
         const tElement& e = o.Elementy[i];
         const tMasyPojazdu masy = MasyPojazdu(e.MPojazdy, e.TPojazdy, e.MP, e.TP);
         t.Wiersze.push_back({i, e.Nazwa, e.Rodzaj, e.Dlugosc, e.LM, e.LT, e.M1N, e.TN, e.MP, e.TP,
-                             e.MasaGraniczna, masy.DecydujeSila()});
+                             e.MasaGraniczna, masy.DecydujeSila(), {}});
         if (i == o.NajgorszyElement()) t.Najgorszy = i - 1;
     }
     return t;
 }
 
+void DodajPrzejazd(tTabelaElementow& t, const tOcenaPrzejazdu& o)
+{
+    t.ZPrzejazdem = true;
+    for (size_t i = 0; i < t.Wiersze.size() && i < o.Elementy.size(); ++i) t.Wiersze[i].Wykorzystanie = o.Elementy[i].Wykorzystanie;
+}
+
+int LiczbaKolumn(const tTabelaElementow& t) { return LiczbaKolumnElementow + (t.ZPrzejazdem ? 1 : 0); }
+
 std::string NaglowekKolumny(int kolumna) { return Naglowki[kolumna]; }
 
-bool KolumnaLiczbowa(int kolumna) { return kolumna == kNr || (kolumna >= kDlugosc && kolumna <= kMasa); }
+bool KolumnaLiczbowa(int kolumna)
+{
+    return kolumna == kNr || (kolumna >= kDlugosc && kolumna <= kMasa) || kolumna == kWykorzystanie;
+}
 
 std::string TekstKomorki(const tTabelaElementow& t, int wiersz, int kolumna)
 {
@@ -75,6 +87,7 @@ std::string TekstKomorki(const tTabelaElementow& t, int wiersz, int kolumna)
     case kTP: return Liczba(w.TP, MiejscaEfektow);
     case kMasa: return Liczba(w.Masa, MiejscaMasy);
     case kDecyduje: return w.DecydujeSila ? Sila : Moment;
+    case kWykorzystanie: return t.ZPrzejazdem ? TekstWykorzystania(w.Wykorzystanie) : "";
     default: return "";
     }
 }
@@ -90,7 +103,7 @@ std::string WierszStanu(const tTabelaElementow& t)
 std::string OpisWierszaElementu(const tTabelaElementow& t, int wiersz)
 {
     std::string opis;
-    for (int k = 0; k < LiczbaKolumnElementow; ++k) {
+    for (int k = 0; k < LiczbaKolumn(t); ++k) {
         if (k) opis += '\n';
         opis += NaglowekKolumny(k) + ": " + TekstKomorki(t, wiersz, k);
     }

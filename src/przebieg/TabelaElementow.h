@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "wspprzec/PojazdNienormatywny.h"
+
 class tObiektMostowy;
+struct tOcenaPrzejazdu;
 struct tWynikPrzeliczenia;
 
 struct tWierszElementu {
@@ -14,6 +17,7 @@ struct tWierszElementu {
     int Rodzaj = 0;
     double Dlugosc = 0, LM = 0, LT = 0, M1N = 0, TN = 0, MP = 0, TP = 0, Masa = 0;
     bool DecydujeSila = false;  // masę elementu wyznacza siła (TP), nie moment (MP)
+    tWykorzystanie Wykorzystanie;  // przez wybrany pojazd nienormatywny (tylko ZPrzejazdem)
     bool operator==(const tWierszElementu&) const = default;
 };
 
@@ -21,6 +25,7 @@ struct tTabelaElementow {
     std::vector<tWierszElementu> Wiersze;
     int Najgorszy = -1;  // indeks wiersza elementu decydującego o nośności; -1 brak
     std::string Odmowa;  // jeden wiersz po odrzuceniu danych; pusty po udanym przeliczeniu
+    bool ZPrzejazdem = false;  // wybrano pojazd nienormatywny: kolumna "Wykorzystanie"
 };
 
 // Znak elementu decydującego o nośności: w kolumnie "Nr" i w widoku podłużnym.
@@ -40,10 +45,17 @@ enum tKolumnaElementow : int {
     kMasa,
     kDecyduje,
     LiczbaKolumnElementow,
+    // Tylko z wybranym pojazdem nienormatywnym, za pozostałymi.
+    kWykorzystanie = LiczbaKolumnElementow,
 };
 
 // Tabela dla obiektu po przeliczeniu z podanym wynikiem etapów.
 tTabelaElementow TabelaElementow(const tObiektMostowy& obiekt, const tWynikPrzeliczenia& wynik);
+
+// Wykorzystanie elementów przez pojazd (ocena tego samego obiektu): kolumna "Wykorzystanie".
+void DodajPrzejazd(tTabelaElementow& tabela, const tOcenaPrzejazdu& ocena);
+// Kolumny tabeli: bez pojazdu LiczbaKolumnElementow, z pojazdem także kWykorzystanie.
+int LiczbaKolumn(const tTabelaElementow& tabela);
 
 std::string NaglowekKolumny(int kolumna);
 // Kolumny liczbowe są wyrównane do prawej.

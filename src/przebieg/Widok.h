@@ -36,6 +36,13 @@ struct tTekstyWynikow {
     std::string M1N, TN, MP, TP, Kategoria;
 };
 
+// Wiersz przejazdu pojazdu nienormatywnego w panelu wyników; pusty tekst: bez pojazdu (wiersz ukryty).
+struct tWynikPrzejazdu {
+    std::string Tekst, Dymek;
+    bool Dopuszczalny = false;
+    bool operator==(const tWynikPrzejazdu&) const = default;
+};
+
 class Widok {
 public:
     virtual ~Widok() = default;
@@ -70,6 +77,7 @@ public:
 
     virtual void UstawTytul(const std::string& tytul) = 0;
     virtual void UstawWyniki(const tTekstyWynikow& wyniki) = 0;
+    virtual void UstawPrzejazd(const tWynikPrzejazdu& wynik) = 0;
 
     // Obszar komunikatów: ukrycie z usunięciem wierszy, albo pokazanie wierszy
     // w barwach błędu (czerwone tło, biały pogrubiony tekst) lub zwykłych.

@@ -27,6 +27,7 @@ public:
     void UstawWierszePrzesel(const std::vector<tWierszPrzesla>& wiersze) override;
     void UstawTytul(const std::string& tytul) override { Tytul = tytul; }
     void UstawWyniki(const tTekstyWynikow& wyniki) override { Wyniki = wyniki; }
+    void UstawPrzejazd(const tWynikPrzejazdu& wynik) override { Przejazd = wynik; }
     void UkryjKomunikaty() override;
     void PokazKomunikaty(const std::vector<std::string>& linie, bool blad) override;
     void OdswiezSzkic() override { ++Przerysowania; }
@@ -51,6 +52,7 @@ public:
     std::vector<tWierszPrzesla> WierszePrzesel;  // wiersze 1..k edytora
     std::string Tytul;
     tTekstyWynikow Wyniki;
+    tWynikPrzejazdu Przejazd;
     std::vector<std::string> Komunikaty;
     bool KomunikatyWidoczne = false;
     bool KomunikatyBledu = false;

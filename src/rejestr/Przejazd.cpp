@@ -16,14 +16,11 @@ namespace {
 const char* const Tytul = "Ocena przejazdu pojazdu nienormatywnego";
 const char* const WzorDaty = "Data: %s";
 const char* const WzorPojazdu = "Pojazd: %s";
-const char* const WzorMasy = "Masa całkowita: %s t; liczba osi: %d; rozstaw skrajnych osi: %s m";
 const char* const WzorObciazenia = "Przypadek obciążenia: %s.";
 const char* const WzorPodsumowania = "Przejazd dopuszczalny przez %d z %d obiektów";
 const char* const WzorElementu = "%d %s (%s)";
 const char* const WzorOdmowy = "odrzucony (%s): %s";
 const char* const Brak = "–";
-const char* const Tak = "TAK";
-const char* const Nie = "NIE";
 const char* const Dopuszczalny = "dopuszczalny";
 const char* const Niedopuszczalny = "niedopuszczalny";
 const char* const ZalozeniaMetody =
@@ -58,9 +55,7 @@ void WierszCsv(std::string& o, const tWierszPrzejazdu& w)
     IdentyfikacjaCsv(o, w.Obiekt);
     o += ';';
     if (ok) o += w.Obiekt.KategoriaTekst;
-    KomorkaCsv(o, ok ? TekstWykorzystania(oc) : "");
-    o += ';';
-    o += w.Dopuszczalny() ? Tak : Nie;
+    KomorkiPrzejazduCsv(o, w.Obiekt, oc);
     const bool jestNajgorszy = ok && oc.Najgorszy > 0;
     KomorkaCsv(o, jestNajgorszy ? oc.Elementy[oc.Najgorszy - 1].Nazwa : "");
     KomorkaCsv(o, jestNajgorszy ? std::string(1, oc.Efekt) : "");
@@ -83,8 +78,8 @@ double MiaraNapisu(const std::string& t)
 
 void Pojazd(TRtfDoc& doc, const tPojazd& p, double q)
 {
-    doc.WriteParagraph(Format(WzorPojazdu, {KomorkaRtf(p.Nazwa)}));
-    doc.WriteParagraph(Format(WzorMasy, {LiczbaOgolna(p.Masa()), static_cast<int>(p.Naciski.size()), LiczbaOgolna(p.Dlugosc())}));
+    doc.WriteParagraph(NaglowekPojazdu(p));
+    doc.WriteParagraph(OpisPojazdu(p));
     doc.WriteParBreak();
     doc.SetBold();
     doc.WriteTableRow(KolumnyOsi, NaglowkiOsi, Ramka);
@@ -98,7 +93,7 @@ void Pojazd(TRtfDoc& doc, const tPojazd& p, double q)
     doc.WriteRaw(ObrazRtf(RysunekPojazdu(p, SzerokoscRysunku, WysokoscNapisow, MiaraNapisu)));
     doc.WriteParBreak();
     doc.WriteParBreak();
-    doc.WriteParagraph(Format(WzorObciazenia, {OpisObciazenia(q)}));
+    doc.WriteParagraph(PrzypadekObciazenia(q));
 }
 
 void WierszRtf(TRtfDoc& doc, const tWierszPrzejazdu& w)
@@ -117,11 +112,15 @@ void WierszRtf(TRtfDoc& doc, const tWierszPrzejazdu& w)
 
 }  // namespace
 
+std::string NaglowekPojazdu(const tPojazd& p) { return Format(WzorPojazdu, {KomorkaRtf(p.Nazwa)}); }
+
+std::string PrzypadekObciazenia(double q) { return Format(WzorObciazenia, {OpisObciazenia(q)}); }
+
 tWierszPrzejazdu OcenPrzejazdPliku(tOceniacz& oceniacz, const std::string& sciezka, const std::string& nazwa,
                                    const tPojazd& pojazd, double q)
 {
     tWierszPrzejazdu w{oceniacz.Ocen(sciezka, nazwa), {}};
-    if (w.Obiekt.Poprawny) w.Ocena = OcenPrzejazd(oceniacz.Obiekt(), pojazd, q);
+    if (w.Obiekt.Poprawny) w.Ocena = OcenPrzejazd(w.Obiekt.Nosnosci, pojazd, q);
     return w;
 }
 

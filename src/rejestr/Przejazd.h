@@ -29,5 +29,8 @@ std::string RaportPrzejazdu(const std::vector<const tWierszPrzejazdu*>& wiersze,
 // Zapis atomowy; format z rozszerzenia (.csv z BOM albo .rtf). false i komunikat przy błędzie.
 bool ZapiszOcenePrzejazdu(const std::string& sciezka, const std::vector<const tWierszPrzejazdu*>& wiersze,
                           const tPojazd& pojazd, double q, const std::string& data, std::string& blad);
+// Akapity raportów RTF (tekst już w RTF): "Pojazd: nazwa" i "Przypadek obciążenia: ….".
+std::string NaglowekPojazdu(const tPojazd& pojazd);
+std::string PrzypadekObciazenia(double q);
 // "Przejazd dopuszczalny przez N z M obiektów".
 std::string PodsumowaniePrzejazdu(const std::vector<const tWierszPrzejazdu*>& wiersze);

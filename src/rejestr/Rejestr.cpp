@@ -59,8 +59,6 @@ bool PlikiRobocze(const std::string& katalog, std::vector<std::string>& nazwy)
 tOceniacz::tOceniacz() : widok_(std::make_unique<tWidokPamieci>()), przebieg_(std::make_unique<tGlownyPrzebieg>(*widok_)) {}
 tOceniacz::~tOceniacz() = default;
 
-const tObiektMostowy& tOceniacz::Obiekt() const { return przebieg_->Obiekt(); }
-
 tWierszRejestru tOceniacz::Ocen(const std::string& sciezka, const std::string& nazwa)
 {
     tWierszRejestru w;
@@ -119,6 +117,7 @@ tWierszRejestru tOceniacz::Ocen(const std::string& sciezka, const std::string& n
     w.KategoriaTekst = std::to_string(Kategoria(w.Masa));
     w.Najgorszy = ob.NajgorszyElement();
     if (w.Najgorszy >= 1 && w.Najgorszy <= ob.LiczbaElementow) w.NazwaNajgorszego = ob.Elementy[w.Najgorszy].Nazwa;
+    w.Nosnosci = NosnosciElementow(ob);
     return w;
 }
 

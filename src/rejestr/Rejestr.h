@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/InfoObiektu.h"
+#include "core/Przejazd.h"
 
 struct tWierszRejestru {
     std::string Plik;     // nazwa pliku w katalogu
@@ -23,12 +24,12 @@ struct tWierszRejestru {
     std::string KategoriaTekst;  // ta sama liczba jako tekst okna, bez " [T]" ("23" dla 23,80 t)
     int Najgorszy = -1;          // numer elementu rozstrzygającego (1..), -1 bez wyniku
     std::string NazwaNajgorszego;
+    std::vector<tNosnoscElementu> Nosnosci;  // elementy do oceny przejazdu pojazdu (przy Poprawny)
     std::string Etap;       // etap odmowy (EtapOdczytu "odczyt": plik nieczytelny albo wartości zmienione przy wczytaniu, "parametry", "sumy", "dlugosci", "oblicz"); pusty przy wyniku
     std::string Komunikat;  // komunikat odmowy (z CR zachowanym); pusty przy wyniku
 };
 
 class tGlownyPrzebieg;
-class tObiektMostowy;
 class tWidokPamieci;
 
 // Ocenia kolejne pliki jednym przebiegiem w pamięci (jak kolejne "Wczytaj" w oknie).
@@ -39,8 +40,6 @@ public:
     // Wiersz dla pliku: wczytanie, przeliczenie, odczyt wyników. Plik podmieniony w trakcie
     // odczytu (inny rozmiar albo treść przy drugim odczycie) jest czytany jeszcze raz.
     tWierszRejestru Ocen(const std::string& sciezka, const std::string& nazwa);
-    // Obiekt przeliczony ostatnim Ocen (ważny do następnego; jego wyniki tylko przy Poprawny).
-    const tObiektMostowy& Obiekt() const;
 
 private:
     std::unique_ptr<tWidokPamieci> widok_;

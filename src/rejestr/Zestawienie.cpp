@@ -5,6 +5,7 @@
 #include "common/Csv.h"
 #include "common/Formatowanie.h"
 #include "common/Utf8.h"
+#include "rejestr/Przejazd.h"
 #include "reports/VanRTF.h"
 #include "system/Pliki.h"
 
@@ -31,6 +32,13 @@ const char* const TytulZestawienia = "Zestawienie nośności obiektów";
 const char* const BezFiltra = "bez filtra";
 const char* const WzorFiltraTekstu = "tekst „%s”";
 const char* const WzorFiltraPonizej = "nośność poniżej %s t";
+const char* const FiltrNiedopuszczalne = "tylko przejazd niedopuszczalny";
+const char* const KolumnyPrzejazduCsv = ";wykorzystanie;dopuszczalny";
+const char* const WzorPrzejazdu = "%s – %s";
+const char* const Dopuszczalny = "dopuszczalny";
+const char* const Niedopuszczalny = "niedopuszczalny";
+const char* const Tak = "TAK";
+const char* const Nie = "NIE";
 const char* const KomNieznanyFormat = "Nieznany format zestawienia (.csv albo .rtf): ";
 
 // Tabela RTF na stronie A4 (16 cm między marginesami): JNI, NrP, droga, km, miejscowość,
@@ -39,6 +47,11 @@ const char* const KomNieznanyFormat = "Nieznany format zestawienia (.csv albo .r
 const char* const KolumnyRtf = "1.6;0.8;1.1;1.3;2.0;2.0;1.8;1.2;2.0;2.2;";
 const char* const KolumnyOdmowyRtf = "1.6;0.8;1.1;1.3;2.0;2.0;1.8;1.2;4.2;";
 const char* const NaglowkiRtf = "JNI;NrP;Droga;Km;Miejscowość;Przeszkoda;Normatyw;Klasa;KATEGORIA [t];Element rozstrzygający;";
+// Z przejazdem pojazdu kolumna "Przejazd" na końcu, pozostałe węższe, a tabela czcionką 7 pt.
+const char* const KolumnyPrzejazduRtf = "1.4;0.6;1.0;1.2;1.7;1.7;1.6;0.9;1.8;1.9;2.2;";
+const char* const KolumnyOdmowyPrzejazduRtf = "1.4;0.6;1.0;1.2;1.7;1.7;1.6;0.9;3.7;2.2;";
+constexpr int CzcionkaTabeli = 8, CzcionkaTabeliZPrzejazdem = 7;
+const char* const NaglowekPrzejazduRtf = "Przejazd;";
 const char* const RamkaRtf = "brdrw10";
 const char* const WzorOdmowyRtf = "odrzucony (%s): %s";
 const char* const WzorLiczbyObiektow = "Liczba obiektów: %d";
@@ -86,24 +99,26 @@ void WierszCsv(std::string& o, const tWierszRejestru& w)
     // Nośność z dwoma miejscami po przecinku na końcu: dawne kolumny zostają na swoich miejscach.
     o += ';';
     if (w.Poprawny) DopiszLiczbeStala(o, w.Masa, 2);
-    o += '\n';
 }
 
-void WierszRtf(TRtfDoc& doc, const tWierszRejestru& w)
+void WierszRtf(TRtfDoc& doc, const tWierszRejestru& w, const tOcenaPrzejazdu* przejazd)
 {
     // Plik nieczytelny nie ma identyfikacji: jego nazwa stoi w kolumnie JNI.
     std::string komorki = KomorkaRtf(w.Wczytany ? w.Info.JNI : w.Plik) + ";";
     for (const std::string* t : {&w.Info.NrP, &w.Info.Droga, &w.Info.Km, &w.Info.Najblizsza, &w.Info.Przeszkoda,
                                  &w.Normatyw, &w.Klasa})
         komorki += KomorkaRtf(*t) + ";";
-    if (w.Poprawny) {
+    if (w.Poprawny)
         komorki += KomorkaRtf(w.KategoriaTekst) + ";" + KomorkaRtf(w.NazwaNajgorszego) + ";";
-        doc.WriteTableRow(KolumnyRtf, komorki, RamkaRtf);
-    } else {
+    else
         komorki += KomorkaRtf(Format(WzorOdmowyRtf, {w.Etap, KomunikatWiersza(w)})) + ";";
-        doc.WriteTableRow(KolumnyOdmowyRtf, komorki, RamkaRtf);
-    }
+    if (przejazd) komorki += KomorkaRtf(TekstPrzejazdu(w, *przejazd)) + ";";
+    const char* kolumny = przejazd ? (w.Poprawny ? KolumnyPrzejazduRtf : KolumnyOdmowyPrzejazduRtf)
+                                   : (w.Poprawny ? KolumnyRtf : KolumnyOdmowyRtf);
+    doc.WriteTableRow(kolumny, komorki, RamkaRtf);
 }
+
+const tOcenaPrzejazdu* Ocena(const tPrzejazdZestawienia* p, size_t i) { return p ? p->Oceny[i] : nullptr; }
 
 bool KonczySieNa(std::string_view s, std::string_view koncowka)
 {
@@ -139,10 +154,24 @@ std::string KomorkaRtf(std::string_view tekst)
     return TekstRtf(t);
 }
 
-bool tFiltrRejestru::Przyjmuje(const tWierszRejestru& w) const
+std::string TekstPrzejazdu(const tWierszRejestru& w, const tOcenaPrzejazdu& o)
+{
+    if (!w.Poprawny) return Niedopuszczalny;
+    return Format(WzorPrzejazdu, {TekstWykorzystania(o), o.Dopuszczalny() ? Dopuszczalny : Niedopuszczalny});
+}
+
+void KomorkiPrzejazduCsv(std::string& o, const tWierszRejestru& w, const tOcenaPrzejazdu& ocena)
+{
+    KomorkaCsv(o, w.Poprawny ? TekstWykorzystania(ocena) : "");
+    o += ';';
+    o += w.Poprawny && ocena.Dopuszczalny() ? Tak : Nie;
+}
+
+bool tFiltrRejestru::Przyjmuje(const tWierszRejestru& w, const tOcenaPrzejazdu* przejazd) const
 {
     // Policzona nośność, nie KATEGORIA: most 23,5 t nosi mniej niż 24 t.
     if (ZPonizej && w.Poprawny && !(w.Masa < Ponizej)) return false;
+    if (TylkoNiedopuszczalne && przejazd && w.Poprawny && przejazd->Dopuszczalny()) return false;
     if (Tekst.empty()) return true;
     const std::string szukany = MaleLitery(Tekst);
     for (const std::string* t : {&w.Info.JNI, &w.Info.NrP, &w.Info.Droga, &w.Info.Km, &w.Info.Najblizsza, &w.Info.Przeszkoda})
@@ -155,6 +184,7 @@ std::string tFiltrRejestru::Opis() const
     std::string opis;
     if (!Tekst.empty()) opis = Format(WzorFiltraTekstu, {TekstWidoczny(Tekst)});
     if (ZPonizej) opis += (opis.empty() ? "" : ", ") + Format(WzorFiltraPonizej, {LiczbaOgolna(Ponizej)});
+    if (TylkoNiedopuszczalne) opis += (opis.empty() ? "" : ", ") + std::string(FiltrNiedopuszczalne);
     return opis.empty() ? BezFiltra : opis;
 }
 
@@ -178,18 +208,27 @@ tKolor BarwaKategoriiRejestru(int kategoria)
     return KolorMasy(tSkalaMas{0, KategoriaPonizej10}, KategoriaPonizej10 - kategoria);
 }
 
-std::string ZestawienieCsv(const std::vector<const tWierszRejestru*>& wiersze)
+std::string ZestawienieCsv(const std::vector<const tWierszRejestru*>& wiersze, const tPrzejazdZestawienia* przejazd)
 {
     std::string o = NaglowekZestawienia;
+    if (przejazd) o += KolumnyPrzejazduCsv;
     o += '\n';
-    for (const auto* w : wiersze) WierszCsv(o, *w);
+    for (size_t i = 0; i < wiersze.size(); ++i) {
+        WierszCsv(o, *wiersze[i]);
+        if (przejazd) KomorkiPrzejazduCsv(o, *wiersze[i], *przejazd->Oceny[i]);
+        o += '\n';
+    }
     return o;
 }
 
-void DopiszWierszZestawieniaCsv(std::string& cel, const tWierszRejestru& wiersz) { WierszCsv(cel, wiersz); }
+void DopiszWierszZestawieniaCsv(std::string& cel, const tWierszRejestru& wiersz)
+{
+    WierszCsv(cel, wiersz);
+    cel += '\n';
+}
 
 std::string ZestawienieRtf(const std::vector<const tWierszRejestru*>& wiersze, const std::string& katalog,
-                           const std::string& data, const tFiltrRejestru& filtr)
+                           const std::string& data, const tFiltrRejestru& filtr, const tPrzejazdZestawienia* przejazd)
 {
     std::string bajty;
     TRtfDoc doc;
@@ -206,12 +245,20 @@ std::string ZestawienieRtf(const std::vector<const tWierszRejestru*>& wiersze, c
     doc.WriteParagraph(Format(WzorDaty, {KomorkaRtf(data)}));
     doc.WriteParagraph(Format(WzorFiltra, {KomorkaRtf(filtr.Opis())}));
     doc.WriteParagraph(Format(WzorLiczbyObiektow, {static_cast<int>(wiersze.size())}));
+    if (przejazd) {
+        doc.WriteParagraph(NaglowekPojazdu(przejazd->Pojazd->Pojazd));
+        doc.WriteParagraph(OpisPojazdu(przejazd->Pojazd->Pojazd));
+        doc.WriteParagraph(PrzypadekObciazenia(przejazd->Pojazd->Q));
+    }
     doc.WriteParBreak();
-    doc.SetFontSize(8);
+    doc.SetFontSize(przejazd ? CzcionkaTabeliZPrzejazdem : CzcionkaTabeli);
     doc.SetBold();
-    doc.WriteTableRow(KolumnyRtf, NaglowkiRtf, RamkaRtf);
+    if (przejazd)
+        doc.WriteTableRow(KolumnyPrzejazduRtf, std::string(NaglowkiRtf) + NaglowekPrzejazduRtf, RamkaRtf);
+    else
+        doc.WriteTableRow(KolumnyRtf, NaglowkiRtf, RamkaRtf);
     doc.SetPlain();
-    for (const auto* w : wiersze) WierszRtf(doc, *w);
+    for (size_t i = 0; i < wiersze.size(); ++i) WierszRtf(doc, *wiersze[i], Ocena(przejazd, i));
     doc.Close();
     return bajty;
 }
@@ -225,7 +272,7 @@ tFormatZestawienia FormatZestawienia(const std::string& sciezka)
 
 bool ZapiszZestawienie(const std::string& sciezka, const std::vector<const tWierszRejestru*>& wiersze,
                        const std::string& katalog, const std::string& data, const tFiltrRejestru& filtr,
-                       std::string& blad)
+                       std::string& blad, const tPrzejazdZestawienia* przejazd)
 {
     std::vector<std::string> wejscia;
     if (PlikiRobocze(katalog, wejscia))
@@ -233,8 +280,8 @@ bool ZapiszZestawienie(const std::string& sciezka, const std::vector<const tWier
     if (blad = OdmowaWyjsciaNaWejscie(sciezka, wejscia); !blad.empty()) return false;
     std::string bajty;
     switch (FormatZestawienia(sciezka)) {
-    case tFormatZestawienia::Csv: bajty = ZnacznikUtf8 + ZestawienieCsv(wiersze); break;
-    case tFormatZestawienia::Rtf: bajty = ZestawienieRtf(wiersze, katalog, data, filtr); break;
+    case tFormatZestawienia::Csv: bajty = ZnacznikUtf8 + ZestawienieCsv(wiersze, przejazd); break;
+    case tFormatZestawienia::Rtf: bajty = ZestawienieRtf(wiersze, katalog, data, filtr, przejazd); break;
     case tFormatZestawienia::Nieznany: blad = KomNieznanyFormat + sciezka; return false;
     }
     return ZapiszPlik(sciezka, bajty, blad);

@@ -19,6 +19,7 @@ struct tPojazd {
     std::vector<double> Rozstawy;  // S_i [m] między osią i a i + 1 (n − 1 wartości)
     double Masa() const;           // suma nacisków [t]
     double Dlugosc() const;        // od pierwszej do ostatniej osi [m]
+    bool operator==(const tPojazd&) const = default;
 };
 
 // Osie jako siły [kN] w położeniach od pierwszej osi [m] (niemalejących), z sumami narastającymi.
@@ -73,6 +74,7 @@ struct tWykorzystanie {
     // Mnożnik nacisków osi, przy którym element jest wykorzystany w pełni: najmniejszy po efektach
     // z nośnością (nośność − część q) / część osi, nie mniejszy niż 0.
     double Lambda = BezOgraniczenia;
+    bool operator==(const tWykorzystanie&) const = default;
 };
 
 // Efekt, którego nośność albo efekt pojazdu to NieDotyczy, nie rozstrzyga. Przy równych

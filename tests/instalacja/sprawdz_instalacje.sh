@@ -15,14 +15,14 @@ diff -u "$TESTY/pliki.txt" "$TMP/pliki" || blad "inna lista zainstalowanych plik
 
 desktop-file-validate share/applications/pontiva.desktop || blad "wpis pulpitu"
 grep -qx 'Exec=pontiva %f' share/applications/pontiva.desktop || blad "Exec wpisu pulpitu"
-grep -qx 'MimeType=application/x-pontiva-ptv;' share/applications/pontiva.desktop || blad "MimeType wpisu pulpitu"
+grep -qx 'MimeType=application/x-pontiva-ptv;application/x-pontiva-pjz;' share/applications/pontiva.desktop || blad "MimeType wpisu pulpitu"
 
 xmllint --noout share/mime/packages/pontiva.xml || blad "plik MIME"
 if command -v update-mime-database >/dev/null; then
   XDG_DATA_DIRS="$PWD/share" update-mime-database "$PWD/share/mime" >"$TMP/mime.log" 2>&1 || { cat "$TMP/mime.log"; blad "update-mime-database"; }
   [ ! -s "$TMP/mime.log" ] || { cat "$TMP/mime.log"; blad "ostrzeżenia update-mime-database"; }
-  for wzor in '*.PTV' '*.ptv'; do
-    grep -qF "application/x-pontiva-ptv:$wzor" share/mime/globs2 || blad "brak wzoru $wzor w globs2"
+  for typ_wzor in 'ptv:*.PTV' 'ptv:*.ptv' 'pjz:*.PJZ' 'pjz:*.pjz'; do
+    grep -qF "application/x-pontiva-${typ_wzor%%:*}:${typ_wzor#*:}" share/mime/globs2 || blad "brak wzoru $typ_wzor w globs2"
   done
 fi
 

@@ -148,6 +148,16 @@ private slots:
         Identyfikacja(przycisk, {}, false);
         QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(przycisk, QStringLiteral("Zapisz"));
+        Okno().removeAction(&litera);
+        // Każdy skrót okna należy do jednego polecenia (dwa na jednym klawiszu: żadne nie działa).
+        QMap<QString, QString> skroty;
+        for (QAction* a : Okno().findChildren<QAction*>(Qt::FindDirectChildrenOnly))
+            for (const QKeySequence& k : a->shortcuts()) {
+                const QString klawisz = k.toString();
+                if (a == &litera) continue;
+                QVERIFY2(!skroty.contains(klawisz), qPrintable(klawisz + ": " + skroty[klawisz] + ", " + a->objectName()));
+                skroty[klawisz] = a->objectName();
+            }
     }
 
     // Okno pokazuje dokładnie wiersze 1..k edytora (pole i podpis), przewijane do ostatniego.

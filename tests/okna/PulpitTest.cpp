@@ -12,12 +12,14 @@
 #include "OknoTestowe.h"
 #include "common/Slad.h"
 #include "okna/pomocnicze/TOknoHelp.h"
+#include "okna/pomocnicze/TOknoPojazdu.h"
 #include "okna/wspolne/TlumaczenieQt.h"
 #include "okna/wspolne/TUstawieniaOkna.h"
 
 namespace {
 const QString Belka = QStringLiteral(PONTIVA_DANE_TESTOWE "/../../przyklady/belka.PTV");
 const QString Plyta = QStringLiteral(PONTIVA_DANE_TESTOWE "/../../przyklady/pn66_plyta.PTV");
+const QString Zuraw = QStringLiteral(PONTIVA_DANE_TESTOWE "/../../przyklady/pojazdy/zuraw_60t.PJZ");
 
 QByteArray Bajty(const QString& sciezka)
 {
@@ -115,6 +117,18 @@ private slots:
         // Pierwsze uruchomienie pokazuje przykład (te same dane), wczytany plik już nim nie jest.
         QCOMPARE(b->Tekst() + QString::number(Okno().windowTitle().endsWith(QString::fromUtf8("– przykład"))),
                  QString::fromLatin1(wczytany ? "7,000" : "7,001"));
+    }
+
+    // "pontiva PLIK.PJZ" i plik pojazdu upuszczony na okno: okno pojazdu z tym pojazdem.
+    void plikPojazdu()
+    {
+        QVERIFY(t_->Otworz());
+        Okno().OtworzArgumenty({"pontiva", Zuraw});
+        QVERIFY(Okno().OknoPojazdu().isVisible());
+        QCOMPARE(Okno().OknoPojazdu().Edycja().Plik(), Zuraw.toStdString());
+        const QString kopia = Kopia(Zuraw, "zuraw.pjz");
+        QVERIFY(Upusc(&Okno(), kopia));
+        QCOMPARE(Okno().OknoPojazdu().Edycja().Plik(), kopia.toStdString());
     }
 
     // Zmieniony obiekt: "Wczytaj", plik z "Ostatnio otwierane" i upuszczony plik pytają

@@ -14,6 +14,7 @@
 #include "przebieg/Przebieg.h"
 #include "przebieg/RysunekPodluzny.h"
 #include "przebieg/WidokPamieci.h"
+#include "persistence/PlikPojazdu.h"
 
 namespace {
 
@@ -160,6 +161,36 @@ TEST(Elementy, TekstDoArkuszaZNaglowkiemIObomaSeparatorami)
     ASSERT_EQ(wszystkie.size(), 8u);
     EXPECT_EQ(wszystkie[7], "7\tPrawy skrajny wspornik\tswobodny wspornik\t1.80\t5.10\t7.00\t34.7849\t180.8989\t62.0297\t"
                             "322.3989\t42.00\tmoment");
+}
+
+// Pojazd wybrany w oknie pojazdu oceniany przy każdym przeliczeniu: wiersz wyników i kolumna
+// "Wykorzystanie" (tabela i tekst do arkusza). Liczby z przejazd.json przypadku (żuraw 60 t z ruchem,
+// sprawdzony niezależnie): U = 1,3290 → w górę 1,33; element 1: 1,1353 → 1,14; masa 43,518 → w dół 43,51.
+TEST(Elementy, PrzejazdWybranegoPojazduPrzyKazdymPrzeliczeniu)
+{
+    tOkno okno("n1956_p0");
+    tWybranyPojazd zuraw;
+    std::string kom;
+    ASSERT_TRUE(WczytajPojazd(DaneTestowe("przypadki/n1956_p0/pojazd.PJZ"), zuraw.Pojazd, kom)) << kom;
+    okno.Przebieg.WlaczPrzeliczanie(true);
+    okno.Przebieg.UstawPojazd(zuraw);
+    const tWynikPrzejazdu& w = okno.Widok.Przejazd;
+    EXPECT_EQ(w.Tekst, "PRZEJAZD NIEDOPUSZCZALNY (U: 1,33) – Żuraw samojezdny 5-osiowy 60 t, z ruchem");
+    EXPECT_FALSE(w.Dopuszczalny);
+    EXPECT_EQ(Wiersze(w.Dymek), (std::vector<std::string>{
+                                    "Pojazd: Żuraw samojezdny 5-osiowy 60 t",
+                                    "Masa całkowita: 60 t; liczba osi: 5; rozstaw skrajnych osi: 7,35 m",
+                                    "Obciążenie: z ruchem: pojazd i obciążenie równomierne q = 5 kN/m na całej długości przęseł",
+                                    "Element rozstrzygający: 4 Przęsło nr 2, efekt T",
+                                    "Największa masa pojazdu o tym układzie osi: 43,51 t"}));
+    EXPECT_EQ(TekstKomorki(okno.Tabela(), 0, kWykorzystanie), "1,14");
+    EXPECT_TRUE(Wiersze(TekstDoArkusza(okno.Tabela(), {0}))[0].ends_with("	Decyduje	Wykorzystanie"));
+    okno.Widok.UstawWartosc(PoleDlugosci(2), 130);
+    okno.Przebieg.Przelicz();
+    EXPECT_EQ(w.Tekst, "PRZEJAZD NIEDOPUSZCZALNY (dane odrzucone) – Żuraw samojezdny 5-osiowy 60 t, z ruchem");
+    okno.Przebieg.UstawPojazd(std::nullopt);
+    EXPECT_EQ(w, tWynikPrzejazdu{});
+    EXPECT_EQ(LiczbaKolumn(okno.Tabela()), LiczbaKolumnElementow);
 }
 
 // Wsporniki 2 m i przęsło 16 m na szerokości 303 px od x = 5: końce na 10 % i 90 %.

@@ -134,3 +134,37 @@ TEST(Zestawienie, ZapisCsvZeZnacznikiemIRtfZWierszemNaObiekt)
     EXPECT_NE(blad.find("z.txt"), std::string::npos);
     EXPECT_FALSE(fs::exists(kat / "z.txt"));
 }
+
+// Przejazd pojazdu okna rejestru: oś 10 t sama na obiekcie, element LM = LT = 8 m: M = 100 kN/4 = 25,
+// T = 100 kN; przy MP = 25 u = 1 (dopuszczalny), przy MP = 20 u = 1,25.
+TEST(Zestawienie, KolumnyIFiltrPrzejazduPojazdu)
+{
+    const tWybranyPojazd os{{"oś", {10}, {}}, 0};
+    tWierszRejestru a = Obiekt("DK1", "Łódź", 24), b = Obiekt("DK2", "Ełk", 24);
+    a.Nosnosci = {{1, "dźwigar", 8, 8, 25, 200}};
+    b.Nosnosci = {{1, "dźwigar", 8, 8, 20, 200}};
+    const tWierszRejestru c = Odrzucony("sumy", "Błąd", true);
+    const std::vector<const tWierszRejestru*> wiersze = {&a, &b, &c};
+    tPrzejazdZestawienia p{&os, {}};
+    std::vector<tOcenaPrzejazdu> oceny;
+    for (const auto* w : wiersze) oceny.push_back(w->Poprawny ? OcenPrzejazd(w->Nosnosci, os.Pojazd, os.Q) : tOcenaPrzejazdu{});
+    for (const auto& o : oceny) p.Oceny.push_back(&o);
+    tFiltrRejestru f;
+    f.TylkoNiedopuszczalne = true;
+    EXPECT_EQ(f.Opis(), "tylko przejazd niedopuszczalny");
+    const char* const teksty[] = {"1,00 – dopuszczalny", "1,25 – niedopuszczalny", "niedopuszczalny"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(TekstPrzejazdu(*wiersze[i], oceny[i]), teksty[i]);
+        EXPECT_EQ(f.Przyjmuje(*wiersze[i], &oceny[i]), i > 0);
+        EXPECT_TRUE(f.Przyjmuje(*wiersze[i]));  // bez pojazdu filtr przejazdu nie działa
+    }
+    const auto csv = Wiersze(ZestawienieCsv(wiersze, &p));
+    EXPECT_TRUE(csv[0].ends_with(";etap;komunikat;nosnosc;wykorzystanie;dopuszczalny"));
+    EXPECT_TRUE(csv[1].ends_with(";dźwigar;;;24,00;1,00;TAK") && csv[2].ends_with(";1,25;NIE") && csv[3].ends_with(";Błąd;;;NIE"))
+        << csv[1] << "\n" << csv[3];
+    const std::string rtf = Cp1250DoUtf8(ZestawienieRtf(wiersze, "JNI", "07.12.2026", f, &p));
+    for (const char* t : {"Pojazd: oś", "Masa całkowita: 10 t; liczba osi: 1", "Przypadek obciążenia: pojazd sam na obiekcie",
+                          "Element rozstrzygający\\cell", "Przejazd\\cell", "1,25 – niedopuszczalny\\cell",
+                          "odrzucony (sumy): Błąd\\cell}\r\n{\\f4\\fs14\\cf1 niedopuszczalny\\cell"})
+        EXPECT_NE(rtf.find(t), std::string::npos) << t;
+}

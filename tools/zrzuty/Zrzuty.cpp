@@ -12,6 +12,8 @@
 // --elementy włącza panel "Elementy" jak Ctrl+E, gdy okno już stoi na ekranie.
 // --rejestr KATALOG otwiera obok okno "Rejestr obiektów" na tym katalogu.
 // --przekroj otwiera okno przekroju na zakładce "W skali", --podglad okno "Podgląd raportu".
+// --rejestr KATALOG otwiera obok okno "Rejestr obiektów" na tym katalogu, --pojazd PLIK.PJZ okno
+// "Pojazd nienormatywny" z tym pojazdem (wybranym do oceny przejazdu).
 #include <QDir>
 #include <QToolTip>
 
@@ -25,6 +27,7 @@
 #include "okna/pomocnicze/TAboutBox.h"
 #include "okna/pomocnicze/TObrazekPrzekroju.h"
 #include "okna/pomocnicze/TOknoHelp.h"
+#include "okna/pomocnicze/TOknoPojazdu.h"
 #include "okna/pomocnicze/TOknoWykresu.h"
 #include "okna/pomocnicze/TPodgladRaportu.h"
 #include "okna/pomocnicze/TZapiszJNI.h"
@@ -55,7 +58,7 @@ QString Opcja(QStringList& argumenty, const char* nazwa)
 }
 
 int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy, const QString& rejestr, bool przekroj,
-           bool podglad)
+           bool podglad, const QString& pojazd)
 {
     QTemporaryDir ustawienia;  // widoczność panelu nie trafia do ustawień użytkownika
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia.path());
@@ -72,6 +75,14 @@ int Pulpit(QApplication& aplikacja, const QString& plik, bool elementy, const QS
         t.Okno().OknoPrzekroju().PokazWSkali(true);
     }
     if (podglad) t.Okno().findChild<QAction*>(QStringLiteral("acPodglad"))->trigger();
+    if (!pojazd.isEmpty()) {
+        if (!t.Okno().OtworzPojazd(pojazd)) return 1;
+        // Okno pojazdu w prawym górnym rogu ekranu: wiersz przejazdu i panel "Elementy" widoczne.
+        QTimer::singleShot(1500, &t.Okno(), [&t] {
+            QWidget& p = t.Okno().OknoPojazdu();
+            p.move(p.screen()->availableGeometry().topRight() - QPoint(p.frameGeometry().width() - 1, 0));
+        });
+    }
     return aplikacja.exec();
 }
 }  // namespace
@@ -88,6 +99,7 @@ int main(int argc, char** argv)
     }
     const QString pulpit = Opcja(argumenty, "--pulpit");
     const QString rejestr = Opcja(argumenty, "--rejestr");
+    const QString pojazd = Opcja(argumenty, "--pojazd");
     const bool elementy = argumenty.removeAll(QStringLiteral("--elementy")) > 0;
     const bool przekroj = argumenty.removeAll(QStringLiteral("--przekroj")) > 0;
     const bool podglad = argumenty.removeAll(QStringLiteral("--podglad")) > 0;
@@ -98,7 +110,7 @@ int main(int argc, char** argv)
     }
     Regionalne() = {',', "dd.MM.yyyy"};
     QCoreApplication::setApplicationVersion(QStringLiteral(PONTIVA_WERSJA));
-    if (!pulpit.isEmpty()) return Pulpit(aplikacja, pulpit, elementy, rejestr, przekroj, podglad);
+    if (!pulpit.isEmpty()) return Pulpit(aplikacja, pulpit, elementy, rejestr, przekroj, podglad, pojazd);
 
     tOknoTestowe t;
     if (!t.Otworz()) return 1;
@@ -191,5 +203,15 @@ int main(int argc, char** argv)
     if (!QTest::qWaitFor([&oknoRejestru] { return !oknoRejestru.Przeglad().Trwa(); }, 10000)) ++bledy;
     oknoRejestru.resize(1300, 380);
     Zrzut(oknoRejestru, QStringLiteral("rejestr_obiektow"));
+    // Żuraw 60 t z przykładów: okno pojazdu (obraz w pomocy), przejazd w oknie głównym z panelem
+    // "Elementy" i w rejestrze.
+    if (!okno.OtworzPojazd(przyklady.filePath(QStringLiteral("pojazdy/zuraw_60t.PJZ")))) ++bledy;
+    Zrzut(okno.OknoPojazdu(), QStringLiteral("pojazd_nienormatywny"));
+    okno.Przebieg().WczytajDane(testy::DaneTestowe("przypadki/n1956_p0/obiekt.PTV"));
+    okno.findChild<QAction*>(QStringLiteral("acElementy"))->trigger();
+    QCoreApplication::processEvents();
+    Zrzut(okno, QStringLiteral("glowne_okno_przejazd"));
+    oknoRejestru.Tabela()->sortByColumn(rPrzejazd, Qt::DescendingOrder);
+    Zrzut(oknoRejestru, QStringLiteral("rejestr_przejazd"));
     return bledy ? 1 : 0;
 }

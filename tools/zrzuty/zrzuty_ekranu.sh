@@ -8,7 +8,8 @@
 #   z czcionką 14 pt na ekranie 1920 × 1080 przy 100 %. Miejsce paska zadań jest na zrzucie
 #   zabarwione na czerwono: okno nie powinno w nie wchodzić. Obok: wszystkie okna (offscreen)
 #   z czcionką 14 pt w czcionka14/. Okno "Rejestr obiektów" obok okna głównego na katalogu
-#   pliku (przyklady/) i na 2 000 obiektów z generatora, przy 100 % i przy 150 %.
+#   pliku (przyklady/) i na 2 000 obiektów z generatora, przy 100 % i przy 150 %. Okno "Pojazd
+#   nienormatywny" z żurawiem z przyklady/pojazdy/ nad oknem głównym z panelem "Elementy" i rejestrem.
 # Użycie: zrzuty_ekranu.sh PONTIVA ZRZUTY_OKIEN KATALOG_WYJSCIA PLIK.PTV GENERATOR
 set -euo pipefail
 PONTIVA=$1 ZRZUTY=$2 WYJSCIE=$3 PLIK=$(realpath "$4") GENERATOR=$5
@@ -74,5 +75,9 @@ for ekran in "1366x768_100 1366 768 40 1" "1366x768_150 1366 768 40 1.5" "1920x1
   zrzut rejestr_$1 $2 $3 $4 $5 "$ZRZUTY" --pulpit "$PLIK" --rejestr "$(dirname "$PLIK")"
   zrzut rejestr_2000_$1 $2 $3 $4 $5 "$ZRZUTY" --pulpit "$PLIK" --rejestr "$ROBOCZY/obiekty2000"
 done
+POJAZD="$(dirname "$PLIK")/pojazdy/zuraw_60t.PJZ"
+zrzut pojazd_1366x768_100 1366 768 40 1 "$ZRZUTY" --pulpit "$PLIK" --elementy --pojazd "$POJAZD"
+zrzut pojazd_rejestr_1366x768_100 1366 768 40 1 "$ZRZUTY" --pulpit "$PLIK" --rejestr "$(dirname "$PLIK")" --pojazd "$POJAZD"
+zrzut pojazd_1920x1080_150 1920 1080 48 1.5 "$ZRZUTY" --pulpit "$PLIK" --elementy --pojazd "$POJAZD"
 QT_QPA_PLATFORM=offscreen "$ZRZUTY" "$WYJSCIE/czcionka14" --czcionka 14 >/dev/null 2>&1
 echo "zrzuty w $WYJSCIE"

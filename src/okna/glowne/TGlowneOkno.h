@@ -16,6 +16,7 @@ class QDragMoveEvent;
 class QDropEvent;
 class QMenu;
 class QStatusBar;
+class TOknoPojazdu;
 class TOknoPomocy;
 class TOknoRejestru;
 class TAboutBox;
@@ -45,6 +46,8 @@ public:
     TPodgladRaportu* OknoPodgladu() const { return oknoPodgladu_; }
     // Okno "Rejestr obiektów", tworzone przy pierwszym użyciu.
     TOknoRejestru& OknoRejestru();
+    // Okno "Pojazd nienormatywny", tworzone przy pierwszym użyciu (TGlowneOknoPojazd.cpp).
+    TOknoPojazdu& OknoPojazdu();
     const tKontrolkiOkna& Kontrolki() const { return k_; }
     QStatusBar* LiniaStatusu() const { return status_; }
 
@@ -57,7 +60,9 @@ public:
     // okno, "Ostatnio otwierane"): przy niezapisanych zmianach najpierw pytanie; pliku,
     // którego nie ma albo nie da się czytać, nie wczytuje: okno komunikatu i false.
     bool OtworzPlik(const QString& sciezka);
-    // Argumenty programu (QApplication::arguments): plik roboczy po nazwie programu.
+    // Plik pojazdu *.PJZ (wiersz poleceń, upuszczenie na okno): okno pojazdu z tym pojazdem.
+    bool OtworzPojazd(const QString& sciezka);
+    // Argumenty programu (QApplication::arguments): plik roboczy albo plik pojazdu po nazwie programu.
     void OtworzArgumenty(const QStringList& argumenty);
 
 protected:
@@ -110,6 +115,9 @@ private:
     void OProgramie();
     void PokazPrzekroj();
     void Rejestr();
+    void Pojazd();
+    // Pojazd wybrany w oknie pojazdu do przebiegu i rejestru: ocena przy każdym przeliczeniu.
+    void ZmienionoPojazd();
     void PomocKontekstowa();
     bool OknoIdentyfikacji(const char* przycisk);
     void Komunikat(const std::string& tytul, const std::string& tekst, bool ostrzezenie);
@@ -134,6 +142,7 @@ private:
     TOknoRejestru* oknoRejestru_ = nullptr;
     TPodgladRaportu* oknoPodgladu_ = nullptr;  // "Podgląd raportu", tworzony przy pierwszym użyciu
     bool podgladBiezacych_ = false;  // podgląd pokazuje bieżące dane, nie zapisany plik
+    TOknoPojazdu* oknoPojazdu_ = nullptr;
     QWidget* panelSchematu_ = nullptr;
     QMenu* protokoly_ = nullptr;
     QAction* acCofnij_ = nullptr;

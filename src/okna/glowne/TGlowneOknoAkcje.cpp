@@ -38,6 +38,9 @@ void TGlowneOkno::BudujAkcje()
     QAction* acKoniec = Akcja("acKoniec", "Koniec", nullptr, QStyle::SP_DialogCloseButton, "Ctrl+K");
     QAction* acRejestr = Akcja("acRejestr", "Rejestr obiektów…", "Wszystkie obiekty katalogu JNI z nośnością",
                                QStyle::SP_FileDialogDetailedView, "Ctrl+O");
+    QAction* acPojazd = Akcja("acPojazd", "Pojazd nienormatywny…",
+                              "Osie pojazdu nienormatywnego i przejazd przez obiekt i obiekty rejestru",
+                              QStyle::SP_ArrowForward, "Ctrl+Shift+P");
 
     connect(acInfo, &QAction::triggered, this, &TGlowneOkno::Informacje);
     connect(acWczytaj, &QAction::triggered, this, &TGlowneOkno::Wczytaj);
@@ -53,6 +56,7 @@ void TGlowneOkno::BudujAkcje()
     connect(acAbout, &QAction::triggered, this, &TGlowneOkno::OProgramie);
     connect(acKoniec, &QAction::triggered, this, &QWidget::close);
     connect(acRejestr, &QAction::triggered, this, &TGlowneOkno::Rejestr);
+    connect(acPojazd, &QAction::triggered, this, &TGlowneOkno::Pojazd);
     auto* acPomocKontekstowa = new QAction(this);
     acPomocKontekstowa->setShortcut(QKeySequence::HelpContents);
     acPomocKontekstowa->setShortcutContext(Qt::WindowShortcut);
@@ -75,7 +79,7 @@ void TGlowneOkno::BudujAkcje()
     dane->addActions({acInfo, acRaport, acPodglad, acZapisz, acZapiszJako, acWczytaj});
     menuOstatnie_ = dane->addMenu(Tekst("Ostatnio otwierane"));
     connect(dane, &QMenu::aboutToShow, this, &TGlowneOkno::OdswiezOstatnie);
-    dane->addAction(acRejestr);
+    dane->addActions({acRejestr, acPojazd});
     dane->addSeparator();
     dane->addAction(acKoniec);
     menuBar()->addMenu(Tekst("&Edycja"))->addActions({acCofnij_, acPonow_});

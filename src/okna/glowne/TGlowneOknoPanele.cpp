@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -91,6 +92,20 @@ QFrame* Panel(const char* nazwa, const char* dymek)
     panel->setToolTip(Tekst(dymek));
     return panel;
 }
+
+// Napis w jednym wierszu skracany "…" do szerokości kontrolki (cały tekst w dymku).
+class TNapisSkracany : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, fontMetrics().elidedText(text(), Qt::ElideRight, width()));
+    }
+};
 
 // Ukryte pole zostawia swoje miejsce: pozostałe pola nie przeskakują przy zmianie przekroju.
 void ZachowajMiejsce(QWidget* w)
@@ -260,6 +275,29 @@ QWidget* TGlowneOkno::BudujPanelWynikow()
         k_.Wyniki[i] = pole;
         uklad->addWidget(pole, 2, i);
     }
+    // Przejazd wybranego pojazdu nienormatywnego pod polami, w rozciąganym wierszu. W układzie jest
+    // tylko z pojazdem: ukryty w układzie też zmieniłby odstępy wierszy panelu. Długi tekst jest
+    // skracany (cały w dymku).
+    auto* przejazd = new TNapisSkracany(panel);
+    przejazd->setObjectName(QStringLiteral("lbPrzejazd"));
+    QFont gruba = przejazd->font();
+    gruba.setBold(true);
+    przejazd->setFont(gruba);
+    przejazd->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    przejazd->hide();
+    przejazd->setGeometry({});
+    k_.Przejazd = przejazd;
+    k_.PokazPrzejazd = [uklad, przejazd](bool widoczny) {
+        if (widoczny == przejazd->isVisibleTo(przejazd->parentWidget())) return;
+        if (widoczny) {
+            uklad->addWidget(przejazd, 3, 0, 1, 5, Qt::AlignTop);
+        } else {
+            uklad->removeWidget(przejazd);
+            przejazd->setGeometry({});
+        }
+        przejazd->setVisible(widoczny);
+    };
+
     auto* komunikaty = new QTextEdit(panel);
     komunikaty->setObjectName(QStringLiteral("Komunikaty"));
     komunikaty->setReadOnly(true);

@@ -15,12 +15,18 @@
 #include "okna/wspolne/TUstawieniaOkna.h"
 
 namespace {
-// Ścieżka jedynego przeciąganego pliku roboczego (*.PTV, *.ptv); pusta dla innych danych.
+bool Rozszerzenie(const QString& plik, const char* rozszerzenie)
+{
+    return QFileInfo(plik).suffix().compare(QLatin1String(rozszerzenie), Qt::CaseInsensitive) == 0;
+}
+
+// Ścieżka jedynego przeciąganego pliku roboczego (*.PTV) albo pliku pojazdu (*.PJZ), bez względu
+// na wielkość liter; pusta dla innych danych.
 QString PrzeciaganyPlik(const QMimeData* dane)
 {
     if (!dane || dane->urls().size() != 1 || !dane->urls().first().isLocalFile()) return {};
     const QString plik = dane->urls().first().toLocalFile();
-    return QFileInfo(plik).suffix().compare(QLatin1String("ptv"), Qt::CaseInsensitive) == 0 ? plik : QString();
+    return Rozszerzenie(plik, "ptv") || Rozszerzenie(plik, "pjz") ? plik : QString();
 }
 }  // namespace
 
@@ -57,7 +63,8 @@ void TGlowneOkno::dropEvent(QDropEvent* zdarzenie)
     if (plik.isEmpty()) return zdarzenie->ignore();
     zdarzenie->acceptProposedAction();
     // Wczytanie (i ewentualny komunikat) dopiero po zakończeniu przeciągania.
-    QMetaObject::invokeMethod(this, [this, plik] { OtworzPlik(plik); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, plik] { Rozszerzenie(plik, "pjz") ? OtworzPojazd(plik) : OtworzPlik(plik); }, Qt::QueuedConnection);
 }
 
 // Jak polecenie "Wczytaj": plik, który nie jest czytelnym plikiem roboczym, odrzuca przebieg
@@ -75,7 +82,11 @@ bool TGlowneOkno::OtworzPlik(const QString& sciezka)
 
 void TGlowneOkno::OtworzArgumenty(const QStringList& argumenty)
 {
-    if (argumenty.size() > 1) OtworzPlik(argumenty.at(1));
+    if (argumenty.size() < 2) return;
+    if (Rozszerzenie(argumenty.at(1), "pjz"))
+        OtworzPojazd(argumenty.at(1));
+    else
+        OtworzPlik(argumenty.at(1));
 }
 
 void TGlowneOkno::ZapamietajPlik(const QString& sciezka)

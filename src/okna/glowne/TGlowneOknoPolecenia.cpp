@@ -261,6 +261,7 @@ TOknoRejestru& TGlowneOkno::OknoRejestru()
             activateWindow();
             return true;
         };
+        oknoRejestru_->UstawPojazd(przebieg_->Pojazd());
     }
     return *oknoRejestru_;
 }

@@ -3,10 +3,19 @@
 #include <QBrush>
 #include <algorithm>
 
+#include "przebieg/SkalaMas.h"
 #include "okna/wspolne/Tekst.h"
 
 namespace {
 const QColor TloNajgorszego(255, 236, 179);
+
+// Wykorzystanie w barwie skali mas; element bez nośności czerwony, bez rozstrzygającego efektu bez barwy.
+QVariant TloWykorzystania(const tWykorzystanie& w)
+{
+    if (w.Nosnosc && !w.Efekt) return {};
+    const tKolor c = KolorWykorzystania(w.Nosnosc ? w.U : BezOgraniczenia);
+    return QBrush(QColor(c.R, c.G, c.B));
+}
 }
 
 TModelElementow::TModelElementow(const tTabelaElementow& tabela, QObject* rodzic)
@@ -39,7 +48,7 @@ void TModelElementow::Odswiez()
     }
     wiersze_ = nowe;
     najgorszy_ = tabela_.Najgorszy;
-    for (auto [od, doW] : zakresy) emit dataChanged(index(od, 0), index(doW, LiczbaKolumnElementow - 1));
+    for (auto [od, doW] : zakresy) emit dataChanged(index(od, 0), index(doW, columnCount() - 1));
 }
 
 int TModelElementow::rowCount(const QModelIndex& rodzic) const
@@ -49,7 +58,7 @@ int TModelElementow::rowCount(const QModelIndex& rodzic) const
 
 int TModelElementow::columnCount(const QModelIndex& rodzic) const
 {
-    return rodzic.isValid() ? 0 : LiczbaKolumnElementow;
+    return rodzic.isValid() ? 0 : LiczbaKolumnElementow + 1;  // kolumna przejazdu ukryta bez pojazdu
 }
 
 QVariant TModelElementow::data(const QModelIndex& indeks, int rola) const
@@ -65,6 +74,7 @@ QVariant TModelElementow::data(const QModelIndex& indeks, int rola) const
     case Qt::ToolTipRole:  // nazwa i rodzaj mogą być skrócone w wąskiej kolumnie
         return k == kElement || k == kRodzaj ? Tekst(TekstKomorki(tabela_, w, k)) : QVariant();
     case Qt::BackgroundRole:
+        if (k == kWykorzystanie) return TloWykorzystania(tabela_.Wiersze[w].Wykorzystanie);
         return w == najgorszy_ ? QVariant(QBrush(TloNajgorszego)) : QVariant();
     default:
         return {};

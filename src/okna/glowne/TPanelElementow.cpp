@@ -34,9 +34,9 @@ const char* const DymekTabeli = "Wyniki wszystkich elementów ostatniego poprawn
 // Wzorce najszerszych tekstów kolumn: szerokości ustawiane raz, nie przy każdym przeliczeniu.
 // Rodzaj mieści najdłuższą nazwę rodzaju (UstawSzerokosciKolumn). Siły poprzeczne
 // krótkich wsporników mają cztery cyfry przed przecinkiem, TP przy małym GAMMA pięć.
-const char* const WzorceKolumn[LiczbaKolumnElementow] = {
+const char* const WzorceKolumn[LiczbaKolumnElementow + 1] = {
     "▼ 99", "Prawy skrajny wspornik", "", "150,00", "999,99", "999,99", "9999,9999", "9999,9999", "9999,9999",
-    "99999,9999", "42,00", "moment",
+    "99999,9999", "42,00", "moment", "brak nośności",
 };
 constexpr int OdstepKolumny = 8;
 constexpr int WierszeTabeli = 7;
@@ -139,6 +139,9 @@ TPanelElementow::TPanelElementow(const tTabelaElementow& tabela, QWidget* rodzic
     tabela_->setObjectName(QStringLiteral("TabelaElementow"));
     tabela_->setToolTip(Tekst(DymekTabeli));
     tabela_->setModel(model_);
+    // Wykorzystanie przez pojazd zaraz za masą pojazdu granicznego (w kopii do arkusza na końcu).
+    tabela_->horizontalHeader()->moveSection(kWykorzystanie, kDecyduje);
+    tabela_->setColumnHidden(kWykorzystanie, true);
     tabela_->setItemDelegate(new TKomorkaElementow(tabela_));
     tabela_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabela_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -182,7 +185,7 @@ TPanelElementow::TPanelElementow(const tTabelaElementow& tabela, QWidget* rodzic
 void TPanelElementow::UstawSzerokosciKolumn()
 {
     const QFontMetrics fm(tabela_->font());
-    for (int k = 0; k < LiczbaKolumnElementow; ++k)
+    for (int k = 0; k <= kWykorzystanie; ++k)
         tabela_->setColumnWidth(k, std::max(fm.horizontalAdvance(Tekst(NaglowekKolumny(k))),
                                             fm.horizontalAdvance(Tekst(WzorceKolumn[k]))) +
                                        OdstepKolumny);
@@ -202,6 +205,7 @@ void TPanelElementow::Odswiez()
     nieaktualny_ = false;
     stan_->Ustaw(Tekst(WierszStanu(dane_)), !dane_.Odmowa.empty());
     model_->Odswiez();
+    if (tabela_->isColumnHidden(kWykorzystanie) == dane_.ZPrzejazdem) tabela_->setColumnHidden(kWykorzystanie, !dane_.ZPrzejazdem);
     kopiuj_->setEnabled(!dane_.Wiersze.empty());
     podluzny_->Odswiez();
 }

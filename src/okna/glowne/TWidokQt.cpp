@@ -5,10 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTextEdit>
 
 #include "okna/glowne/TPoleLiczbowe.h"
+#include "okna/wspolne/KolorOdmowy.h"
+#include "okna/wspolne/Pytanie.h"
 
 // Zmiana kontrolki na polecenie przebiegu: jej sygnały nie wracają do przebiegu.
 struct TWidokQt::tUstawianie {
@@ -86,6 +87,20 @@ void TWidokQt::UstawWyniki(const tTekstyWynikow& w)
     for (int i = 0; i < 5; ++i) k_.Wyniki[i]->setText(Tekst(*teksty[i]));
 }
 
+// Przejazd niedopuszczalny w barwie odmowy; bez pojazdu wiersz ukryty (układ panelu bez zmian).
+void TWidokQt::UstawPrzejazd(const tWynikPrzejazdu& w)
+{
+    if (w == przejazd_) return;
+    przejazd_ = w;
+    QLabel* l = k_.Przejazd;
+    l->setText(Tekst(w.Tekst));
+    l->setToolTip(Tekst(w.Dymek));
+    QPalette p = QApplication::palette(l);
+    if (!w.Dopuszczalny) p.setColor(QPalette::WindowText, KolorOdmowy);
+    l->setPalette(p);
+    k_.PokazPrzejazd(!w.Tekst.empty());
+}
+
 // Każde przeliczenie ukrywa obszar i zaraz pokazuje go z nowymi wierszami, zwykle takimi
 // samymi. Ukryty obszar nie jest widoczny, więc jego wiersze zastępuje dopiero następne
 // pokazanie, a ten sam tekst nie jest składany na nowo (to połowa kosztu odświeżenia).
@@ -143,18 +158,5 @@ void TWidokQt::PokazKomunikat(const std::string& tytul, const std::string& tekst
 
 tOdpowiedz TWidokQt::Zapytaj(const std::string& tytul, const std::string& tekst, bool zAnuluj)
 {
-    QMessageBox::StandardButtons przyciski = QMessageBox::Yes | QMessageBox::No;
-    if (zAnuluj) przyciski |= QMessageBox::Cancel;
-    QMessageBox okno(QMessageBox::Question, Tekst(tytul), Tekst(tekst), przyciski, k_.Okno);
-    // Napisy po polsku także bez tłumaczenia Qt w systemie.
-    okno.button(QMessageBox::Yes)->setText(Tekst("Tak"));
-    okno.button(QMessageBox::No)->setText(Tekst("Nie"));
-    if (zAnuluj) okno.button(QMessageBox::Cancel)->setText(Tekst("Anuluj"));
-    okno.setDefaultButton(zAnuluj ? QMessageBox::Cancel : QMessageBox::No);
-    okno.setEscapeButton(zAnuluj ? QMessageBox::Cancel : QMessageBox::No);
-    switch (okno.exec()) {
-    case QMessageBox::Yes: return tOdpowiedz::Tak;
-    case QMessageBox::No: return tOdpowiedz::Nie;
-    default: return tOdpowiedz::Anuluj;
-    }
+    return ::Zapytaj(k_.Okno, tytul, tekst, zAnuluj);
 }

@@ -23,6 +23,8 @@ struct tKontrolkiOkna {
     std::array<QLabel*, LiczbaWierszyPol> PodpisyWierszy{};
     std::array<QLabel*, MaksWierszy> PodpisyPrzesel{};
     std::array<QLineEdit*, 5> Wyniki{};  // M1N, TN, MP, TP, KATEGORIA
+    QLabel* Przejazd = nullptr;          // wiersz przejazdu pojazdu nienormatywnego pod wynikami
+    std::function<void(bool)> PokazPrzejazd;  // wiersz przejazdu pokazany (w układzie panelu) albo nie
     QTextEdit* Komunikaty = nullptr;
     int WierszEdytora = 20;  // odstęp wierszy edytora przęseł, większy przy większej czcionce
     // Okno główne odświeża szkic (i otwarte okno przekroju) po każdym wypełnieniu obiektu
@@ -55,6 +57,7 @@ public:
     void UstawWierszePrzesel(const std::vector<tWierszPrzesla>& wiersze) override;
     void UstawTytul(const std::string& tytul) override;
     void UstawWyniki(const tTekstyWynikow& wyniki) override;
+    void UstawPrzejazd(const tWynikPrzejazdu& wynik) override;
     void UkryjKomunikaty() override;
     void PokazKomunikaty(const std::vector<std::string>& linie, bool blad) override;
     void OdswiezSzkic() override;
@@ -71,4 +74,5 @@ private:
     int ustawia_ = 0;
     int barwyBledu_ = -1;        // barwy obszaru komunikatów: -1 jeszcze nieustawione
     QString tekstKomunikatow_;  // pokazany tekst: ten sam tekst nie jest wstawiany ponownie
+    tWynikPrzejazdu przejazd_;  // pokazany wiersz przejazdu
 };

@@ -13,21 +13,16 @@
 namespace {
 const char* const Naglowki[LiczbaKolumnRejestru] = {
     "plik", "JNI", "NrP", "Droga", "Km", "Najbliższa miejscowość", "Przeszkoda", "normatyw", "klasa", "przekrój",
-    "schemat", "przęsła", "najdłuższe [m]", "KATEGORIA [t]", "element rozstrzygający",
+    "schemat", "przęsła", "najdłuższe [m]", "KATEGORIA [t]", "element rozstrzygający", "Przejazd",
 };
 const char* const Odrzucony = "odrzucony";
 
-bool Liczbowa(int k) { return k == rPrzesla || k == rNajdluzsze || k == rKategoria; }
+bool Liczbowa(int k) { return k == rPrzesla || k == rNajdluzsze || k == rKategoria || k == rPrzejazd; }
 
-// Liczba kolumny liczbowej do sortowania; -1 bez wartości (plik nieczytelny, dane odrzucone),
-// więc rosnąco odrzucone stoją przed najsłabszymi obiektami.
-double Liczba(const tWierszRejestru& w, int k)
+// Wykorzystanie do barwy i sortowania: obiekt odrzucony i element bez nośności jak nieskończone.
+double Wykorzystanie(const tWierszRejestru& w, const tOcenaPrzejazdu& o)
 {
-    switch (k) {
-    case rPrzesla: return w.Wczytany ? w.Przesla : -1;
-    case rNajdluzsze: return w.Wczytany ? w.Najdluzsze : -1;
-    default: return w.Poprawny ? w.Masa : -1;
-    }
+    return w.Poprawny && o.Nosnosc ? o.U : BezOgraniczenia;
 }
 
 std::string TekstKolumny(const tWierszRejestru& w, int k)
@@ -57,6 +52,8 @@ QColor BarwaKategorii(const tWierszRejestru& w)
     return {c.R, c.G, c.B};
 }
 
+QBrush Barwa(const tKolor& c) { return QBrush(QColor(c.R, c.G, c.B)); }
+
 // Tekst czytelny na tle barwy skali: czarny na jasnym, biały na ciemnym.
 QColor TekstNaTle(const QColor& tlo) { return qGray(tlo.rgb()) < 128 ? Qt::white : Qt::black; }
 }  // namespace
@@ -70,10 +67,63 @@ TModelRejestru::TModelRejestru(QObject* rodzic)
 
 TModelRejestru::~TModelRejestru() = default;
 
+// Liczba kolumny liczbowej do sortowania; -1 bez wartości (plik nieczytelny, dane odrzucone),
+// więc rosnąco odrzucone stoją przed najsłabszymi obiektami. Przejazd: wykorzystanie, obiekt
+// odrzucony na końcu.
+double TModelRejestru::Liczba(const tWierszRejestru& w, int k) const
+{
+    switch (k) {
+    case rPrzesla: return w.Wczytany ? w.Przesla : -1;
+    case rNajdluzsze: return w.Wczytany ? w.Najdluzsze : -1;
+    case rPrzejazd: return Ocena(&w) ? Wykorzystanie(w, *Ocena(&w)) : -1;
+    default: return w.Poprawny ? w.Masa : -1;
+    }
+}
+
+const tOcenaPrzejazdu* TModelRejestru::Ocena(const tWierszRejestru* w) const
+{
+    const auto i = oceny_.find(w);
+    return i == oceny_.end() ? nullptr : &i->second;
+}
+
+void TModelRejestru::Ocen(const tWierszRejestru* w)
+{
+    if (!pojazd_) return;
+    oceny_[w] = w->Poprawny ? OcenPrzejazd(w->Nosnosci, pojazd_->Pojazd, pojazd_->Q) : tOcenaPrzejazdu{};
+}
+
+void TModelRejestru::UstawPojazd(const std::optional<tWybranyPojazd>& pojazd)
+{
+    // Sama nazwa pojazdu nie zmienia ocen.
+    const bool teSameOceny = pojazd.has_value() == pojazd_.has_value() &&
+                             (!pojazd || (pojazd->Pojazd.Naciski == pojazd_->Pojazd.Naciski &&
+                                          pojazd->Pojazd.Rozstawy == pojazd_->Pojazd.Rozstawy && pojazd->Q == pojazd_->Q));
+    pojazd_ = pojazd;
+    if (teSameOceny) return;
+    oceny_.clear();
+    for (const auto& [nazwa, w] : wiersze_) Ocen(w.get());
+    UstawFiltr(filtr_);  // filtr i porządek mogą zależeć od ocen
+}
+
+tPrzejazdZestawienia TModelRejestru::PrzejazdPokazanych() const
+{
+    tPrzejazdZestawienia p{pojazd_ ? &*pojazd_ : nullptr, {}};
+    for (const tWierszRejestru* w : pokazane_) p.Oceny.push_back(Ocena(w));
+    return p;
+}
+
+std::vector<tWierszPrzejazdu> TModelRejestru::PrzejazdyPokazanych() const
+{
+    std::vector<tWierszPrzejazdu> p;
+    for (const tWierszRejestru* w : pokazane_) p.push_back({*w, Ocena(w) ? *Ocena(w) : tOcenaPrzejazdu{}});
+    return p;
+}
+
 void TModelRejestru::Wyczysc()
 {
     beginResetModel();
     pokazane_.clear();
+    oceny_.clear();
     wiersze_.clear();
     endResetModel();
     emit Zmieniono();
@@ -91,7 +141,8 @@ void TModelRejestru::Ustaw(std::vector<tWierszRejestru> wiersze)
         } else {
             p = std::make_unique<tWierszRejestru>(std::move(w));
         }
-        if (filtr_.Przyjmuje(*p)) nowe.push_back(p.get());
+        Ocen(p.get());
+        if (filtr_.Przyjmuje(*p, Ocena(p.get()))) nowe.push_back(p.get());
     }
     // Kolejne nowe wiersze, które trafiają w to samo miejsce tabeli, wstawiane razem (przy
     // pierwszym przeglądzie katalogu zwykle cała porcja na końcu); od końca, by wcześniejsze
@@ -116,6 +167,7 @@ void TModelRejestru::Usun(const std::string& plik)
     const auto i = wiersze_.find(plik);
     if (i == wiersze_.end()) return;
     Wyjmij(i->second.get());
+    oceny_.erase(i->second.get());
     wiersze_.erase(i);
     emit Zmieniono();
 }
@@ -126,7 +178,7 @@ void TModelRejestru::UstawFiltr(const tFiltrRejestru& filtr)
     beginResetModel();
     pokazane_.clear();
     for (const auto& [nazwa, w] : wiersze_)
-        if (filtr_.Przyjmuje(*w)) pokazane_.push_back(w.get());
+        if (filtr_.Przyjmuje(*w, Ocena(w.get()))) pokazane_.push_back(w.get());
     Uporzadkuj();
     endResetModel();
     emit Zmieniono();
@@ -215,6 +267,7 @@ QVariant TModelRejestru::data(const QModelIndex& indeks, int rola) const
     if (!indeks.isValid() || indeks.row() >= rowCount()) return {};
     const tWierszRejestru& w = *pokazane_[indeks.row()];
     const int k = indeks.column();
+    if (k == rPrzejazd) return DanePrzejazdu(w, rola);
     const bool barwa = k == rKategoria && w.Poprawny;
     switch (rola) {
     case Qt::DisplayRole:
@@ -232,6 +285,21 @@ QVariant TModelRejestru::data(const QModelIndex& indeks, int rola) const
         return k == rPlik || k == rNajgorszy || (k >= rMiejscowosc && k <= rSchemat) ? Tekst(TekstKolumny(w, k)) : QVariant();
     default:
         return {};
+    }
+}
+
+// Komórka przejazdu w barwie wykorzystania (skala mas: 1 i więcej czerwony, 0 niebieski).
+QVariant TModelRejestru::DanePrzejazdu(const tWierszRejestru& w, int rola) const
+{
+    const tOcenaPrzejazdu* o = Ocena(&w);
+    if (!o) return {};
+    switch (rola) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: return Tekst(TekstPrzejazdu(w, *o));
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignRight);
+    case Qt::BackgroundRole: return Barwa(KolorWykorzystania(Wykorzystanie(w, *o)));
+    case Qt::ForegroundRole: return QBrush(TekstNaTle(Barwa(KolorWykorzystania(Wykorzystanie(w, *o))).color()));
+    default: return {};
     }
 }
 

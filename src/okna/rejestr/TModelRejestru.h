@@ -7,14 +7,19 @@
 #include <QCollator>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "rejestr/Przejazd.h"
 #include "rejestr/Zestawienie.h"
 
 enum tKolumnaRejestru {
     rPlik, rJNI, rNrP, rDroga, rKm, rMiejscowosc, rPrzeszkoda, rNormatyw, rKlasa, rPrzekroj, rSchemat,
-    rPrzesla, rNajdluzsze, rKategoria, rNajgorszy, LiczbaKolumnRejestru
+    rPrzesla, rNajdluzsze, rKategoria, rNajgorszy,
+    rPrzejazd,  // tylko z wybranym pojazdem nienormatywnym
+    LiczbaKolumnRejestru
 };
 
 class TModelRejestru : public QAbstractTableModel {
@@ -29,6 +34,16 @@ public:
     void Usun(const std::string& plik);
     void UstawFiltr(const tFiltrRejestru& filtr);
     const tFiltrRejestru& Filtr() const { return filtr_; }
+
+    // Pojazd nienormatywny okna pojazdu: każdy wiersz dostaje ocenę przejazdu (z nośności elementów
+    // zapamiętanych przy wierszu, bez ponownego przeliczenia); brak: bez oceny.
+    void UstawPojazd(const std::optional<tWybranyPojazd>& pojazd);
+    const std::optional<tWybranyPojazd>& Pojazd() const { return pojazd_; }
+    // Ocena przejazdu wiersza; nullptr bez pojazdu.
+    const tOcenaPrzejazdu* Ocena(const tWierszRejestru* w) const;
+    // Przejazd pokazanych wierszy w ich kolejności (zestawienie i raport oceny przejazdu); z pojazdem.
+    tPrzejazdZestawienia PrzejazdPokazanych() const;
+    std::vector<tWierszPrzejazdu> PrzejazdyPokazanych() const;
 
     // Pokazane wiersze w kolejności tabeli.
     const std::vector<const tWierszRejestru*>& Pokazane() const { return pokazane_; }
@@ -48,6 +63,9 @@ private:
     bool Przed(const tWierszRejestru& a, const tWierszRejestru& b) const;
     void Uporzadkuj();
     void Wyjmij(const tWierszRejestru* w);
+    double Liczba(const tWierszRejestru& w, int kolumna) const;
+    QVariant DanePrzejazdu(const tWierszRejestru& w, int rola) const;
+    void Ocen(const tWierszRejestru* w);
 
     std::map<std::string, std::unique_ptr<tWierszRejestru>> wiersze_;
     std::vector<const tWierszRejestru*> pokazane_;
@@ -55,4 +73,6 @@ private:
     int kolumna_ = rPlik;
     Qt::SortOrder kierunek_ = Qt::AscendingOrder;
     QCollator porzadek_;
+    std::optional<tWybranyPojazd> pojazd_;
+    std::unordered_map<const tWierszRejestru*, tOcenaPrzejazdu> oceny_;
 };

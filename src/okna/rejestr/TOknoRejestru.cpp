@@ -21,6 +21,7 @@
 #include "common/Formatowanie.h"
 #include "common/Regionalne.h"
 #include "persistence/Katalogi.h"
+#include "rejestr/Przejazd.h"
 #include "rejestr/Zestawienie.h"
 #include "okna/wspolne/IkonaProgramu.h"
 #include "okna/wspolne/KolorOdmowy.h"
@@ -42,6 +43,14 @@ const char* const DymekSzukaj = "Pokazuje obiekty, których dane identyfikacyjne
 const char* const PodpisPonizej = "nośność poniżej";
 const char* const DymekPonizej = "Pokazuje obiekty o nośności mniejszej od podanej i wszystkie odrzucone";
 const char* const JednostkaProgu = " t";
+const char* const PodpisNiedopuszczalne = "tylko niedopuszczalne";
+const char* const DymekNiedopuszczalne =
+    "Pokazuje obiekty, przez które przejazd pojazdu z okna „Pojazd nienormatywny” jest niedopuszczalny, i wszystkie odrzucone";
+const char* const PrzyciskOcenaPrzejazdu = "Zapisz ocenę przejazdu…";
+const char* const DymekOcenyPrzejazdu = "Raport RTF „Ocena przejazdu pojazdu nienormatywnego” pokazanych obiektów";
+const char* const TytulOcenyPrzejazdu = "Zapisz ocenę przejazdu";
+const char* const NazwaOcenyPrzejazdu = "Ocena przejazdu";
+const char* const WzorPrzejazdu = "99,99 – niedopuszczalny";
 const char* const DymekTabeli = "Dwuklik albo Enter wczytuje obiekt w oknie głównym";
 const char* const PrzyciskPrzerwij = "Przerwij";
 const char* const WzorPostepu = "Ocena plików: %v z %m";
@@ -128,6 +137,13 @@ TOknoRejestru::TOknoRejestru(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     prog_->setSuffix(Tekst(JednostkaProgu));
     prog_->setToolTip(Tekst(DymekPonizej));
     filtr->addWidget(prog_);
+    filtr->addSpacing(fontMetrics().height());
+    niedopuszczalne_ = new QCheckBox(Tekst(PodpisNiedopuszczalne), this);
+    niedopuszczalne_->setObjectName(QStringLiteral("cbNiedopuszczalne"));
+    niedopuszczalne_->setToolTip(Tekst(DymekNiedopuszczalne));
+    niedopuszczalne_->hide();
+    connect(niedopuszczalne_, &QCheckBox::toggled, this, &TOknoRejestru::ZmienFiltr);
+    filtr->addWidget(niedopuszczalne_);
     zwlokaFiltra_ = new QTimer(this);
     zwlokaFiltra_->setSingleShot(true);
     zwlokaFiltra_->setInterval(ZwlokaFiltra);
@@ -151,13 +167,15 @@ TOknoRejestru::TOknoRejestru(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     tabela_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     tabela_->horizontalHeader()->setHighlightSections(false);
     tabela_->horizontalHeader()->setResizeContentsPrecision(WierszeDopasowania);
-    // KATEGORIA i element rozstrzygający zaraz po identyfikacji: na ekranie 1366 × 768 tabela
+    // KATEGORIA, przejazd pojazdu i element rozstrzygający zaraz po identyfikacji: na ekranie 1366 × 768 tabela
     // w kolejności zestawienia pokazałaby nośność dopiero po przewinięciu w bok. Kolumny można
     // przestawiać przeciąganiem nagłówka.
     QHeaderView* naglowek = tabela_->horizontalHeader();
     naglowek->setSectionsMovable(true);
     naglowek->moveSection(naglowek->visualIndex(rKategoria), naglowek->visualIndex(rPrzeszkoda) + 1);
     naglowek->moveSection(naglowek->visualIndex(rNajgorszy), naglowek->visualIndex(rKategoria) + 1);
+    naglowek->moveSection(naglowek->visualIndex(rPrzejazd), naglowek->visualIndex(rKategoria) + 1);
+    tabela_->setColumnHidden(rPrzejazd, true);
     tabela_->setSortingEnabled(true);
     tabela_->sortByColumn(rPlik, Qt::AscendingOrder);
     connect(tabela_, &QTableView::activated, this, &TOknoRejestru::Otworz);
@@ -191,6 +209,12 @@ TOknoRejestru::TOknoRejestru(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     zapisz_->setToolTip(Tekst(DymekZestawienia));
     connect(zapisz_, &QPushButton::clicked, this, &TOknoRejestru::ZapiszZestawienie);
     dol->addWidget(zapisz_);
+    ocenaPrzejazdu_ = new QPushButton(Tekst(PrzyciskOcenaPrzejazdu), this);
+    ocenaPrzejazdu_->setObjectName(QStringLiteral("btOcenaPrzejazdu"));
+    ocenaPrzejazdu_->setToolTip(Tekst(DymekOcenyPrzejazdu));
+    ocenaPrzejazdu_->hide();
+    connect(ocenaPrzejazdu_, &QPushButton::clicked, this, &TOknoRejestru::ZapiszOcenePrzejazdu);
+    dol->addWidget(ocenaPrzejazdu_);
     auto* zamknij = new QPushButton(Tekst(PrzyciskZamknij), this);
     zamknij->setObjectName(QStringLiteral("btZamknij"));
     connect(zamknij, &QPushButton::clicked, this, &QWidget::close);
@@ -242,7 +266,22 @@ void TOknoRejestru::ZmienFiltr()
     f.Tekst = tekst_->text().trimmed().toStdString();
     f.ZPonizej = ponizej_->isChecked();
     f.Ponizej = prog_->value();
+    f.TylkoNiedopuszczalne = niedopuszczalne_->isChecked() && model_->Pojazd();
     model_->UstawFiltr(f);
+}
+
+void TOknoRejestru::UstawPojazd(const std::optional<tWybranyPojazd>& pojazd)
+{
+    const bool byl = model_->Pojazd().has_value();
+    model_->UstawPojazd(pojazd);
+    niedopuszczalne_->setVisible(pojazd.has_value());
+    ocenaPrzejazdu_->setVisible(pojazd.has_value());
+    tabela_->setColumnHidden(rPrzejazd, !pojazd);
+    // Szerokość z wzoru: tuż po nowych ocenach widok nie ułożył jeszcze wierszy do zmierzenia.
+    if (pojazd && !byl)
+        tabela_->setColumnWidth(rPrzejazd, tabela_->fontMetrics().horizontalAdvance(Tekst(WzorPrzejazdu)) + fontMetrics().height());
+    if (niedopuszczalne_->isChecked() && byl != pojazd.has_value()) ZmienFiltr();
+    OdswiezStan();
 }
 
 void TOknoRejestru::OdswiezStan()
@@ -271,6 +310,7 @@ void TOknoRejestru::OdswiezStan()
         postep_->setValue(przeglad_->Ocenione());
     }
     zapisz_->setEnabled(pokazane > 0);
+    ocenaPrzejazdu_->setEnabled(pokazane > 0);
     // Kolumny dopasowane raz do pierwszych wierszy katalogu (potem szerokości użytkownika).
     if (!szerokosci_ && wszystkie > 0) {
         szerokosci_ = true;
@@ -302,13 +342,33 @@ void TOknoRejestru::ZapiszZestawienie()
     if (FormatZestawienia(plik.toStdString()) == tFormatZestawienia::Nieznany)
         plik += wybrany == rtf ? QStringLiteral(".rtf") : QStringLiteral(".csv");
     std::string blad;
+    const tPrzejazdZestawienia przejazd = model_->PrzejazdPokazanych();
     if (!::ZapiszZestawienie(plik.toStdString(), model_->Pokazane(),
                              QDir::toNativeSeparators(przeglad_->Katalog()).toStdString(), Dzis(),
-                             model_->Filtr(), blad)) {
+                             model_->Filtr(), blad, przejazd.Pojazd ? &przejazd : nullptr)) {
         QMessageBox(QMessageBox::Warning, Tekst(TytulBledu), Tekst(blad), QMessageBox::Ok, this).exec();
         return;
     }
     ustawienia.UstawKatalogZestawienia(QFileInfo(plik).absolutePath());
     zapisane_ = plik;
     OdswiezStan();
+}
+
+void TOknoRejestru::ZapiszOcenePrzejazdu()
+{
+    if (!model_->Pojazd()) return;
+    const QString rtf = Tekst(FiltrRtf);
+    QString wybrany = rtf;
+    const QString poczatek = QString::fromStdString(KatalogRaportow()) + '/' + Tekst(NazwaOcenyPrzejazdu) +
+                             QStringLiteral(".rtf");
+    QString plik = WybierzPlik(Tekst(TytulOcenyPrzejazdu), poczatek, rtf, &wybrany);
+    if (plik.isEmpty()) return;
+    if (!plik.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive)) plik += QStringLiteral(".rtf");
+    const std::vector<tWierszPrzejazdu> wiersze = model_->PrzejazdyPokazanych();
+    std::vector<const tWierszPrzejazdu*> wskazania;
+    for (const auto& w : wiersze) wskazania.push_back(&w);
+    const tWybranyPojazd& p = *model_->Pojazd();
+    std::string blad;
+    if (!::ZapiszOcenePrzejazdu(plik.toStdString(), wskazania, p.Pojazd, p.Q, Dzis(), blad))
+        QMessageBox(QMessageBox::Warning, Tekst(TytulBledu), Tekst(blad), QMessageBox::Ok, this).exec();
 }

@@ -5,6 +5,9 @@
 // niczego nie liczy: wiersze daje rejestr, filtr, podsumowanie i zestawienie też.
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+#include "core/Przejazd.h"
 
 class QCheckBox;
 class QLabel;
@@ -28,6 +31,11 @@ public:
     void OtworzKatalog(const QString& katalog);
     void InnyKatalog();
     void ZapiszZestawienie();
+    // Pojazd wybrany w oknie pojazdu: kolumna "Przejazd", filtr "tylko niedopuszczalne", kolumny
+    // przejazdu w zestawieniu i "Zapisz ocenę przejazdu…"; bez pojazdu okno jak bez nich.
+    void UstawPojazd(const std::optional<tWybranyPojazd>& pojazd);
+    // Raport RTF "Ocena przejazdu pojazdu nienormatywnego" pokazanych wierszy.
+    void ZapiszOcenePrzejazdu();
 
     // Wczytanie pliku w oknie głównym (jego droga "Wczytaj", z pytaniem o niezapisane zmiany).
     std::function<bool(const QString&)> OtworzPlik;
@@ -44,6 +52,7 @@ public:
     QLineEdit* PoleFiltra() const { return tekst_; }
     QCheckBox* Ponizej() const { return ponizej_; }
     QSpinBox* Prog() const { return prog_; }
+    QCheckBox* Niedopuszczalne() const { return niedopuszczalne_; }
 
 private:
     void Otworz(const QModelIndex& indeks);
@@ -57,6 +66,8 @@ private:
     QLineEdit* tekst_ = nullptr;
     QCheckBox* ponizej_ = nullptr;
     QSpinBox* prog_ = nullptr;
+    QCheckBox* niedopuszczalne_ = nullptr;
+    QPushButton* ocenaPrzejazdu_ = nullptr;
     QTableView* tabela_ = nullptr;
     TWykresKategorii* wykres_ = nullptr;
     QProgressBar* postep_ = nullptr;
