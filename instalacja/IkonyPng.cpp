@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "okna/IkonaProgramu.h"
+#include "okna/wspolne/IkonaProgramu.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 // obrotów pętli mierzy się pełne przeliczenie, nigdy odrzucone dane. Te same zmiany
 // mierzy się też z pokazanym panelem "Elementy" (tabela 91 wierszy i widok podłużny).
 #include "OknoTestowe.h"
-#include "okna/TPanelElementow.h"
+#include "okna/glowne/TPanelElementow.h"
 
 class PomiarPrzeliczeniaOkna : public QObject {
     Q_OBJECT

@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "okna/IkonaProgramu.h"
-#include "okna/RegionalneQt.h"
-#include "okna/TGlowneOkno.h"
-#include "okna/TlumaczenieQt.h"
+#include "okna/wspolne/IkonaProgramu.h"
+#include "okna/wspolne/RegionalneQt.h"
+#include "okna/glowne/TGlowneOkno.h"
+#include "okna/wspolne/TlumaczenieQt.h"
 
 int main(int argc, char* argv[])
 {

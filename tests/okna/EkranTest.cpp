@@ -3,8 +3,8 @@
 // z panelem "Elementy" i bez niego, a pokazany panel nie wypycha okna poza ekran ani nie
 // chowa panelu wyników, tabeli, widoku podłużnego czy przycisku "Kopiuj".
 #include "OknoTestowe.h"
-#include "okna/TPanelElementow.h"
-#include "okna/TWidokPodluzny.h"
+#include "okna/glowne/TPanelElementow.h"
+#include "okna/rysunki/TWidokPodluzny.h"
 
 namespace {
 // Kontrolka widoczna w całości (nie przycięta przez przewijany obszar ani brzeg okna).

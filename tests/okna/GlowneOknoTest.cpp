@@ -5,12 +5,12 @@
 #include <QWheelEvent>
 
 #include "OknoTestowe.h"
-#include "okna/TOknoPomocy.h"
-#include "okna/RegionalneQt.h"
-#include "okna/TAboutBox.h"
-#include "okna/TObrazekPrzekroju.h"
-#include "okna/TOknoHelp.h"
-#include "okna/TZapiszJNI.h"
+#include "okna/pomocnicze/TOknoPomocy.h"
+#include "okna/wspolne/RegionalneQt.h"
+#include "okna/pomocnicze/TAboutBox.h"
+#include "okna/pomocnicze/TObrazekPrzekroju.h"
+#include "okna/pomocnicze/TOknoHelp.h"
+#include "okna/pomocnicze/TZapiszJNI.h"
 
 namespace {
 const QString BladSum = QString::fromUtf8("BŁĄD WYMIARÓW PRZEKROJU POPRZECZNEGO");

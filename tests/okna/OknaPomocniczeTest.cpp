@@ -12,13 +12,13 @@
 #include "common/Cp1250.h"
 #include "common/Slad.h"
 #include "core/Nazwy.h"
-#include "okna/TSzkic.h"
-#include "okna/TAboutBox.h"
-#include "okna/TObrazekPrzekroju.h"
-#include "okna/TOknoHelp.h"
-#include "okna/TOknoWykresu.h"
-#include "okna/TWykres.h"
-#include "okna/TZapiszJNI.h"
+#include "okna/rysunki/TSzkic.h"
+#include "okna/pomocnicze/TAboutBox.h"
+#include "okna/pomocnicze/TObrazekPrzekroju.h"
+#include "okna/pomocnicze/TOknoHelp.h"
+#include "okna/pomocnicze/TOknoWykresu.h"
+#include "okna/rysunki/TWykres.h"
+#include "okna/pomocnicze/TZapiszJNI.h"
 
 using namespace testy;
 

@@ -8,10 +8,10 @@
 
 #include "Wspolne.h"
 #include "persistence/Katalogi.h"
-#include "okna/IkonaProgramu.h"
-#include "okna/TPoleLiczbowe.h"
-#include "okna/RysunkiPrzekrojow.h"
-#include "okna/TGlowneOkno.h"
+#include "okna/wspolne/IkonaProgramu.h"
+#include "okna/glowne/TPoleLiczbowe.h"
+#include "okna/rysunki/RysunkiPrzekrojow.h"
+#include "okna/glowne/TGlowneOkno.h"
 
 // "--skala 1.5" przed QApplication: skala ekranu (QT_SCALE_FACTOR), także pod Wine, które
 // zmiennych QT_* z Linuksa programom nie przekazuje. Argument znika z argv.

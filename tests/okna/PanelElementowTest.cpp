@@ -17,9 +17,9 @@
 #include <QToolTip>
 
 #include "OknoTestowe.h"
-#include "okna/TPanelElementow.h"
-#include "okna/TSzkic.h"
-#include "okna/TWidokPodluzny.h"
+#include "okna/glowne/TPanelElementow.h"
+#include "okna/rysunki/TSzkic.h"
+#include "okna/rysunki/TWidokPodluzny.h"
 
 namespace {
 QString Przypadek(const char* nazwa)

@@ -11,9 +11,9 @@
 
 #include "OknoTestowe.h"
 #include "common/Slad.h"
-#include "okna/TOknoHelp.h"
-#include "okna/TlumaczenieQt.h"
-#include "okna/TUstawieniaOkna.h"
+#include "okna/pomocnicze/TOknoHelp.h"
+#include "okna/wspolne/TlumaczenieQt.h"
+#include "okna/wspolne/TUstawieniaOkna.h"
 
 namespace {
 const QString Belka = QStringLiteral(PONTIVA_DANE_TESTOWE "/../../przyklady/belka.PTV");

@@ -2,10 +2,10 @@
 // teksty w polskim porządku), filtr z linią stanu, podsumowanie kategorii, otwarcie wiersza
 // w oknie głównym, śledzenie katalogu JNI i zapis zestawienia w pokazanej kolejności.
 #include "OknoTestowe.h"
-#include "okna/TModelRejestru.h"
-#include "okna/TOknoRejestru.h"
-#include "okna/TPrzegladKatalogu.h"
-#include "okna/TWykresKategorii.h"
+#include "okna/rejestr/TModelRejestru.h"
+#include "okna/rejestr/TOknoRejestru.h"
+#include "okna/rejestr/TPrzegladKatalogu.h"
+#include "okna/rejestr/TWykresKategorii.h"
 #include "rejestr/Rejestr.h"
 #include "rejestr/Zestawienie.h"
 

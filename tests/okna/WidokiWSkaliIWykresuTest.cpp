@@ -12,9 +12,9 @@
 #include <tuple>
 
 #include "OknoTestowe.h"
-#include "okna/TObrazekPrzekroju.h"
-#include "okna/TOknoWykresu.h"
-#include "okna/TWykres.h"
+#include "okna/pomocnicze/TObrazekPrzekroju.h"
+#include "okna/pomocnicze/TOknoWykresu.h"
+#include "okna/rysunki/TWykres.h"
 
 namespace {
 // Piksele wyraźnie czerwone (opis różnicy sum).

@@ -7,6 +7,12 @@ cmake_minimum_required(VERSION 3.25)
 if(NOT ZRODLA OR NOT TABELA)
   message(FATAL_ERROR "użycie: cmake -DZRODLA=KATALOG -DTABELA=PLIK.md -P sprawdz_warstwy.cmake")
 endif()
+# Ścieżka względna (jak w przykładzie wyżej) od bieżącego katalogu: z nią wzorzec RELATIVE
+# nie znalazłby żadnego katalogu warstwy i sprawdzenie przeszłoby bez czytania plików.
+get_filename_component(ZRODLA "${ZRODLA}" ABSOLUTE)
+if(NOT IS_DIRECTORY "${ZRODLA}")
+  message(FATAL_ERROR "${ZRODLA}: nie ma takiego katalogu źródeł")
+endif()
 
 file(STRINGS "${TABELA}" wiersze ENCODING UTF-8 REGEX "^\\| `[a-z]+` \\|")
 set(warstwy "")

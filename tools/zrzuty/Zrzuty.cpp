@@ -16,16 +16,16 @@
 
 #include "OknoTestowe.h"
 #include "common/Slad.h"
-#include "okna/TOknoPomocy.h"
-#include "okna/TModelRejestru.h"
-#include "okna/TOknoRejestru.h"
-#include "okna/TPrzegladKatalogu.h"
-#include "okna/TPanelElementow.h"
-#include "okna/TAboutBox.h"
-#include "okna/TObrazekPrzekroju.h"
-#include "okna/TOknoHelp.h"
-#include "okna/TOknoWykresu.h"
-#include "okna/TZapiszJNI.h"
+#include "okna/pomocnicze/TOknoPomocy.h"
+#include "okna/rejestr/TModelRejestru.h"
+#include "okna/rejestr/TOknoRejestru.h"
+#include "okna/rejestr/TPrzegladKatalogu.h"
+#include "okna/glowne/TPanelElementow.h"
+#include "okna/pomocnicze/TAboutBox.h"
+#include "okna/pomocnicze/TObrazekPrzekroju.h"
+#include "okna/pomocnicze/TOknoHelp.h"
+#include "okna/pomocnicze/TOknoWykresu.h"
+#include "okna/pomocnicze/TZapiszJNI.h"
 
 namespace {
 QString katalog;
