@@ -7,6 +7,7 @@
 #include <QJsonObject>
 
 #include "OknoTestowe.h"
+#include "common/Slad.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ private slots:
         QVERIFY2(ocenione >= 40, qPrintable(QString::number(ocenione)));
     }
 
-    // Plik z polskimi literami w ścieżce dłuższej niż 260 znaków (granica starych funkcji
+    // Plik zapisany przez program, z polskimi literami w ścieżce dłuższej niż 260 znaków (granica starych funkcji
     // Windows): okno wczytuje go i zapisuje bajt w bajt taki sam.
     void polskieIDlugieSciezki()
     {
@@ -78,7 +79,7 @@ private slots:
         while (katalog.size() < 280) katalog += QStringLiteral("/Powiat łęczycki – mosty na Bzurze");
         QVERIFY(QDir().mkpath(katalog));
         const QString zrodlo = katalog + QStringLiteral("/Most żółty.PTV"), kopia = katalog + QStringLiteral("/Kopia ŻÓŁTA.PTV");
-        QVERIFY(QFile::copy(QStringLiteral(PONTIVA_DANE_TESTOWE "/przypadki/pn85_p0/obiekt.PTV"), zrodlo));
+        QVERIFY(QFile::copy(QStringLiteral(PONTIVA_DANE_TESTOWE "/../../przyklady/przegubowa.PTV"), zrodlo));
         QVERIFY(t.Okno().Przebieg().WczytajDane(zrodlo.toStdString()));
         SprawdzPoprawne(t.Okno());
         QVERIFY(t.Okno().Przebieg().ZapiszDane(kopia.toStdString()));
