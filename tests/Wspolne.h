@@ -90,6 +90,23 @@ inline std::vector<std::vector<std::string>> WierszeDanych(const std::string& pl
 // Liczba z pliku danych (zawsze z kropką); "ND" to wartość "nie dotyczy" (1e20).
 inline double Liczba(const std::string& s) { return s == "ND" ? 1e20 : std::stod(s); }
 
+inline std::vector<std::string> Podziel(const std::string& tekst, char znak)
+{
+    std::vector<std::string> v;
+    std::istringstream we(tekst);
+    for (std::string s; std::getline(we, s, znak);) v.push_back(s);
+    return v;
+}
+
+// Liczby listy pliku danych rozdzielonej przecinkami; "-" to lista pusta.
+inline std::vector<double> Liczby(const std::string& lista)
+{
+    std::vector<double> v;
+    for (const auto& s : Podziel(lista, ','))
+        if (s != "-") v.push_back(Liczba(s));
+    return v;
+}
+
 // Wynik obliczenia zgodny z niezależnym: względnie do 1e-9, "nie dotyczy" dokładnie.
 inline bool Zgodna(double x, double oczekiwana)
 {

@@ -10,6 +10,7 @@ namespace {
 const char* const BladOpcji = "pontiva-cli: nieznana opcja \"%s\"\n";
 const char* const BladBrakWartosci = "pontiva-cli: opcja %s wymaga wartości\n";
 const char* const BladPowtorzona = "pontiva-cli: opcja %s podana dwa razy\n";
+const char* const BladPrzelacznika = "pontiva-cli: opcja %s nie przyjmuje wartości\n";
 
 bool Blad(const char* wzor, const std::string& arg)
 {
@@ -20,8 +21,11 @@ bool Blad(const char* wzor, const std::string& arg)
 }  // namespace
 
 bool RozbierzArgumenty(const std::vector<std::string>& argumenty, std::initializer_list<const char*> opcje,
-                       tArgumentyPolecenia& wynik)
+                       tArgumentyPolecenia& wynik, std::initializer_list<const char*> przelaczniki)
 {
+    auto jest = [](std::initializer_list<const char*> lista, const std::string& a) {
+        return std::any_of(lista.begin(), lista.end(), [&](const char* o) { return a == o; });
+    };
     bool koniecOpcji = false;
     for (size_t i = 0; i < argumenty.size(); ++i) {
         std::string a = argumenty[i];
@@ -39,9 +43,10 @@ bool RozbierzArgumenty(const std::vector<std::string>& argumenty, std::initializ
             wartosc = a.substr(rownasie + 1);
             a.resize(rownasie);
         }
-        if (std::none_of(opcje.begin(), opcje.end(), [&](const char* o) { return a == o; }))
-            return Blad(BladOpcji, argumenty[i]);
-        if (rownasie == std::string::npos) {
+        const bool przelacznik = jest(przelaczniki, a);
+        if (!przelacznik && !jest(opcje, a)) return Blad(BladOpcji, argumenty[i]);
+        if (przelacznik && rownasie != std::string::npos) return Blad(BladPrzelacznika, a);
+        if (!przelacznik && rownasie == std::string::npos) {
             if (i + 1 >= argumenty.size()) return Blad(BladBrakWartosci, a);
             wartosc = argumenty[++i];
         }

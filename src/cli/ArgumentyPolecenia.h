@@ -11,6 +11,8 @@ struct tArgumentyPolecenia {
     std::vector<std::string> Pozycyjne;
 };
 
-// false po komunikacie o błędzie użycia (nieznana albo powtórzona opcja, opcja bez wartości).
+// false po komunikacie o błędzie użycia (nieznana albo powtórzona opcja, opcja bez wartości,
+// przełącznik z wartością). Przełączniki (opcje bez wartości, np. "--sam") trafiają do Opcje
+// z pustą wartością.
 bool RozbierzArgumenty(const std::vector<std::string>& argumenty, std::initializer_list<const char*> opcje,
-                       tArgumentyPolecenia& wynik);
+                       tArgumentyPolecenia& wynik, std::initializer_list<const char*> przelaczniki = {});

@@ -40,35 +40,6 @@ void Blad(const char* wzor, const std::string& arg)
     Pisz(stderr, t);
 }
 
-// Pliki do przeliczenia: plik wprost albo każdy *.PTV katalogu w kolejności nazw. Czy plik
-// da się przeczytać i czy jest plikiem roboczym, mówi dopiero jego wczytanie.
-bool ZbierzPliki(const std::string& arg, std::vector<std::string>& pliki)
-{
-    std::error_code blad;
-    if (fs::is_directory(SciezkaUtf8(arg), blad)) {
-        std::vector<std::string> nazwy;
-        fs::directory_iterator it(SciezkaUtf8(arg), blad);
-        if (blad) {
-            Blad(BladBrakPliku, arg);
-            return false;
-        }
-        for (const auto& wpis : it) {
-            const std::string nazwa = Utf8(wpis.path().filename());
-            if (RozszerzeniePtv(nazwa) && wpis.is_regular_file(blad)) nazwy.push_back(nazwa);
-        }
-        std::sort(nazwy.begin(), nazwy.end());
-        for (const auto& n : nazwy) pliki.push_back(SciezkaWKatalogu(arg, n));
-        if (nazwy.empty()) Blad(BladPustyKatalog, arg);
-        return !nazwy.empty();
-    }
-    if (!fs::exists(SciezkaUtf8(arg), blad)) {
-        Blad(BladBrakPliku, arg);
-        return false;
-    }
-    pliki.push_back(arg);
-    return true;
-}
-
 // Plik roboczy wczytany do przebiegu; przy odmowie komunikat, przy nieczytelnych i zmienionych
 // wartościach ostrzeżenia na standardowe wyjście błędów (po wyjściu wypisanym dotąd), a w odmowa
 // komunikat OdmowaPliku.
@@ -299,6 +270,33 @@ bool CzytajOpcje(const std::vector<std::string>& argumenty, tOpcje& o)
 }
 
 }  // namespace
+
+bool ZbierzPliki(const std::string& arg, std::vector<std::string>& pliki)
+{
+    std::error_code blad;
+    if (fs::is_directory(SciezkaUtf8(arg), blad)) {
+        std::vector<std::string> nazwy;
+        fs::directory_iterator it(SciezkaUtf8(arg), blad);
+        if (blad) {
+            Blad(BladBrakPliku, arg);
+            return false;
+        }
+        for (const auto& wpis : it) {
+            const std::string nazwa = Utf8(wpis.path().filename());
+            if (RozszerzeniePtv(nazwa) && wpis.is_regular_file(blad)) nazwy.push_back(nazwa);
+        }
+        std::sort(nazwy.begin(), nazwy.end());
+        for (const auto& n : nazwy) pliki.push_back(SciezkaWKatalogu(arg, n));
+        if (nazwy.empty()) Blad(BladPustyKatalog, arg);
+        return !nazwy.empty();
+    }
+    if (!fs::exists(SciezkaUtf8(arg), blad)) {
+        Blad(BladBrakPliku, arg);
+        return false;
+    }
+    pliki.push_back(arg);
+    return true;
+}
 
 bool UstawSeparator(const std::string& wartosc)
 {

@@ -12,6 +12,11 @@ constexpr int KodPoprawny = 0;
 constexpr int KodOdrzucone = 1;
 constexpr int KodUzycie = 2;
 
+// Pliki do oceny z argumentu: plik wprost albo każdy *.PTV katalogu w kolejności nazw. Czy plik
+// da się przeczytać i czy jest plikiem roboczym, mówi dopiero jego wczytanie. false po komunikacie
+// (nie ma pliku ani katalogu, katalog bez plików roboczych).
+bool ZbierzPliki(const std::string& arg, std::vector<std::string>& pliki);
+
 // Ustawia separator dziesiętny z "--separator" (",", ".") albo ze środowiska, gdy pusty;
 // false dla innej wartości.
 bool UstawSeparator(const std::string& wartosc);

@@ -57,6 +57,22 @@ const char* const Pomoc =
     "      i na końcu: Różnice: zmienione N, tylko w starym N, tylko w nowym N, bez zmian N.\n"
     "      Kod wyjścia: 0 bez różnic, 1 są różnice, 2 błędne użycie albo wejście (komunikat\n"
     "      nazywa plik i wiersz).\n"
+    "  pontiva-cli przejazd --pojazd POJAZD.PJZ [--sam] [--format tekst|csv|json]\n"
+    "                       [--separator ,|.] [-o RAPORT.rtf|ZESTAWIENIE.csv] PLIK.PTV|KATALOG...\n"
+    "      Czy pojazd nienormatywny (osie z pliku *.PJZ) może przejechać przez każdy obiekt: jego\n"
+    "      dokładne efekty na rozpiętościach zastępczych elementów porównane z MP i TP. Pliki\n"
+    "      i katalogi jak w oblicz, każdy oceniony jak w rejestrze. Domyślnie \"z ruchem\": obok\n"
+    "      pojazdu obciążenie równomierne 5 kN/m; --sam: pojazd sam na obiekcie (q = 0).\n"
+    "      tekst  – (domyślnie) pojazd, potem dla obiektu PRZEJAZD DOPUSZCZALNY albo\n"
+    "               NIEDOPUSZCZALNY, wykorzystanie, element rozstrzygający i największa masa\n"
+    "               pojazdu o tym układzie osi\n"
+    "      csv    – jeden wiersz na obiekt:\n"
+    "               plik;JNI;NrP;Droga;Km;Najblizsza;Przeszkoda;KATEGORIA;wykorzystanie;\n"
+    "               dopuszczalny;najgorszy;efekt;masa_dopuszczalna;etap;komunikat\n"
+    "      json   – jeden obiekt JSON w wierszu na plik, z wynikami elementów\n"
+    "      Z -o plik .rtf \"Ocena przejazdu pojazdu nienormatywnego\" albo .csv (UTF-8 z BOM).\n"
+    "      Kod wyjścia: 0 przejazd dopuszczalny przez każdy obiekt, 1 przez któryś nie (albo\n"
+    "      obiekt odrzucono), 2 błędne użycie, zły plik pojazdu albo błąd zapisu.\n"
     "  pontiva-cli --help\n"
     "      Ta pomoc.\n"
     "\n"
@@ -105,6 +121,7 @@ int Wykonaj(std::vector<std::string> argumenty)
     if (polecenie == "sprawdz") return KomendaSprawdz(argumenty);
     if (polecenie == "rejestr") return KomendaRejestr(argumenty);
     if (polecenie == "roznice") return KomendaRoznice(argumenty);
+    if (polecenie == "przejazd") return KomendaPrzejazd(argumenty);
     Pisz(stderr, "pontiva-cli: nieznane polecenie \"" + polecenie + "\"\n");
     std::fputs(Pomoc, stderr);
     return KodUzycie;

@@ -83,13 +83,24 @@ double WartoscUstawiana(tPole pole, double wartosc)
 {
     const tOpisPola& o = OpisPola(pole);
     if (std::isnan(wartosc)) return o.Min;
-    wartosc = std::clamp(wartosc, o.Min, o.Max);
+    return WartoscPola(pole, std::clamp(wartosc, o.Min, o.Max));
+}
+
+double WartoscPola(tPole pole, double wartosc)
+{
+    if (!std::isfinite(wartosc)) return wartosc;
     // Pole pokazuje wartość z Miejsca cyframi i tyle z niej odczytuje.
     std::string tekst;
-    DopiszLiczbeStala(tekst, wartosc, o.Miejsca, '.');
-    double wynik = o.Min;
+    DopiszLiczbeStala(tekst, wartosc, OpisPola(pole).Miejsca, '.');
+    double wynik = wartosc;
     std::from_chars(tekst.data(), tekst.data() + tekst.size(), wynik);
     return wynik == 0 ? 0.0 : wynik;  // bez "-0"
+}
+
+std::string TekstWpisanej(tPole pole, double wartosc)
+{
+    const double w = WartoscPola(pole, wartosc);
+    return w == wartosc ? LiczbaStala(w, OpisPola(pole).Miejsca) : LiczbaOgolna(wartosc);
 }
 
 const tOpisWiersza& OpisWiersza(tWierszPol wiersz) { return Wiersze[std::clamp<int>(wiersz, 0, LiczbaWierszyPol - 1)]; }

@@ -2,6 +2,8 @@
 // Pola liczbowe okna głównego opisane raz: zakres, krok, miejsca po przecinku. Z tej
 // tablicy korzysta okno Qt i widok w pamięci, więc okno i CLI wczytują plik roboczy
 // do tych samych wartości.
+#include <string>
+
 #include "core/UkladElementow.h"
 
 // Identyfikator pola liczbowego. Pola długości elementów edytora rozpiętości mają
@@ -47,6 +49,12 @@ const tOpisPola& OpisPola(tPole pole);
 // do zakresu i zaokrąglona do miejsc pola tak, jak pole ją pokazuje. Tekst nieliczbowy
 // (NaN) daje minimum pola.
 double WartoscUstawiana(tPole pole, double wartosc);
+// To samo bez przycięcia do zakresu: wartość wpisana, którą pole po utracie fokusu pokazuje
+// w swoim formacie. Liczba spoza zakresu zostaje (jest błędem danych, nie zmienia się po cichu).
+double WartoscPola(tPole pole, double wartosc);
+// Tekst pola dla wartości wpisanej (cofnięcie zmiany, plik stanu): format pola, gdy czyta się
+// z niego ta sama liczba, inaczej najkrótsza postać ogólna; separator regionalny.
+std::string TekstWpisanej(tPole pole, double wartosc);
 
 // Wiersze pól szerokości z podpisem; podpis jest widoczny dokładnie wtedy, gdy pierwsze
 // pole wiersza. Kolumny "Strona lewa" / "Strona prawa".

@@ -16,6 +16,8 @@ const char* const TytulProgramu = "Pontiva obiektów mostowych ";
 const char* const WzorIdentyfikacji = "[JNI: %s NrP: %s](dr:%s km: %s)";
 const char* const WzorWyniku = " %0.4f";
 const char* const WzorKategorii = " %0.0f [T]";
+const char* const ZnakZmian = "*";
+const char* const ZnakPrzykladu = " – przykład";
 
 int CalkowitaCzesc(double v) { return static_cast<int>(std::trunc(v)); }
 
@@ -121,6 +123,7 @@ tGlownyPrzebieg::tGlownyPrzebieg(Widok& widok) : widok_(widok)
     widok_.UstawWybor(tLista::CBKlasa, 0);
     UstawWidocznosc(widok_);
     BudujPrzesla(widok_);
+    zapisane_ = ZapisDanych();
     UstawTytul();
 }
 
@@ -150,7 +153,37 @@ void tGlownyPrzebieg::ZmianaSzerokosci() { PrzeliczDane(); }
 
 void tGlownyPrzebieg::PrzeliczDane()
 {
-    if (przeliczanie_) Przelicz();
+    if (!przeliczanie_) return;
+    // Krok historii przed przeliczeniem: okno odświeża po nim "Cofnij" i "Ponów".
+    if (tStanPol stan; StanPol(widok_, stan)) historia_.Zapamietaj(stan);
+    Przelicz();
+    UstawTytul();
+}
+
+bool tGlownyPrzebieg::Cofnij()
+{
+    const tStanPol* stan = historia_.Cofnij();
+    PrzywrocStan(stan);
+    return stan;
+}
+
+bool tGlownyPrzebieg::Ponow()
+{
+    const tStanPol* stan = historia_.Ponow();
+    PrzywrocStan(stan);
+    return stan;
+}
+
+void tGlownyPrzebieg::PrzywrocStan(const tStanPol* stan)
+{
+    if (!stan) return;
+    przeliczanie_ = false;
+    UstawStanPol(widok_, *stan);
+    UstawWidocznosc(widok_);
+    BudujPrzesla(widok_);
+    przeliczanie_ = true;
+    Przelicz();
+    UstawTytul();
 }
 
 tWynikPrzeliczenia tGlownyPrzebieg::Przelicz()
@@ -181,4 +214,7 @@ bool tGlownyPrzebieg::PolaPoprawne(const std::string& tytul)
     return false;
 }
 
-void tGlownyPrzebieg::UstawTytul() { widok_.UstawTytul(TytulOkna(info_)); }
+void tGlownyPrzebieg::UstawTytul()
+{
+    widok_.UstawTytul((Zmieniony() ? ZnakZmian : "") + TytulOkna(info_) + (przyklad_ ? ZnakPrzykladu : ""));
+}

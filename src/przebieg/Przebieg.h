@@ -11,6 +11,7 @@
 #include "core/ObiektMostowy.h"
 #include "core/Przeliczenie.h"
 #include "persistence/PlikRoboczy.h"
+#include "przebieg/HistoriaZmian.h"
 #include "przebieg/TabelaElementow.h"
 #include "przebieg/Widok.h"
 
@@ -40,7 +41,8 @@ public:
     // komunikat pierwszego zapisu oczekuje.
     explicit tGlownyPrzebieg(Widok& widok);
 
-    // Pierwsze pokazanie okna: katalogi danych, PT.INI, przeliczenie.
+    // Pierwsze pokazanie okna: katalogi danych, PT.INI (bez niego obiekt przykładowy),
+    // przeliczenie.
     void Uruchom();
     // Zamknięcie okna: zapis PT.INI; błąd zapisu pokazany w oknie komunikatu z przyczyną. Plik
     // stanu, którego nie da się czytać, jest odkładany (nazwa z datą) z jednym komunikatem.
@@ -59,7 +61,7 @@ public:
     // przęseł spoza edytora odrzuca polecenie oknem komunikatu z tytułem polecenia (false).
     bool PolaPoprawne(const std::string& tytul);
 
-    // Przeliczenie, gdy włączone (zdarzenia pól).
+    // Przeliczenie, gdy włączone (zdarzenia pól): krok historii zmian, przeliczenie, tytuł.
     void PrzeliczDane();
     // Pełne przeliczenie i pokazanie wyniku; zwraca wynik etapów.
     tWynikPrzeliczenia Przelicz();
@@ -81,7 +83,8 @@ public:
     bool ZapiszIni(tPlikIni& ini);
 
     // Czy obiekt różni się od ostatnio wczytanego albo zapisanego pliku roboczego (po starcie:
-    // od stanu z PT.INI), także gdy pole ma tekst, który nie jest liczbą.
+    // od stanu z PT.INI, chyba że ten zapamiętał niezapisane zmiany), także gdy pole ma tekst,
+    // który nie jest liczbą. Tytuł okna zaczyna się wtedy od "*".
     bool Zmieniony() const;
     // Przed zastąpieniem obiektu innym (wczytanie): przy zmianach pytanie "Zapisać zmiany…?"
     // Tak / Nie / Anuluj; Tak woła zapisz (polecenie "Zapisz" okna). true: można zastąpić.
@@ -95,6 +98,23 @@ public:
     bool Zapisz(const tInfoObiektu& zOkna);
     // Ścieżka pliku polecenia "Zapisz" dla danych identyfikacyjnych.
     static std::string SciezkaZapisu(const tInfoObiektu& info);
+    // Plik, do którego "Zapisz" zapisuje wprost (bez okna identyfikacji): wczytany albo
+    // zapisany plik roboczy spoza katalogu JNI. Pusty: "Zapisz" pyta o identyfikację
+    // i zapisuje JNI/JNI_NrP.PTV.
+    std::string PlikDoZapisu() const;
+    // Polecenie "Zapisz jako" (i "Zapisz" do PlikDoZapisu): zapis pod podaną ścieżką z tą samą
+    // odmową pól i pytaniem o dane odrzucone przez sprawdzenia co "Zapisz"; o zastąpienie
+    // pliku pyta już okno wyboru pliku.
+    bool ZapiszJako(const std::string& sciezka);
+
+    // Polecenia "Cofnij" i "Ponów": cały obiekt wraca do stanu sprzed (po) kroku; false, gdy
+    // nie ma kroku. Koniec edycji pola zamyka krok wpisywania.
+    bool Cofnij();
+    bool Ponow();
+    void ZakonczEdycjePola() { historia_.ZakonczKrok(); }
+    const tHistoriaZmian& Historia() const { return historia_; }
+    // Obiekt przykładowy pierwszego uruchomienia, jeszcze nie zapisany ani nie zastąpiony.
+    bool Przyklad() const { return przyklad_; }
 
     void UstawTytul();
 
@@ -115,6 +135,11 @@ private:
     std::string ZapisDanych() const;
     void ZapamietajPlik(const std::string& sciezka);
     bool PotwierdzZapis(const std::string& sciezka);
+    bool PotwierdzBezWynikow(const std::string& sciezka, bool poprawne);
+    bool ZapiszPlikDanych(const std::string& sciezka, std::string& blad, bool stan);
+    // Wczytanie pliku roboczego albo stanu (wpisane: wartości bez przycięcia, jak je okno miało).
+    void UstawDanePliku(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>* nieczytelne, bool wpisane);
+    void PrzywrocStan(const tStanPol* stan);
 
     Widok& widok_;
     tObiektMostowy obiekt_;
@@ -123,6 +148,8 @@ private:
     bool pierwszyZapis_ = true;
     tWynikPrzeliczenia ostatni_;
     tTabelaElementow tabela_;
-    std::string zapisane_;  // ZapisDanych() ostatniego wczytania albo zapisu
+    std::string zapisane_;  // ZapisDanych() ostatniego wczytania albo zapisu; pusty: zmiany z PT.INI
     std::string plik_;      // ścieżka ostatnio wczytanego albo zapisanego pliku roboczego
+    bool przyklad_ = false;
+    tHistoriaZmian historia_;
 };

@@ -1,15 +1,19 @@
 // Pliki robocze, plik stanu i polecenie "Zapisz" okna głównego.
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <memory>
 
 #include "common/Formatowanie.h"
 
 #include "persistence/Katalogi.h"
 #include "persistence/PlikRoboczy.h"
+#include "persistence/StanOkna.h"
 #include "system/Pliki.h"
+#include "system/SciezkaUtf8.h"
 #include "przebieg/OdmowaPliku.h"
 #include "przebieg/Przebieg.h"
+#include "przebieg/Przyklad.h"
 #include "przebieg/SprawdzPola.h"
 
 namespace {
@@ -59,7 +63,12 @@ tDanePliku DaneZWidoku(const Widok& w, const tInfoObiektu& info)
     d.Normatyw = w.Wybor(tLista::CBNormatyw);
     d.Klasa = w.Wybor(tLista::CBKlasa);
     d.Przekroj = w.Wybor(tLista::CBPrzeslo);
-    for (int i = 0; i < LiczbaParametrow; ++i) d.Parametry[i] = w.Wartosc(static_cast<tPole>(RxSE_A1 + i));
+    // Pole ukryte dla przekroju nie należy do obiektu: zapisane tak, jak by je przyjęło, żeby
+    // plik nie miał wartości, której wczytanie nie przyjmie (pola w użyciu sprawdza SprawdzPola).
+    for (int i = 0; i < LiczbaParametrow; ++i) {
+        const tPole pole = static_cast<tPole>(RxSE_A1 + i);
+        d.Parametry[i] = PoleWidoczne(pole, d.Przekroj) ? w.Wartosc(pole) : WartoscUstawiana(pole, w.Wartosc(pole));
+    }
     d.LiczbaDlugosci = WierszeWUzyciu(w);
     for (int i = 0; i < d.LiczbaDlugosci; ++i) d.Dlugosci[i] = w.Wartosc(PoleDlugosci(i + 1));
     return d;
@@ -74,6 +83,7 @@ bool tGlownyPrzebieg::WczytajDane(const std::string& sciezka, std::string& blad,
     tPlikIni ini;
     if (!WczytajPlikRoboczy(sciezka, ini, blad)) return false;
     WczytajIni(ini, &nieczytelne);
+    przyklad_ = false;
     ZapamietajPlik(sciezka);
     return true;
 }
@@ -98,11 +108,17 @@ bool tGlownyPrzebieg::WczytajDane(const std::string& sciezka)
 
 void tGlownyPrzebieg::WczytajIni(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>* nieczytelne)
 {
+    UstawDanePliku(ini, nieczytelne, false);
+}
+
+void tGlownyPrzebieg::UstawDanePliku(const tPlikIni& ini, std::vector<tNieczytelnaLiczba>* nieczytelne, bool wpisane)
+{
     przeliczanie_ = false;
     const tDanePliku d = CzytajDanePliku(ini, nieczytelne);
+    auto ustaw = [&](tPole pole, double v) { wpisane ? widok_.UstawWartoscWpisana(pole, v) : widok_.UstawWartosc(pole, v); };
 
     Wybierz(widok_, tLista::CBSchemat, d.Schemat, 0);
-    widok_.UstawWartosc(IlePrzesel, d.Przesla);
+    ustaw(IlePrzesel, d.Przesla);
     Wybierz(widok_, tLista::CBNormatyw, d.Normatyw, 0);
     Wybierz(widok_, tLista::CBKlasa, d.Klasa, 0);
     Wybierz(widok_, tLista::CBPrzeslo, d.Przekroj, 0);
@@ -111,9 +127,9 @@ void tGlownyPrzebieg::WczytajIni(const tPlikIni& ini, std::vector<tNieczytelnaLi
 
     for (int i = 0; i < LiczbaParametrow; ++i) {
         const tPole pole = static_cast<tPole>(RxSE_A1 + i);
-        widok_.UstawWartosc(pole, pole == RxSE_N ? std::trunc(d.Parametry[i]) : d.Parametry[i]);
+        ustaw(pole, pole == RxSE_N ? std::trunc(d.Parametry[i]) : d.Parametry[i]);
     }
-    for (int i = 0; i < MaksWierszy; ++i) widok_.UstawWartosc(PoleDlugosci(i + 1), d.Dlugosci[i]);
+    for (int i = 0; i < MaksWierszy; ++i) ustaw(PoleDlugosci(i + 1), d.Dlugosci[i]);
 
     // Lista klas mogła zostać przebudowana dla normatywu: klasa z pliku jeszcze raz.
     Wybierz(widok_, tLista::CBNormatyw, d.Normatyw, 0);
@@ -124,16 +140,24 @@ void tGlownyPrzebieg::WczytajIni(const tPlikIni& ini, std::vector<tNieczytelnaLi
     UstawTytul();
     UstawWidocznosc(widok_);
     BudujPrzesla(widok_);
+    if (tStanPol stan; StanPol(widok_, stan)) historia_.Poczatek(stan);
     przeliczanie_ = true;
     Przelicz();
 }
 
 bool tGlownyPrzebieg::ZapiszDane(const std::string& sciezka, std::string& blad)
 {
+    return ZapiszPlikDanych(sciezka, blad, false);
+}
+
+// Plik stanu dostaje jeszcze sekcję STAN (persistence/StanOkna.h).
+bool tGlownyPrzebieg::ZapiszPlikDanych(const std::string& sciezka, std::string& blad, bool stan)
+{
     tPlikIni ini;
     // Nie nadpisujemy pliku, którego nie da się przeczytać (jego klucze by przepadły).
     if (ini.Wczytaj(sciezka, blad) == tStanOdczytu::Blad) return false;
     ZapiszIni(ini);
+    if (stan) ZapiszStanOkna(ini, {Zmieniony(), przyklad_, plik_});
     return ini.ZapiszPlik(sciezka, blad);
 }
 
@@ -166,9 +190,13 @@ void tGlownyPrzebieg::ZapamietajPlik(const std::string& sciezka)
 {
     plik_ = sciezka;
     zapisane_ = ZapisDanych();
+    UstawTytul();
 }
 
-bool tGlownyPrzebieg::Zmieniony() const { return ZapisDanych() != zapisane_ || !SprawdzPola(widok_).Pola.empty(); }
+bool tGlownyPrzebieg::Zmieniony() const
+{
+    return zapisane_.empty() || ZapisDanych() != zapisane_ || !SprawdzPola(widok_).Pola.empty();
+}
 
 bool tGlownyPrzebieg::PorzucZmiany(const std::function<bool()>& zapisz)
 {
@@ -193,6 +221,11 @@ bool tGlownyPrzebieg::PotwierdzZapis(const std::string& sciezka)
     if (sciezka != plik_ && nowy.Zawartosc() != stary.Zawartosc() &&
         widok_.Zapytaj(TytulUwagi, Format(InnyObiekt, {sciezka}), false) != tOdpowiedz::Tak)
         return false;
+    return PotwierdzBezWynikow(sciezka, poprawne);
+}
+
+bool tGlownyPrzebieg::PotwierdzBezWynikow(const std::string& sciezka, bool poprawne)
+{
     return poprawne || widok_.Zapytaj(TytulUwagi, Format(BezWynikow, {sciezka}), false) == tOdpowiedz::Tak;
 }
 
@@ -204,12 +237,15 @@ std::string tGlownyPrzebieg::SciezkaZapisu(const tInfoObiektu& info)
 
 void tGlownyPrzebieg::UstawInfo(const tInfoObiektu& zOkna)
 {
-    info_ = Przyciete(zOkna);
+    const tInfoObiektu nowe = Przyciete(zOkna);
+    if (nowe.JNI != info_.JNI || nowe.NrP != info_.NrP) przyklad_ = false;  // już nie identyfikacja przykładu
+    info_ = nowe;
     UstawTytul();
 }
 
 bool tGlownyPrzebieg::Zapisz(const tInfoObiektu& zOkna)
 {
+    const tInfoObiektu poprzednie = info_;
     info_ = Przyciete(zOkna);
     const std::string nazwa = info_.JNI + "_" + info_.NrP;
     // Nazwa pliku nie może wyjść poza katalog JNI.
@@ -220,14 +256,17 @@ bool tGlownyPrzebieg::Zapisz(const tInfoObiektu& zOkna)
         return false;
     }
     const std::string sciezka = SciezkaZapisu(info_);
-    if (nazwaPoprawna && !PotwierdzZapis(sciezka)) return false;
+    if (nazwaPoprawna && !PotwierdzZapis(sciezka)) {
+        info_ = poprzednie;  // odmowa zapisu zostawia obiekt, jaki był
+        return false;
+    }
     std::string blad;
     if (!nazwaPoprawna || !UtworzKatalog(KatalogJNI()) || !ZapiszDane(sciezka, blad)) {
         widok_.PokazKomunikat(TytulInfo, BladZapisu + blad, tIkona::Informacja);
         return false;
     }
+    przyklad_ = false;
     ZapamietajPlik(sciezka);
-    UstawTytul();
     if (pierwszyZapis_) {
         widok_.PokazKomunikat(TytulInfo, PierwszyZapis + SciezkaZapisu(info_), tIkona::Informacja);
         pierwszyZapis_ = false;
@@ -235,19 +274,55 @@ bool tGlownyPrzebieg::Zapisz(const tInfoObiektu& zOkna)
     return true;
 }
 
+bool tGlownyPrzebieg::ZapiszJako(const std::string& sciezka)
+{
+    const tBladPol bledne = SprawdzPola(widok_);
+    if (!bledne.Pola.empty()) {
+        widok_.PokazKomunikat(TytulInfo, NieZapisano + bledne.Wynik.Komunikat, tIkona::Ostrzezenie);
+        return false;
+    }
+    tPlikIni ini;
+    if (!PotwierdzBezWynikow(sciezka, ZapiszIni(ini))) return false;
+    std::string blad;
+    if (!ZapiszDane(sciezka, blad)) {
+        widok_.PokazKomunikat(TytulInfo, BladZapisu + blad, tIkona::Informacja);
+        return false;
+    }
+    przyklad_ = false;
+    ZapamietajPlik(sciezka);
+    return true;
+}
+
+std::string tGlownyPrzebieg::PlikDoZapisu() const
+{
+    if (plik_.empty()) return {};
+    const std::filesystem::path katalog = SciezkaUtf8(plik_).lexically_normal().parent_path();
+    return katalog == SciezkaUtf8(KatalogJNI()).lexically_normal() ? std::string() : plik_;
+}
+
 void tGlownyPrzebieg::Uruchom()
 {
     UtworzKatalog(KatalogJNI());
-    // Plik stanu: brakujący, nieczytelny albo obcy daje wartości domyślne, bez komunikatu.
+    // Plik stanu: nieczytelny albo obcy daje wartości domyślne, bez komunikatu. Bez pliku stanu
+    // (pierwsze uruchomienie) okno zaczyna obiektem przykładowym. Wartości stanu wracają tak,
+    // jak je wpisano (także spoza zakresu pola, oznaczone).
     tPlikIni stan;
-    stan.Wczytaj(SciezkaStanu());
-    WczytajIni(stan);
+    std::string blad;
+    const bool pierwsze = stan.Wczytaj(SciezkaStanu(), blad) == tStanOdczytu::Brak;
+    const tStanOkna okno = CzytajStanOkna(stan);
+    if (pierwsze) ZapiszDanePliku(stan, DanePrzykladu(), nullptr);
+    UstawDanePliku(stan, nullptr, !pierwsze);
     UstawWidocznosc(widok_);
     BudujPrzesla(widok_);
     RegulaListyKlas(widok_);
     przeliczanie_ = true;
     Przelicz();
-    ZapamietajPlik("");  // PT.INI nie jest plikiem obiektu
+    przyklad_ = pierwsze || okno.Przyklad;
+    ZapamietajPlik(okno.Plik);  // PT.INI nie jest plikiem obiektu
+    if (okno.Zmieniony) {
+        zapisane_.clear();
+        UstawTytul();
+    }
 }
 
 bool tGlownyPrzebieg::Zamknij()
@@ -263,7 +338,7 @@ bool tGlownyPrzebieg::Zamknij()
         }
         uwaga = Format(StanOdlozony, {odczyt, nowa});
     }
-    if (UtworzKatalog(KatalogDanych()) && ZapiszDane(sciezka, zapis)) {
+    if (UtworzKatalog(KatalogDanych()) && ZapiszPlikDanych(sciezka, zapis, true)) {
         if (!uwaga.empty()) widok_.PokazKomunikat(TytulUwagi, uwaga, tIkona::Ostrzezenie);
         return true;
     }

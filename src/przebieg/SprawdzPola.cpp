@@ -8,12 +8,22 @@
 namespace {
 
 const char* const NieLiczba = "%s: to nie jest liczba";
-const char* const PrzeselPozaEdytorem = "%s: dozwolone od %d do %d";
+const char* const PozaZakresem = "%s: dozwolone od %s do %s";
 
 void Dodaj(tBladPol& b, tPole pole, tEtap etap, const std::string& komunikat)
 {
     if (b.Pola.empty()) b.Wynik = {etap, komunikat};
     b.Pola.push_back(pole);
+}
+
+// Tekst, który nie jest liczbą, albo liczba spoza zakresu pola (wpisana, nieprzycięta).
+void SprawdzPole(tBladPol& b, const Widok& w, tPole pole, tEtap etap, const std::string& nazwa, double wartosc)
+{
+    const tOpisPola& o = OpisPola(pole);
+    if (!w.JestLiczba(pole))
+        Dodaj(b, pole, etap, Format(NieLiczba, {nazwa}));
+    else if (wartosc < o.Min || wartosc > o.Max)
+        Dodaj(b, pole, etap, Format(PozaZakresem, {nazwa, LiczbaOgolna(o.Min), LiczbaOgolna(o.Max)}));
 }
 
 }  // namespace
@@ -24,23 +34,13 @@ tBladPol SprawdzPola(const Widok& w)
     const int przekroj = w.Wybor(tLista::CBPrzeslo);
     for (int p = 0; p < LiczbaPolSzerokosci; ++p) {
         const tPole pole = static_cast<tPole>(p);
-        if (PoleWidoczne(pole, przekroj) && !w.JestLiczba(pole))
-            Dodaj(b, pole, tEtap::Parametry, Format(NieLiczba, {OpisPola(pole).Opis}));
+        if (PoleWidoczne(pole, przekroj)) SprawdzPole(b, w, pole, tEtap::Parametry, OpisPola(pole).Opis, w.Wartosc(pole));
     }
     const int schemat = w.Wybor(tLista::CBSchemat);
-    if (PokazLiczbePrzesel(schemat)) {
-        const char* nazwa = OpisWiersza(wLiczbaPrzesel).Podpis;
-        const tOpisPola& o = OpisPola(IlePrzesel);
-        const double n = std::trunc(w.Wartosc(IlePrzesel));
-        if (!w.JestLiczba(IlePrzesel))
-            Dodaj(b, IlePrzesel, tEtap::Dlugosci, Format(NieLiczba, {nazwa}));
-        else if (n < o.Min || n > o.Max)
-            Dodaj(b, IlePrzesel, tEtap::Dlugosci,
-                  Format(PrzeselPozaEdytorem, {nazwa, static_cast<int>(o.Min), static_cast<int>(o.Max)}));
-    }
-    const std::vector<tWierszPrzesla> wiersze = WierszePrzesel(schemat, static_cast<int>(std::trunc(w.Wartosc(IlePrzesel))));
+    const double n = std::trunc(w.Wartosc(IlePrzesel));
+    if (PokazLiczbePrzesel(schemat)) SprawdzPole(b, w, IlePrzesel, tEtap::Dlugosci, OpisWiersza(wLiczbaPrzesel).Podpis, n);
+    const std::vector<tWierszPrzesla> wiersze = WierszePrzesel(schemat, static_cast<int>(n));
     for (int i = 1; i <= static_cast<int>(wiersze.size()); ++i)
-        if (!w.JestLiczba(PoleDlugosci(i)))
-            Dodaj(b, PoleDlugosci(i), tEtap::Dlugosci, Format(NieLiczba, {wiersze[i - 1].Podpis}));
+        SprawdzPole(b, w, PoleDlugosci(i), tEtap::Dlugosci, wiersze[i - 1].Podpis, w.Wartosc(PoleDlugosci(i)));
     return b;
 }

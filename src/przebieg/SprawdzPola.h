@@ -1,6 +1,7 @@
 #pragma once
-// Pola okna przed sprawdzeniami obiektu: tekst, który nie jest liczbą, i liczba przęseł
-// spoza edytora są błędem danych. Czytane jako minimum pola dałyby wynik innego obiektu.
+// Pola okna przed sprawdzeniami obiektu: tekst, który nie jest liczbą, i liczba spoza zakresu
+// pola (wpisana; okno jej nie przycina) są błędem danych. Czytane jako minimum albo przycięte
+// dałyby wynik innego obiektu.
 #include <vector>
 
 #include "core/Przeliczenie.h"

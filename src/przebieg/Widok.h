@@ -51,6 +51,9 @@ public:
     // i zaokrąglenie z tablicy pól); Wartosc zwraca to, co pole ma teraz.
     virtual double Wartosc(tPole pole) const = 0;
     virtual void UstawWartosc(tPole pole, double wartosc) = 0;
+    // Wartość tak, jak ją wpisano (cofnięcie zmiany, plik stanu): bez przycięcia do zakresu
+    // i bez zaokrąglenia; Wartosc zwraca ją potem bez zmian.
+    virtual void UstawWartoscWpisana(tPole pole, double wartosc) = 0;
     // Czy tekst pola czyta się jako liczba (pusty tekst tak: to minimum pola). Wpisany
     // tekst nieliczbowy jest błędem danych, nie zerem.
     virtual bool JestLiczba(tPole pole) const = 0;

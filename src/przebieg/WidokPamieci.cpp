@@ -39,6 +39,11 @@ void tWidokPamieci::UstawWartosc(tPole pole, double wartosc)
     if (PoprawnePole(pole)) Pola[pole] = WartoscUstawiana(pole, wartosc);
 }
 
+void tWidokPamieci::UstawWartoscWpisana(tPole pole, double wartosc)
+{
+    if (PoprawnePole(pole)) Pola[pole] = wartosc;
+}
+
 void tWidokPamieci::PokazPole(tPole pole, bool widoczne)
 {
     if (pole >= 0 && pole < PierwszePoleDlugosci) PoleWidoczne[pole] = widoczne;

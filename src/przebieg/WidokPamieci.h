@@ -17,6 +17,7 @@ public:
 
     double Wartosc(tPole pole) const override;
     void UstawWartosc(tPole pole, double wartosc) override;
+    void UstawWartoscWpisana(tPole pole, double wartosc) override;
     // Pola widoku w pamięci trzymają liczby; tekst nieliczbowy odrzuca już czytnik pliku.
     bool JestLiczba(tPole) const override { return true; }
     void OznaczBlad(tPole pole, bool blad) override;

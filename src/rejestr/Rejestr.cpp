@@ -72,6 +72,8 @@ bool PlikiRobocze(const std::string& katalog, std::vector<std::string>& nazwy)
 tOceniacz::tOceniacz() : widok_(std::make_unique<tWidokPamieci>()), przebieg_(std::make_unique<tGlownyPrzebieg>(*widok_)) {}
 tOceniacz::~tOceniacz() = default;
 
+const tObiektMostowy& tOceniacz::Obiekt() const { return przebieg_->Obiekt(); }
+
 tWierszRejestru tOceniacz::Ocen(const std::string& sciezka, const std::string& nazwa)
 {
     tWierszRejestru w;

@@ -31,6 +31,7 @@ struct tWierszRejestru {
 double KategoriaOkna(double masa);
 
 class tGlownyPrzebieg;
+class tObiektMostowy;
 class tWidokPamieci;
 
 // Ocenia kolejne pliki jednym przebiegiem w pamięci (jak kolejne "Wczytaj" w oknie).
@@ -41,6 +42,8 @@ public:
     // Wiersz dla pliku: wczytanie, przeliczenie, odczyt wyników. Plik podmieniony w trakcie
     // odczytu (inny rozmiar albo treść przy drugim odczycie) jest czytany jeszcze raz.
     tWierszRejestru Ocen(const std::string& sciezka, const std::string& nazwa);
+    // Obiekt przeliczony ostatnim Ocen (ważny do następnego; jego wyniki tylko przy Poprawny).
+    const tObiektMostowy& Obiekt() const;
 
 private:
     std::unique_ptr<tWidokPamieci> widok_;

@@ -69,41 +69,21 @@ std::string MaleLitery(std::string_view s)
     return wynik;
 }
 
-// Komunikat odmowy w jednym wierszu, bez znaków sterujących i błędnego UTF-8.
-std::string KomunikatWiersza(const tWierszRejestru& w) { return TekstWidoczny(JedenWiersz(w.Komunikat)); }
-
-void Komorka(std::string& o, std::string_view tekst)
-{
-    o += ';';
-    DopiszKomorkeCsv(o, TekstWidoczny(tekst));
-}
-
 void WierszCsv(std::string& o, const tWierszRejestru& w)
 {
-    DopiszKomorkeCsv(o, TekstWidoczny(w.Plik));
-    for (const std::string* t : {&w.Info.JNI, &w.Info.NrP, &w.Info.Droga, &w.Info.Km, &w.Info.Najblizsza,
-                                 &w.Info.Przeszkoda, &w.Normatyw, &w.Klasa, &w.Przekroj, &w.Schemat})
-        Komorka(o, *t);
+    IdentyfikacjaCsv(o, w);
+    for (const std::string* t : {&w.Normatyw, &w.Klasa, &w.Przekroj, &w.Schemat}) KomorkaCsv(o, *t);
     o += ';';
     if (w.Wczytany) o += std::to_string(w.Przesla);
     o += ';';
     if (w.Wczytany && w.Przesla > 0) o += LiczbaOgolna(w.Najdluzsze);
     o += ';';
     if (w.Poprawny) o += w.KategoriaTekst;
-    Komorka(o, w.Poprawny ? w.NazwaNajgorszego : std::string());
-    Komorka(o, w.Etap);
+    KomorkaCsv(o, w.Poprawny ? w.NazwaNajgorszego : std::string());
+    KomorkaCsv(o, w.Etap);
     o += ';';
     DopiszKomorkeCsv(o, KomunikatWiersza(w));
     o += '\n';
-}
-
-// Tekst komórki tabeli RTF: widoczny, w jednym wierszu, bez ";" (rozdziela komórki).
-std::string KomorkaRtf(std::string_view tekst)
-{
-    std::string t = TekstWidoczny(JedenWiersz(std::string(tekst)));
-    for (char& z : t)
-        if (z == ';') z = ',';
-    return TekstRtf(t);
 }
 
 void WierszRtf(TRtfDoc& doc, const tWierszRejestru& w)
@@ -132,6 +112,29 @@ bool KonczySieNa(std::string_view s, std::string_view koncowka)
 }
 
 }  // namespace
+
+std::string KomunikatWiersza(const tWierszRejestru& w) { return TekstWidoczny(JedenWiersz(w.Komunikat)); }
+
+void KomorkaCsv(std::string& o, std::string_view tekst)
+{
+    o += ';';
+    DopiszKomorkeCsv(o, TekstWidoczny(tekst));
+}
+
+void IdentyfikacjaCsv(std::string& o, const tWierszRejestru& w)
+{
+    DopiszKomorkeCsv(o, TekstWidoczny(w.Plik));
+    for (const std::string* t : {&w.Info.JNI, &w.Info.NrP, &w.Info.Droga, &w.Info.Km, &w.Info.Najblizsza, &w.Info.Przeszkoda})
+        KomorkaCsv(o, *t);
+}
+
+std::string KomorkaRtf(std::string_view tekst)
+{
+    std::string t = TekstWidoczny(JedenWiersz(std::string(tekst)));
+    for (char& z : t)
+        if (z == ';') z = ',';
+    return TekstRtf(t);
+}
 
 bool tFiltrRejestru::Przyjmuje(const tWierszRejestru& w) const
 {

@@ -3,6 +3,7 @@
 // wierszy jako CSV i jako RTF "Zestawienie nośności obiektów" (okno i pontiva-cli rejestr).
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "rejestr/Rejestr.h"
@@ -33,6 +34,16 @@ std::string ZestawienieCsv(const std::vector<const tWierszRejestru*>& wiersze);
 // RTF zestawienia: katalog, data, opis filtra, jeden wiersz tabeli na obiekt.
 std::string ZestawienieRtf(const std::vector<const tWierszRejestru*>& wiersze, const std::string& katalog,
                            const std::string& data, const tFiltrRejestru& filtr);
+// Części wierszy wspólne z zestawieniem przejazdu pojazdu.
+// Komunikat odmowy w jednym wierszu, bez znaków sterujących i błędnego UTF-8.
+std::string KomunikatWiersza(const tWierszRejestru& w);
+// ";" i komórka tekstu widocznego (DopiszKomorkeCsv).
+void KomorkaCsv(std::string& o, std::string_view tekst);
+// Komórki plik;JNI;NrP;Droga;Km;Najblizsza;Przeszkoda (bez ";" na końcu).
+void IdentyfikacjaCsv(std::string& o, const tWierszRejestru& w);
+// Tekst komórki tabeli RTF: widoczny, w jednym wierszu, bez ";" (rozdziela komórki), dosłowny w RTF.
+std::string KomorkaRtf(std::string_view tekst);
+
 enum class tFormatZestawienia { Nieznany, Csv, Rtf };
 // Format z rozszerzenia pliku (.csv, .rtf bez względu na wielkość liter).
 tFormatZestawienia FormatZestawienia(const std::string& sciezka);

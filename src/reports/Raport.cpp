@@ -248,9 +248,11 @@ std::string DokumentRaportu(const tTrescRaportu& Tresc, bool BezJawnegoQl)
     return bajty;
 }
 
-bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
-                  const std::string& Droga, const std::string& Km, const std::string& Najblizsza,
-                  const std::string& Przeszkoda, const std::string& FileName, const std::string& Dzis)
+namespace {
+
+tTrescRaportu TrescRaportu(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
+                           const std::string& Droga, const std::string& Km, const std::string& Najblizsza,
+                           const std::string& Przeszkoda, const std::string& Dzis)
 {
     // Teksty z zewnątrz (dane obiektu, data z wiersza poleceń) bez znaków sterujących i
     // błędnego UTF-8: w dokumencie i w kodzie kontrolnym stoi wtedy ten sam tekst.
@@ -266,18 +268,44 @@ bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const st
     for (const auto* tabela : {&t.Dane, &t.Wymiary})
         for (const auto& w : *tabela) komorki.push_back(w.Komorki);
     t.Kod = KodKontrolny(TekstKontrolny(t.Identyfikacja[0], t.Identyfikacja[1], Obiekt.LiczbaElementow, komorki, t.Nosnosc));
+    return t;
+}
 
+bool ZapiszRaport(const tTrescRaportu& t, const std::string& FileName)
+{
     TRtfDoc doc;
     if (!doc.Open(FileName, TekstNaglowka(t), TekstRtf(t.Data), true)) return false;
     PiszTresc(doc, t);
     return doc.Close();
 }
 
+}  // namespace
+
+bool UtworzRaport(const tObiektMostowy& Obiekt, const std::string& JNI, const std::string& NrP,
+                  const std::string& Droga, const std::string& Km, const std::string& Najblizsza,
+                  const std::string& Przeszkoda, const std::string& FileName, const std::string& Dzis)
+{
+    return ZapiszRaport(TrescRaportu(Obiekt, JNI, NrP, Droga, Km, Najblizsza, Przeszkoda, Dzis), FileName);
+}
+
 namespace {
 
-// Kroki polecenia; Plik daje nazwę pliku po ustaleniu numeru przęsła.
+// "R@1.RTF" → pierwsza wolna z "R@1_2.RTF", "R@1_3.RTF"…
+std::string NastepnaWolnaNazwa(const std::string& plik)
+{
+    const std::string rdzen = plik.substr(0, plik.size() - 4);  // bez ".RTF"
+    std::string nazwa;
+    std::error_code blad;
+    for (int n = 2;; ++n)
+        if (nazwa = rdzen + "_" + std::to_string(n) + ".RTF"; !std::filesystem::exists(SciezkaUtf8(nazwa), blad)) return nazwa;
+}
+
+// Kroki polecenia; Plik daje nazwę pliku po ustaleniu numeru przęsła. Raport o tej nazwie
+// z inną treścią (choćby z inną datą) nie jest zastępiony bez pytania, gdy Pytanie jest;
+// ten sam raport nie jest pisany drugi raz.
 tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
-                            const std::function<std::string()>& Plik, const std::string& Dzis)
+                            const std::function<std::string()>& Plik, const std::string& Dzis,
+                            const tPytanieORaport& Pytanie = {})
 {
     tWynikRaportu wynik;
     if (Info.JNI.empty()) {
@@ -300,20 +328,34 @@ tWynikRaportu WykonajRaport(tInfoObiektu& Info, const std::function<void(tObiekt
         wynik.Komunikat = KomBledneDane;
         return wynik;
     }
-    if (!UtworzRaport(*obiekt, Info.JNI, Info.NrP, Info.Droga, Info.Km, Info.Najblizsza, Info.Przeszkoda, plik, Dzis)) {
+    const tTrescRaportu tresc = TrescRaportu(*obiekt, Info.JNI, Info.NrP, Info.Droga, Info.Km, Info.Najblizsza, Info.Przeszkoda, Dzis);
+    wynik.Plik = plik;
+    if (std::string stary, komunikat; Pytanie && CzytajPlik(plik, LimitRaportu, stary, komunikat) != tStanOdczytu::Brak) {
+        if (stary == DokumentRaportu(tresc)) {
+            wynik.Zapisany = true;
+            return wynik;
+        }
+        const std::string obok = NastepnaWolnaNazwa(plik);
+        switch (Pytanie(plik, obok)) {
+        case tIstniejacyRaport::Zastap: break;
+        case tIstniejacyRaport::ZachowajOba: wynik.Plik = obok; break;
+        default: wynik.Plik.clear(); wynik.Anulowany = true; return wynik;
+        }
+    }
+    if (!ZapiszRaport(tresc, wynik.Plik)) {
+        wynik.Plik.clear();
         wynik.Komunikat = KomBladZapisu;
         wynik.BladZapisu = true;
         return wynik;
     }
     wynik.Zapisany = true;
-    wynik.Plik = plik;
     return wynik;
 }
 
 }  // namespace
 
 tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
-                              const std::string& KatalogRaportow, const std::string& Dzis)
+                              const std::string& KatalogRaportow, const std::string& Dzis, const tPytanieORaport& Pytanie)
 {
     return WykonajRaport(
         Info, Wypelnij,
@@ -322,7 +364,7 @@ tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObie
             std::filesystem::create_directories(SciezkaUtf8(KatalogRaportow), blad);  // błąd wyjdzie przy otwarciu pliku
             return KatalogRaportow + "/" + Info.JNI + "@" + Info.NrP + ".RTF";
         },
-        Dzis);
+        Dzis, Pytanie);
 }
 
 tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,

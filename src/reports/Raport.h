@@ -60,16 +60,24 @@ extern const char* const TytulBleduRaportu;
 struct tWynikRaportu {
     bool Zapisany = false;
     bool BladZapisu = false;  // dane przeszły sprawdzenia, ale pliku nie udało się zapisać
+    bool Anulowany = false;   // użytkownik nie chciał zastąpić raportu o tej nazwie
     std::string Plik;
     std::string Komunikat;
 };
 
 
+// Raport JNI@NrP.RTF już jest i ma inną treść: zastąpić go, zachować oba (nowy pod nazwą
+// Obok, JNI@NrP_2.RTF albo następną wolną) albo nie pisać raportu.
+enum class tIstniejacyRaport { Zastap, ZachowajOba, Anuluj };
+using tPytanieORaport = std::function<tIstniejacyRaport(const std::string& Plik, const std::string& Obok)>;
+
 // Polecenie "Raport", kroki 1–7: sprawdzenie JNI, numer przęsła ("1", gdy nie jest
 // liczbą; zmiana zostaje w Info), katalog raportów, nazwa pliku, własny obiekt wypełniony
-// przez Wypelnij, sprawdzenia i Oblicz, zapis raportu.
+// przez Wypelnij, sprawdzenia i Oblicz, zapis raportu. Z Pytanie raport o tej nazwie
+// z inną treścią nie jest zastępowany bez pytania, a z tą samą treścią nie jest pisany na nowo.
 tWynikRaportu PolecenieRaport(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,
-                              const std::string& KatalogRaportow, const std::string& Dzis);
+                              const std::string& KatalogRaportow, const std::string& Dzis,
+                              const tPytanieORaport& Pytanie = {});
 // To samo z nazwą pliku podaną wprost (wiersz poleceń): te same odmowy i komunikaty,
 // bez katalogu raportów.
 tWynikRaportu RaportDoPliku(tInfoObiektu& Info, const std::function<void(tObiektMostowy&)>& Wypelnij,

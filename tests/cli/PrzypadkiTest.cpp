@@ -67,6 +67,20 @@ TEST_P(Przypadek, SladIWynikJakWzorzecIZgodneZNiezaleznym)
     }
 }
 
+// Przejazd pojazdu pojazd.PJZ (w części przypadków) jak wzorzec przejazd.json.
+TEST(PrzypadekPrzejazdu, JakWzorzec)
+{
+    int ile = 0;
+    for (const auto& p : Przypadki()) {
+        const std::string k = DaneTestowe("przypadki/" + p);
+        if (!fs::exists(k + "/pojazd.PJZ")) continue;
+        ++ile;
+        const auto w = UruchomCli({"przejazd", "--pojazd", "pojazd.PJZ", "--format", "json", "--separator", ",", "obiekt.PTV"}, k);
+        PorownajWiersze(w.Wyjscie, CzytajPlik(k + "/przejazd.json"), p + "/przejazd.json");
+    }
+    EXPECT_GE(ile, 4);
+}
+
 INSTANTIATE_TEST_SUITE_P(, Przypadek, testing::ValuesIn(Przypadki()),
                          [](const testing::TestParamInfo<std::string>& i) { return i.param; });
 

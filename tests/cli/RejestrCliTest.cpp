@@ -70,7 +70,8 @@ TEST(RejestrCli, WierszeRowneOcenieOblicz)
 {
     tKatalogTymczasowy kat;
     for (const auto& p : Przypadki()) fs::copy_file(DaneTestowe("przypadki/" + p + "/obiekt.PTV"), kat / (p + ".PTV"));
-    for (const auto& wpis : fs::directory_iterator(Przyklady)) fs::copy_file(wpis.path(), kat / ("przyklad_" + wpis.path().filename().string()));
+    for (const auto& wpis : fs::directory_iterator(Przyklady))
+        if (wpis.is_regular_file()) fs::copy_file(wpis.path(), kat / ("przyklad_" + wpis.path().filename().string()));
     for (const char* n : {"sumy.PTV", "alg.PTV"}) fs::copy_file(DaneTestowe(std::string("cli/") + n), kat / n);
     const auto csv = UruchomCli({"rejestr", "--separator", ".", kat.Sciezka()});
     const auto json = UruchomCli({"oblicz", "--format", "json", kat.Sciezka()});

@@ -49,23 +49,27 @@ private slots:
 
     // Kroki użytkownika: "=tekst" czyści pole i wpisuje znak po znaku, "+tekst" dopisuje,
     // "↑"/"↓" to strzałki, "→" przenosi fokus dalej. Każdy znak i krok przelicza; tekst
-    // zostaje jak wpisany, wartość spoza zakresu przycina dopiero utrata fokusu (to też
-    // przelicza), tekst nieliczbowy czyta się jako minimum pola, ale przeliczenie go odrzuca.
+    // zostaje jak wpisany, a utrata fokusu pokazuje go w formacie pola (to też przelicza), bez
+    // przycinania: liczba spoza zakresu i tekst nieliczbowy są błędem oznaczonego pola.
     void krokiWPolach()
     {
+        const QString zakres = QString::fromUtf8("BŁĄD PRZEKROJU POPRZECZNEGO\nSzerokość użytkowa nawierzchni (b): dozwolone od 0 do 100");
+        const QString nieLiczba = QString::fromUtf8("BŁĄD PRZEKROJU POPRZECZNEGO\nWysięg prawego wspornika chodnikowego (e2): to nie jest liczba");
         const struct {
             tPole pole;
             const char *akcja, *tekst;
             double wartosc;
-            bool poprawne;
+            const QString* blad;  // nullptr: obliczenia poprawne
+            bool oznaczone;
         } kroki[] = {
-            {RxSE_B, "=6,5", "6,5", 6.5, false},  {RxSE_BB, "=8", "8", 8, false},
-            {RxSE_BB, "+.5", "8.5", 8.5, true},    {RxSE_A1, "↓", "0,40", 0.4, false},
-            {RxSE_A1, "↑", "0,50", 0.5, true},     {RxSE_N, "↑", "6", 6, true},
-            {PoleDlugosci(2), "↑", "17,00", 17, true}, {RxSE_B, "=150", "150", 150, false},
-            {RxSE_B, "→", "100,00", 100, false},   {RxSE_E1, "↑", "1,10", 1.1, false},
-            {RxSE_E2, "=x1", "x1", -100, false},   {RxSE_E2, "→", "x1", -100, false},
-            {RxSE_E2, "=1e999", "1e999", -100, false}, {RxSE_E2, "=inf", "inf", -100, false},
+            {RxSE_B, "=6,5", "6,5", 6.5, &BladSum, false},      {RxSE_BB, "=8", "8", 8, &BladSum, false},
+            {RxSE_BB, "+.5", "8.5", 8.5, nullptr, false},       {RxSE_BB, "→", "8,50", 8.5, nullptr, false},
+            {RxSE_A1, "↓", "0,40", 0.4, &BladSum, false},       {RxSE_A1, "↑", "0,50", 0.5, nullptr, false},
+            {RxSE_N, "↑", "6", 6, nullptr, false},              {PoleDlugosci(2), "↑", "17,00", 17, nullptr, false},
+            {RxSE_B, "=150", "150", 150, &zakres, true},        {RxSE_B, "→", "150,00", 150, &zakres, true},
+            {RxSE_E1, "↑", "1,10", 1.1, &zakres, false},        {RxSE_B, "=7", "7", 7, &BladSum, false},
+            {RxSE_E2, "=x1", "x1", -100, &nieLiczba, true},     {RxSE_E2, "→", "x1", -100, &nieLiczba, true},
+            {RxSE_E2, "=1e999", "1e999", -100, &nieLiczba, true}, {RxSE_E2, "=inf", "inf", -100, &nieLiczba, true},
         };
         for (const auto& k : kroki) {
             TPoleLiczbowe* p = Pole(Okno(), k.pole);
@@ -76,13 +80,10 @@ private slots:
             if (akcja == "→") Lista(Okno(), tLista::CBSchemat)->setFocus();
             QCOMPARE(p->Tekst(), QString::fromUtf8(k.tekst));
             QCOMPARE(Okno().Przebieg().WidokOkna().Wartosc(k.pole), k.wartosc);
-            if (k.poprawne) SprawdzPoprawne(Okno());
-            // Tekst, który nie jest liczbą, jest błędem pola (oznaczonego), nie minimum w obliczeniu.
-            const QString blad = p->JestLiczba() ? BladSum : QString::fromUtf8("BŁĄD PRZEKROJU POPRZECZNEGO\nWysięg prawego wspornika chodnikowego (e2): to nie jest liczba");
-            QVERIFY2(k.poprawne || (Komunikaty(Okno()).startsWith(blad) && Wynik(Okno(), 0).isEmpty()), k.akcja);
-            QCOMPARE(p->Oznaczone(), !p->JestLiczba());
+            if (!k.blad) SprawdzPoprawne(Okno());
+            QVERIFY2(!k.blad || (Komunikaty(Okno()).startsWith(*k.blad) && Wynik(Okno(), 0).isEmpty()), k.akcja);
+            QCOMPARE(p->Oznaczone(), k.oznaczone);
         }
-        QCOMPARE(Obiekt(Okno()).b, 100.0);
     }
 
     // Barwy tak, jak je widać (piksel tła), przy pierwszym i kolejnym błędzie i po nim.
@@ -232,16 +233,16 @@ private slots:
         const QString plik = t_->Plik("JNI/12345678_2.PTV"), tytul = Tytul + "[JNI: 12345678 NrP: 2](dr:DK7 km: 12+300)";
         Identyfikacja(przycisk, {"12345678", "2", " DK7 ", "12+300"}, true);
         Wywolaj("acInfo");
-        QCOMPARE(przycisk + " " + Okno().windowTitle(), "OK " + tytul);
+        QCOMPARE(przycisk + " " + Okno().windowTitle(), "OK *" + tytul);  // zmiana niezapisana, już nie przykład
         Identyfikacja(przycisk, {"11111111"}, false);
         Wywolaj("acInfo");
-        QCOMPARE(Okno().windowTitle(), tytul);
+        QCOMPARE(Okno().windowTitle(), "*" + tytul);
         tKomunikat k;
         Identyfikacja(przycisk, {}, true, &k);
         Wywolaj("acZapisz");
         QCOMPARE(przycisk + " " + k.Tytul + "|" + k.Tekst,
                  QString::fromUtf8("Zapisz INFO|Dane o obiekcie zostały zapisane\ndo podkatalogu o nazwie JNI\n") + plik);
-        QVERIFY(k.Ikona == QMessageBox::Information && QFile::exists(plik));
+        QVERIFY(k.Ikona == QMessageBox::Information && QFile::exists(plik) && Okno().windowTitle() == tytul);
         Pole(Okno(), RxSE_BB)->UstawWartosc(0);
         Okno().Przebieg().UstawInfo({});
         GdyOkno<QFileDialog>(this, [&](QFileDialog& d) {
@@ -273,7 +274,7 @@ private slots:
         };
         const QString plik = t_->Plik("Raporty/12345678@2.RTF");
         for (const auto& p : przypadki) {
-            if (p.jni) Okno().Przebieg().UstawInfo({"12345678", "2", "DK7", "12+300", "Kraków", "rzeka Wisła"});
+            Okno().Przebieg().UstawInfo(p.jni ? tInfoObiektu{"12345678", "2", "DK7", "12+300", "Kraków", "rzeka Wisła"} : tInfoObiektu{});
             Wpisz(Pole(Okno(), PoleDlugosci(2)), QString::fromUtf8(p.rozpietosc), true);
             QString otwarty, folder;
             Okno().OtworzRaport = [&](const QString& plik, std::function<void()> nieWyswietlono) {
@@ -296,6 +297,50 @@ private slots:
             if (*p.komunikat) QCOMPARE(k.Ikona, p.przegladarka ? QMessageBox::Warning : QMessageBox::Information);
             if (!p.przegladarka) QVERIFY(k.Tekst.contains(plik + "\n") && folder.contains(QString::fromUtf8("Otwórz folder")));
         }
+        // Inny raport pod tą nazwą: pytanie z trzema przyciskami, domyślnie zostają oba.
+        Wpisz(Pole(Okno(), PoleDlugosci(2)), QStringLiteral("17"), true);
+        QString pytanie, otwarty;
+        Okno().OtworzRaport = [&](const QString& p, std::function<void()>) { otwarty = p; };
+        GdyOkno<QMessageBox>(this, [&](QMessageBox& m) {
+            pytanie = m.text();
+            for (QAbstractButton* b : m.buttons()) pytanie += "|" + b->text();
+            m.defaultButton()->click();
+        });
+        Wywolaj("acRaport");
+        QCOMPARE(otwarty, t_->Plik("Raporty/12345678@2_2.RTF"));
+        for (const char* czesc : {"Plik ", " zawiera inny raport tego obiektu.\n", "|Zastąp", "|Zachowaj oba", "|Anuluj"})
+            QVERIFY2(pytanie.contains(QString::fromUtf8(czesc)), qPrintable(pytanie));
+    }
+
+    // Ctrl+Shift+S: okno zapisu w dowolnym katalogu z rozszerzeniem PTV; potem Ctrl+Z zapisuje
+    // ten plik wprost, bez okna identyfikacji. Alt+Backspace i Ctrl+Y w polu cofają i ponawiają
+    // zmianę całego obiektu (nie tekstu pola), "*" w tytule znaczy niezapisane zmiany.
+    void zapiszJakoCofnijPonow()
+    {
+        TPoleLiczbowe* l2 = Pole(Okno(), PoleDlugosci(2));
+        const QString plik = t_->Plik("inny/most");
+        QDir().mkpath(t_->Plik("inny"));
+        Wpisz(l2, QStringLiteral("20"), true);
+        GdyOkno<QFileDialog>(this, [&](QFileDialog& d) { d.selectFile(plik), static_cast<QDialog&>(d).accept(); });
+        QTest::keyClick(l2, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Okno().LiniaStatusu()->currentMessage(), "Zapisano plik " + plik + ".PTV");
+        QApplication::setActiveWindow(&Okno());  // po oknie modalnym (offscreen nie robi tego sam)
+        Wpisz(l2, QStringLiteral("21"), true);
+        QCOMPARE(Okno().windowTitle().left(1), QStringLiteral("*"));
+        bool okno = false;
+        GdyOkno<QDialog>(this, [&](QDialog& d) { okno = true, d.reject(); });
+        QTest::keyClick(l2, Qt::Key_Z, Qt::ControlModifier);
+        QApplication::processEvents();
+        QVERIFY(!okno && !Okno().windowTitle().startsWith('*'));
+        QFile f(plik + ".PTV");
+        QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll().contains("\r\nL2=21\r\n"));
+        QTest::keyClick(l2, Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(l2->Tekst() + Okno().windowTitle().left(1), QStringLiteral("20,00*"));
+        QTest::keyClick(l2, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(l2->Tekst() + Okno().windowTitle().left(1), QStringLiteral("21,00P"));
+        QVERIFY(!Okno().findChild<QAction*>("acPonow")->isEnabled());
+        auto* edycja = qobject_cast<QMenu*>(Okno().findChild<QAction*>("acCofnij")->associatedObjects().value(0));
+        QVERIFY(edycja && edycja->title() == "&Edycja");
     }
 
     // Porównanie norm (PTU.TXT) i ślad w przeglądarce tekstu; pola okna się nie zmieniają.
@@ -383,7 +428,7 @@ private slots:
         QFile::copy(QStringLiteral(PONTIVA_DANE_TESTOWE "/../../przyklady/belka.PTV"), plik);
         const std::pair<const char*, std::function<void()>> modalne[] = {
             {"identyfikacja", [&] { Wywolaj("acInfo"); }},
-            {"komunikat", [&] { Wywolaj("acRaport"); }},
+            {"komunikat", [&] { Okno().Przebieg().UstawInfo({}), Wywolaj("acRaport"); }},
             {"raport bez podglądu",
              [&] {
                  Okno().Przebieg().UstawInfo({"12345678", "2", "", "", "", ""});

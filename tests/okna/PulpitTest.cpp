@@ -112,11 +112,14 @@ private slots:
         // Obszar komunikatów przyjmuje upuszczanie sam, więc nie przekazuje go oknu.
         QWidget* cel = naKomunikaty ? Okno().Kontrolki().Komunikaty->viewport() : static_cast<QWidget*>(&Okno());
         QCOMPARE(Upusc(cel, Kopia(Belka, nazwa)), wczytany);
-        QCOMPARE(b->Tekst(), QString::fromLatin1(wczytany ? "7,00" : "0,00"));
+        // Pierwsze uruchomienie pokazuje przykład (te same dane), wczytany plik już nim nie jest.
+        QCOMPARE(b->Tekst() + QString::number(Okno().windowTitle().endsWith(QString::fromUtf8("– przykład"))),
+                 QString::fromLatin1(wczytany ? "7,000" : "7,001"));
     }
 
     // Zmieniony obiekt: "Wczytaj", plik z "Ostatnio otwierane" i upuszczony plik pytają
-    // "Zapisać zmiany…?"; Anuluj zostawia edycję, Nie wczytuje plik.
+    // "Zapisać zmiany…?"; Anuluj zostawia edycję (pokazaną w formacie pola po utracie fokusu),
+    // Nie wczytuje plik.
     void niezapisaneZmiany()
     {
         QVERIFY(t_->Otworz());
@@ -128,11 +131,11 @@ private slots:
                 GdyOkno<QFileDialog>(this, [&](QFileDialog& d) { d.selectFile(plik), static_cast<QDialog&>(d).accept(); });
                 Okno().findChild<QAction*>("acWczytaj")->trigger();
             },
-            [&] { emit dane->aboutToShow(), dane->actions().at(4)->menu()->actions().at(0)->trigger(); },
+            [&] { emit dane->aboutToShow(), dane->actions().at(5)->menu()->actions().at(0)->trigger(); },
             [&] { Upusc(&Okno(), plik); },
         };
         for (const auto& droga : drogi) {
-            for (auto [przycisk, tekst] : {std::pair{QMessageBox::Cancel, "3,5"}, {QMessageBox::No, "7,00"}}) {
+            for (auto [przycisk, tekst] : {std::pair{QMessageBox::Cancel, "3,50"}, {QMessageBox::No, "7,00"}}) {
                 Wpisz(Pole(Okno(), RxSE_B), QStringLiteral("3,5"), true);
                 QString pytanie;
                 // Okno pliku zamyka się przed pytaniem: pytanie łapie drugi krok kolejki.
@@ -156,7 +159,7 @@ private slots:
         QVERIFY(t_->Otworz());
         const QString a = Kopia(Belka, "a.PTV"), b = Kopia(Plyta, "b.PTV");
         QMenu* dane = Okno().menuBar()->actions().first()->menu();
-        QMenu* ostatnie = dane->actions().at(4)->menu();
+        QMenu* ostatnie = dane->actions().at(5)->menu();
         for (const QString& p : {a, b}) QVERIFY(Okno().OtworzPlik(p));
         emit dane->aboutToShow();
         ostatnie->actions().at(1)->trigger();

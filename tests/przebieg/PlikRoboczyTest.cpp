@@ -81,27 +81,6 @@ TEST(PlikRoboczy, ZapisDoIstniejacegoPliku)
     EXPECT_EQ(z.p->Info().JNI + "_" + z.p->Info().NrP, "11112222_3");
 }
 
-TEST(PlikRoboczy, WartosciZPlikuPrzycinanePrzezPola)
-{
-    const struct {
-        const char *sekcja, *klucz, *wartosc;
-        tPole pole;
-        double wynik;
-    } przypadki[] = {
-        {"PP", "N", "4,7", RxSE_N, 4},        {"PP", "N", "5", RxSE_N, 5},           {"PP", "N", "-0.9", RxSE_N, 0},
-        {"PP", "A1", "-1", RxSE_A1, 0},       {"PP", "E1", "-150", RxSE_E1, -100},   {"PP", "E2", "-0,5", RxSE_E2, -0.5},
-        {"PP", "BB", "8,456", RxSE_BB, 8.46}, {"PP", "B", "nan", RxSE_B, 0},         {"PP", "G", "0,3", RxSE_G1, 0.3},
-        {"PP", "G2", "0.4", RxSE_G2, 0.4},    {"pp", "c2", "1,25", RxSE_C2, 1.25},   {"PD", "L2", "200", PoleDlugosci(2), 150},
-        {"PD", "L50", "7.5", PoleDlugosci(50), 7.5}, {"OBIEKT", "PRZES", "50", IlePrzesel, 45},
-        {"OBIEKT", "PRZES", "0", IlePrzesel, 1},     {"OBIEKT", "PRZES", "2,5", IlePrzesel, 1},
-    };
-    tKatalogTymczasowy kat;
-    for (const auto& p : przypadki) {
-        ZapiszPlik(kat / "E.PTV", std::string("[") + p.sekcja + "]\n" + p.klucz + "=" + p.wartosc + "\n");
-        EXPECT_EQ(tOkno(kat / "E.PTV").w->Wartosc(p.pole), p.wynik) << p.sekcja << "/" << p.klucz << "=" << p.wartosc;
-    }
-}
-
 // Klasa z pliku należy do listy normatywu z pliku i przeżywa przebudowę listy klas,
 // także gdy okno miało przed wczytaniem listę innego rodzaju.
 TEST(PlikRoboczy, PozycjeListIKlasaPoPrzebudowieListy)
@@ -154,8 +133,8 @@ protected:
 TEST_F(Zapisz, SciezkaTytulIKomunikatPierwszegoZapisu)
 {
     tOkno o(tOpisObiektu{});
-    o.p->UstawInfo({"", "1", "DK 7", "1", "", ""});  // bez JNI tytuł bez identyfikacji
-    EXPECT_EQ(o.w->Tytul, "Pontiva obiektów mostowych ");
+    o.p->UstawInfo({"", "1", "DK 7", "1", "", ""});  // bez JNI tytuł bez identyfikacji, "*": niezapisany
+    EXPECT_EQ(o.w->Tytul, "*Pontiva obiektów mostowych ");
     EXPECT_EQ(tGlownyPrzebieg::SciezkaZapisu({" 99999999 ", " 1 ", "", "", "", ""}), kat / "JNI/99999999_1.PTV");
     ASSERT_TRUE(o.p->Zapisz({" 99999999 ", "1", "DK 7", "1+000", "", ""}));
     EXPECT_NE(CzytajPlik(kat / "JNI/99999999_1.PTV").find("JNI=99999999\r\n"), std::string::npos);
@@ -179,28 +158,40 @@ TEST_F(Zapisz, BladZapisuPokazanyIStanBezZmian)
     EXPECT_FALSE(fs::exists(kat / "x_1.PTV"));
 }
 
-// Pierwsze uruchomienie w pustym katalogu, zamknięcie zapisuje PT.INI, następne
-// uruchomienie odtwarza zmieniony most; PT.INI, którego nie da się czytać, jest odkładany
-// z jednym komunikatem i powstaje nowy.
+// Pierwsze uruchomienie w pustym katalogu pokazuje wbudowany przykład (bajt w bajt
+// przyklady/belka.PTV) oznaczony w tytule; zamknięcie zapisuje PT.INI z sekcją STAN, a następne
+// uruchomienie odtwarza zmieniony most z niezapisanymi zmianami i wartością wpisaną spoza
+// zakresu; PT.INI, którego nie da się czytać, jest odkładany z jednym komunikatem i powstaje nowy.
 TEST_F(Zapisz, PierwszeUruchomienieIPlikStanu)
 {
+    const std::string tytul = "Pontiva obiektów mostowych [JNI: 12010001 NrP: 1](dr:7 km: 412+350) – przykład";
     {
         tOkno o;
         o.p->Uruchom();
         EXPECT_TRUE(fs::is_directory(kat / "JNI") && o.p->PrzeliczanieWlaczone());
-        EXPECT_EQ(o.Wybory(), (std::vector<int>{0, 0, 0, 0}));
-        for (int p = 0; p < LiczbaPol; ++p) EXPECT_EQ(o.w->Wartosc(static_cast<tPole>(p)), p == IlePrzesel) << p;
-        EXPECT_TRUE(o.w->KomunikatyBledu);
-        o.Ustaw(tOpisObiektu{});
-        o.p->UstawInfo({"12345678", "1", "", "", "", ""});
+        EXPECT_EQ(o.w->Tytul + "|" + o.w->Wyniki.Kategoria + "|" + o.w->Komunikaty.back(), tytul + "| 42 [T]|OBLICZENIA POPRAWNE");
+        ASSERT_TRUE(o.p->ZapiszDane(kat / "b.PTV"));
+        EXPECT_EQ(CzytajPlik(kat / "b.PTV"), CzytajPlik(std::string(PONTIVA_KATALOG_ZRODEL) + "/przyklady/belka.PTV"));
+        EXPECT_FALSE(o.p->Zmieniony());
+        o.w->UstawWartoscWpisana(PoleDlugosci(3), 200);
         ASSERT_TRUE(o.p->Zamknij());
+        EXPECT_TRUE(CzytajPlik(kat / "PT.INI").ends_with("\r\nL3=200\r\n[STAN]\r\nZMIENIONY=1\r\nPRZYKLAD=1\r\n"));
     }
     tOkno o;
     o.p->Uruchom();
     EXPECT_EQ(o.Wybory(), (std::vector<int>{0, 0, 5, 1}));
-    EXPECT_EQ(o.w->Wartosc(PoleDlugosci(2)), 18);
-    EXPECT_EQ(o.p->Info().JNI, "12345678");
-    EXPECT_EQ(o.w->Komunikaty.back(), "OBLICZENIA POPRAWNE");
+    EXPECT_EQ(o.w->Wartosc(PoleDlugosci(3)), 200);
+    EXPECT_EQ(o.w->Komunikaty.back(), "Długość prawego skrajnego wspornika: dozwolone od 0 do 150");
+    EXPECT_EQ(o.w->Tytul, "*" + tytul);
+    o.p->UstawInfo(tInfoObiektu(o.p->Info()));  // ta sama identyfikacja: dalej przykład
+    EXPECT_TRUE(o.p->Przyklad());
+    o.p->UstawInfo({"12010001", "2", "7", "412+350", "", ""});  // własny numer przęsła: już nie przykład
+    EXPECT_FALSE(o.p->Przyklad());
+    o.w->UstawWartosc(PoleDlugosci(3), 0);
+    EXPECT_TRUE(o.p->Zmieniony());  // zmiany sprzed zamknięcia dalej niezapisane
+    o.p->Zamknij();
+    tOkno wczytany(kat / "PT.INI");  // czytnik pliku roboczego nie widzi sekcji STAN
+    EXPECT_TRUE(wczytany.w->OknaKomunikatow.empty() && wczytany.w->Wartosc(PoleDlugosci(3)) == 0);
 
     const std::string stan = kat / "PT.INI";
     for (const auto& [zepsuj, przyczyna] : {std::pair{"katalog", "To nie jest zwykły plik: " + stan},
@@ -215,7 +206,7 @@ TEST_F(Zapisz, PierwszeUruchomienieIPlikStanu)
             << okna;
         EXPECT_NE(CzytajPlik(stan).find("[OBIEKT]"), std::string::npos);
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(kat.Sciezka()), fs::directory_iterator()), 4);  // JNI, PT.INI, 2 odłożone
+    EXPECT_EQ(std::distance(fs::directory_iterator(kat.Sciezka()), fs::directory_iterator()), 5);  // JNI, PT.INI, b.PTV, 2 odłożone
 }
 
 // Pytanie o niezapisane zmiany: bez zmian nie pada; Tak zapisuje (odmowa zapisu zatrzymuje),
@@ -262,10 +253,12 @@ TEST_F(Zapisz, PytaniePrzedZastapieniemPliku)
     inny.Dlugosci = {0, 12, 0};
     tOkno b(inny);
     const std::string pytanie = "UWAGA|Plik " + plik + " zawiera inne dane.\rZastąpić je danymi tego obiektu?|O;";
+    b.p->UstawInfo({"11111111", "1", "", "", "", ""});
     b.w->Odpowiedz = tOdpowiedz::Nie;
     EXPECT_FALSE(b.p->Zapisz(id));
     EXPECT_EQ(b.Okienka(), pytanie);
     EXPECT_EQ(CzytajPlik(plik), zA);
+    EXPECT_EQ(b.p->Info().JNI, "11111111");  // odmowa zostawia identyfikację sprzed zapisu
     b.w->Odpowiedz = tOdpowiedz::Tak;
     EXPECT_TRUE(b.p->Zapisz(id));
     EXPECT_NE(CzytajPlik(plik), zA);
@@ -288,6 +281,28 @@ TEST_F(Zapisz, PytaniePrzedZastapieniemPliku)
     EXPECT_TRUE(b.w->Oznaczone[IlePrzesel] && b.w->Wyniki.M1N.empty());
     EXPECT_FALSE(b.p->Zapisz(id));
     EXPECT_EQ(b.Okienka(), "INFO|Dane nie zostały zapisane.\rLiczba przęseł: dozwolone od 1 do 45|O;");
+}
+
+// "Zapisz jako" pisze pod dowolną ścieżką i od tej chwili "Zapisz" pisze tam wprost, także po
+// ponownym uruchomieniu; plik z katalogu JNI zapisuje się jak dotąd pod nazwą z identyfikacji.
+TEST_F(Zapisz, ZapiszJakoIZapisDoWczytanegoPliku)
+{
+    const std::string most = kat / "most.PTV";
+    tOkno o(tOpisObiektu{});
+    EXPECT_EQ(o.p->PlikDoZapisu(), "");
+    ASSERT_TRUE(o.p->ZapiszJako(most));
+    EXPECT_EQ(o.p->PlikDoZapisu() + "|" + o.w->Tytul, most + "|Pontiva obiektów mostowych ");
+    ASSERT_TRUE(o.p->Zapisz({"99999999", "1", "", "", "", ""}));
+    EXPECT_EQ(o.p->PlikDoZapisu(), "");
+    o.p->WczytajDane(most);
+    o.w->UstawWartoscWpisana(PoleDlugosci(2), 500);
+    EXPECT_FALSE(o.p->ZapiszJako(most));
+    EXPECT_EQ(o.Okienka(), "INFO|Dane o obiekcie zostały zapisane\rdo podkatalogu o nazwie JNI\r" + kat / "JNI/99999999_1.PTV" +
+                               "|I;INFO|Dane nie zostały zapisane.\rRozpiętość przęsła: dozwolone od 0 do 150|O;");
+    ASSERT_TRUE(o.p->Zamknij());
+    tOkno po;
+    po.p->Uruchom();
+    EXPECT_EQ(po.p->PlikDoZapisu(), most);
 }
 
 }  // namespace

@@ -182,4 +182,34 @@ TEST(PolaLiczbowe, WartoscUstawianaPrzycietaIZaokraglona)
     for (const auto& p : przypadki) EXPECT_EQ(WartoscUstawiana(p.pole, p.wartosc), p.wynik) << p.pole << " " << p.wartosc;
 }
 
+// Wpisana liczba spoza zakresu pola nie jest przycinana: pole oznaczone, komunikat podaje
+// zakres, wyniku nie ma. Pole ukryte dla przekroju (P przy przekroju 0) nie jest w użyciu.
+// Po utracie fokusu pole pokazuje liczbę w swoim formacie, nieprzyciętą.
+TEST(PolaLiczbowe, WpisaneSpozaZakresuOznaczoneZZakresem)
+{
+    const struct {
+        tPole pole;
+        double wartosc;
+        const char* komunikat;  // pusty: obliczenia poprawne
+    } przypadki[] = {
+        {PoleDlugosci(2), 500, "Rozpiętość przęsła: dozwolone od 0 do 150"},
+        {PoleDlugosci(1), -5, "Długość lewego skrajnego wspornika: dozwolone od 0 do 150"},
+        {RxSE_A1, -0.5, "Szerokość lewej opaski nawierzchni (a1): dozwolone od 0 do 100"},
+        {RxSE_E2, -100.5, "Wysięg prawego wspornika chodnikowego (e2): dozwolone od -100 do 100"},
+        {RxSE_N, 41, "Liczba dźwigarów głównych (n): dozwolone od 0 do 40"},
+        {RxSE_P, 500, ""},
+    };
+    for (const auto& p : przypadki) {
+        tOkno o(tOpisObiektu{});
+        o.w->UstawWartoscWpisana(p.pole, p.wartosc);
+        o.p->Przelicz();
+        EXPECT_EQ(o.w->Komunikaty.back(), *p.komunikat ? p.komunikat : "OBLICZENIA POPRAWNE");
+        EXPECT_EQ(o.w->Oznaczone[p.pole], *p.komunikat != 0);
+        EXPECT_EQ(o.w->Wartosc(p.pole), p.wartosc);
+    }
+    EXPECT_EQ(WartoscPola(PoleDlugosci(2), 500.004) + WartoscPola(RxSE_N, 40.6), 500 + 41);
+    EXPECT_EQ(TekstWpisanej(PoleDlugosci(2), 18) + TekstWpisanej(PoleDlugosci(2), 18.125) + TekstWpisanej(RxSE_N, 4.7),
+              "18,0018,1254,7");
+}
+
 }  // namespace

@@ -207,16 +207,43 @@ TEST_F(RaportTest, PolecenieRaportBledyZapisu)
     ZapiszPlik(kat / "plik", "to nie katalog");
     const std::string bladZapisu = "Błąd zapisu pliku.\rZamknij wszytkie kopie tego pliku i ponownie wywołaj to polecenie.";
     tInfoObiektu info = most.Info;
-    auto w = PolecenieRaport(info, most.Wypelnianie(), kat / "plik/Raporty", Dzis);
+    const auto w = PolecenieRaport(info, most.Wypelnianie(), kat / "plik/Raporty", Dzis);
     EXPECT_EQ(w.Komunikat, bladZapisu);
     EXPECT_EQ(komunikatyRtf, (std::vector<std::string>{"Błąd [moduł VanRTF]|Nieprawidłowa nazwa zbioru. \rBrak kartoteki " +
                                                        kat / "plik/Raporty/"}));
     EXPECT_EQ(RaportDoPliku(info, most.Wypelnianie(), "/dev/full", Dzis).Komunikat, bladZapisu);
-    // Drugi raport tego samego mostu zastępuje pierwszy.
-    ZapiszPlik(kat / "12345678@2.RTF", std::string(100000, 'x'));
-    w = PolecenieRaport(info, most.Wypelnianie(), kat.Sciezka(), Dzis);
-    EXPECT_EQ(SprawdzRaport(CzytajPlik(w.Plik)).Stan, tStanRaportu::Zgodny);
-    EXPECT_LT(CzytajPlik(w.Plik).size(), 100000u);
+}
+
+// Raport o tej nazwie z inną treścią (choćby z inną datą) nie znika bez pytania: pytanie
+// z nazwą dla obu, "Zachowaj oba" pisze pierwszą wolną _2, _3, "Anuluj" nic; ta sama treść
+// bez pytania i bez zapisu.
+TEST_F(RaportTest, IstniejacyRaportZInnaTrescia)
+{
+    using enum tIstniejacyRaport;
+    const struct {
+        const char* dzis;
+        tIstniejacyRaport odpowiedz;
+        const char *plik, *obok;  // zapisany (pusty: anulowany); nazwa dla obu w pytaniu (pusta: bez pytania)
+    } kroki[] = {
+        {"01.02.2025", Anuluj, "@2.RTF", ""},           {"01.02.2025", Anuluj, "@2.RTF", ""},
+        {"02.02.2025", ZachowajOba, "@2_2.RTF", "@2_2.RTF"}, {"03.02.2025", ZachowajOba, "@2_3.RTF", "@2_3.RTF"},
+        {"04.02.2025", Anuluj, "", "@2_4.RTF"},         {"04.02.2025", Zastap, "@2.RTF", "@2_4.RTF"},
+    };
+    const std::string rdzen = kat / "12345678";
+    for (const auto& k : kroki) {
+        std::string pytanie;
+        tInfoObiektu info = most.Info;
+        const auto w = PolecenieRaport(info, most.Wypelnianie(), kat.Sciezka(), k.dzis, [&](const std::string& p, const std::string& obok) {
+            pytanie = p + "|" + obok;
+            return k.odpowiedz;
+        });
+        EXPECT_EQ(pytanie, *k.obok ? rdzen + "@2.RTF|" + rdzen + k.obok : "") << k.dzis;
+        EXPECT_EQ(w.Plik + (w.Anulowany ? "anulowany" : ""), *k.plik ? rdzen + k.plik : "anulowany");
+        if (*k.plik) EXPECT_TRUE(CzytajPlik(w.Plik).find(k.dzis) != std::string::npos &&
+                                 SprawdzRaport(CzytajPlik(w.Plik)).Stan == tStanRaportu::Zgodny);
+    }
+    EXPECT_NE(CzytajPlik(rdzen + "@2_2.RTF").find("02.02.2025"), std::string::npos);
+    EXPECT_FALSE(fs::exists(rdzen + "@2_4.RTF"));
 }
 
 }  // namespace

@@ -70,6 +70,7 @@ TGlowneOkno::TGlowneOkno(QWidget* rodzic) : QMainWindow(rodzic)
     };
     k_.OdswiezElementy = [this] {
         if (elementy_) elementy_->Odswiez();
+        OdswiezEdycje();
     };
     widok_ = std::make_unique<TWidokQt>(k_);
     przebieg_ = std::make_unique<tGlownyPrzebieg>(*widok_);
@@ -133,6 +134,7 @@ void TGlowneOkno::Polacz()
         connect(k_.Pola[p], &TPoleLiczbowe::Zmieniono, this, [this, zdarzenie] {
             if (!widok_->Ustawia()) ((*przebieg_).*zdarzenie)();
         });
+        connect(k_.Pola[p], &QAbstractSpinBox::editingFinished, this, [this] { przebieg_->ZakonczEdycjePola(); });
     }
     k_.Listy[static_cast<int>(tLista::CBPrzeslo)]->installEventFilter(this);
     for (int p = 0; p < LiczbaPolSzerokosci; ++p) k_.Pola[p]->installEventFilter(this);

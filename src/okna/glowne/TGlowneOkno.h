@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "przebieg/Przebieg.h"
+#include "reports/Raport.h"
 #include "okna/glowne/TWidokQt.h"
 
 class QAction;
@@ -73,6 +74,7 @@ private:
     // Pasek narzędzi i menu (TGlowneOknoAkcje.cpp).
     void BudujAkcje();
     QAction* Akcja(const char* nazwa, const char* podpis, const char* dymek, int ikona, const char* skrot);
+    void OdswiezEdycje();
 
     // Panele danych i wyników (TGlowneOknoPanele.cpp).
     QWidget* BudujPanelPrzekroju();
@@ -90,7 +92,12 @@ private:
     void Wczytaj();
     void Raport();
     bool Zapisz();
+    bool ZapiszJako();
+    bool ZapiszDoPliku(const std::string& sciezka);
+    // Pole z fokusem kończy edycję (format pola) przed poleceniem, które czyta dane.
+    void ZakonczEdycje();
     void RaportBezPodgladu(const QString& plik);
+    tIstniejacyRaport PytanieORaport(const std::string& plik, const std::string& obok);
     void RozneNormy();
     void SladObliczen();
     void PomocNaTemat();
@@ -121,6 +128,8 @@ private:
     TOknoRejestru* oknoRejestru_ = nullptr;
     QWidget* panelSchematu_ = nullptr;
     QMenu* protokoly_ = nullptr;
+    QAction* acCofnij_ = nullptr;
+    QAction* acPonow_ = nullptr;
     TPanelElementow* elementy_ = nullptr;
     TSzkic* szkic_ = nullptr;
     QSize rozmiar_;          // rozmiar okna bez panelu "Elementy", do przywrócenia po jego schowaniu

@@ -1,4 +1,5 @@
-// Akcje okna głównego: pasek narzędzi, menu "Dane", "Protokoły" i "Pomoc", pomoc kontekstowa (F1).
+// Akcje okna głównego: pasek narzędzi, menu "Dane", "Edycja", "Protokoły" i "Pomoc", pomoc
+// kontekstowa (F1).
 #include <QAction>
 #include <QMenuBar>
 #include <QStyle>
@@ -21,6 +22,11 @@ void TGlowneOkno::BudujAkcje()
     QAction* acWczytaj = Akcja("acWczytaj", "Wczytaj", "Wczytanie danych", QStyle::SP_DialogOpenButton, "Ctrl+C");
     QAction* acRaport = Akcja("acRaport", "Raport", "Wyświetlenie raportu", QStyle::SP_FileDialogDetailedView, "Ctrl+R");
     QAction* acZapisz = Akcja("acZapisz", "Zapisz", "Zapisanie danych", QStyle::SP_DialogSaveButton, "Ctrl+Z");
+    QAction* acZapiszJako = Akcja("acZapiszJako", "Zapisz jako…", "Zapisanie danych w wybranym pliku",
+                                  QStyle::SP_DialogSaveButton, "Ctrl+Shift+S");
+    // Ctrl+Z to "Zapisz": cofanie pod Alt+Backspace.
+    acCofnij_ = Akcja("acCofnij", "Cofnij", "Cofnięcie ostatniej zmiany danych", QStyle::SP_ArrowBack, "Alt+Backspace");
+    acPonow_ = Akcja("acPonow", "Ponów", "Ponowienie cofniętej zmiany danych", QStyle::SP_ArrowForward, "Ctrl+Y");
     QAction* acNormy =
         Akcja("acNormy", "Różne normy", "Przeliczenia dla różnych norm", QStyle::SP_FileDialogListView, "Ctrl+N");
     QAction* acSlad =
@@ -35,6 +41,9 @@ void TGlowneOkno::BudujAkcje()
     connect(acWczytaj, &QAction::triggered, this, &TGlowneOkno::Wczytaj);
     connect(acRaport, &QAction::triggered, this, &TGlowneOkno::Raport);
     connect(acZapisz, &QAction::triggered, this, &TGlowneOkno::Zapisz);
+    connect(acZapiszJako, &QAction::triggered, this, &TGlowneOkno::ZapiszJako);
+    connect(acCofnij_, &QAction::triggered, this, [this] { przebieg_->Cofnij(); });
+    connect(acPonow_, &QAction::triggered, this, [this] { przebieg_->Ponow(); });
     connect(acNormy, &QAction::triggered, this, &TGlowneOkno::RozneNormy);
     connect(acSlad, &QAction::triggered, this, &TGlowneOkno::SladObliczen);
     connect(acNaTemat, &QAction::triggered, this, &TGlowneOkno::PomocNaTemat);
@@ -60,13 +69,22 @@ void TGlowneOkno::BudujAkcje()
     pasek->addActions({acNaTemat, acAbout});
 
     QMenu* dane = menuBar()->addMenu(Tekst("&Dane"));
-    dane->addActions({acInfo, acRaport, acZapisz, acWczytaj});
+    dane->addActions({acInfo, acRaport, acZapisz, acZapiszJako, acWczytaj});
     menuOstatnie_ = dane->addMenu(Tekst("Ostatnio otwierane"));
     connect(dane, &QMenu::aboutToShow, this, &TGlowneOkno::OdswiezOstatnie);
     dane->addAction(acRejestr);
     dane->addSeparator();
     dane->addAction(acKoniec);
+    menuBar()->addMenu(Tekst("&Edycja"))->addActions({acCofnij_, acPonow_});
+    OdswiezEdycje();
     protokoly_ = menuBar()->addMenu(Tekst("P&rotokoły"));
     protokoly_->addActions({acNormy, acSlad});
     menuBar()->addMenu(Tekst("&Pomoc"))->addActions({acNaTemat, acAbout});
+}
+
+// Po każdym przeliczeniu: "Cofnij" i "Ponów" dostępne, gdy jest krok.
+void TGlowneOkno::OdswiezEdycje()
+{
+    acCofnij_->setEnabled(przebieg_ && przebieg_->Historia().MoznaCofnac());
+    acPonow_->setEnabled(przebieg_ && przebieg_->Historia().MoznaPonowic());
 }

@@ -64,9 +64,12 @@ void TGlowneOkno::dropEvent(QDropEvent* zdarzenie)
 // komunikatem z nazwą pliku, a pola okna zostają bez zmian.
 bool TGlowneOkno::OtworzPlik(const QString& sciezka)
 {
+    ZakonczEdycje();
     if (!przebieg_->PorzucZmiany([this] { return Zapisz(); })) return false;
-    if (!przebieg_->WczytajDane(sciezka.toStdString())) return false;
-    ZapamietajPlik(sciezka);
+    // Pełna ścieżka: "Zapisz" pisze do tego pliku także po zmianie katalogu bieżącego i po ponownym uruchomieniu.
+    const QString plik = sciezka.isEmpty() ? sciezka : QFileInfo(sciezka).absoluteFilePath();
+    if (!przebieg_->WczytajDane(plik.toStdString())) return false;
+    ZapamietajPlik(plik);
     return true;
 }
 

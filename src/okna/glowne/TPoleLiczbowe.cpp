@@ -68,6 +68,12 @@ void TPoleLiczbowe::UstawWartosc(double v)
     if (t != lineEdit()->text()) lineEdit()->setText(t);
 }
 
+void TPoleLiczbowe::UstawWartoscWpisana(double v)
+{
+    const QString t = QString::fromStdString(TekstWpisanej(pole_, v));
+    if (t != lineEdit()->text()) lineEdit()->setText(t);
+}
+
 void TPoleLiczbowe::stepBy(int kroki) { UstawWartosc(Wartosc() + kroki * OpisPola(pole_).Krok); }
 
 QValidator::State TPoleLiczbowe::validate(QString&, int&) const
@@ -104,9 +110,10 @@ void TPoleLiczbowe::wheelEvent(QWheelEvent* zdarzenie)
 
 void TPoleLiczbowe::PoEdycji()
 {
-    // Przycięta liczba przęseł opisywałaby inny most: zostaje wpisana, przeliczenie ją odrzuca.
-    if (pole_ == IlePrzesel) return;
+    // Przycięta wartość opisywałaby inny most: liczba spoza zakresu zostaje, tylko w formacie
+    // pola, a przeliczenie ją odrzuca z zakresem pola.
     double v = 0;
-    const tOpisPola& o = OpisPola(pole_);
-    if (CzytajLiczbe(lineEdit()->text(), v) && (v < o.Min || v > o.Max)) UstawWartosc(v);
+    if (!CzytajLiczbe(lineEdit()->text(), v)) return;
+    const QString t = QString::fromStdString(LiczbaStala(WartoscPola(pole_, v), OpisPola(pole_).Miejsca));
+    if (t != lineEdit()->text()) lineEdit()->setText(t);
 }

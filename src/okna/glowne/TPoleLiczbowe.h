@@ -1,9 +1,9 @@
 #pragma once
 // Pole liczbowe ze strzałkami, opisane tablicą pól przebiegu (zakres, krok, miejsca).
-// Wpisany tekst czyta się tak, jak go wpisano (bez przycinania do zakresu) i każda
-// zmiana tekstu jest zmianą pola; przy utracie fokusu wartość spoza zakresu zostaje
-// przycięta i pokazana w formacie pola (liczba przęseł nie: spoza edytora jest błędem). Wartość ustawiana przez program (wczytanie,
-// strzałki) przechodzi przez WartoscUstawiana i jest pokazywana z miejscami pola.
+// Wpisany tekst czyta się tak, jak go wpisano, i każda zmiana tekstu jest zmianą pola; przy
+// utracie fokusu liczba jest pokazywana w formacie pola (18 → 18,00), ale nigdy nie jest
+// przycinana do zakresu: liczbę spoza zakresu oznacza przeliczenie (SprawdzPola). Wartość
+// ustawiana przez program (wczytanie, strzałki) przechodzi przez WartoscUstawiana.
 // Kółko myszy zmienia wartość tylko pola z fokusem; nad innym przewija panel pod nim.
 #include <QAbstractSpinBox>
 
@@ -23,7 +23,12 @@ public:
     void OznaczBlad(bool blad);
     bool Oznaczone() const { return blad_; }
     void UstawWartosc(double v);
+    // Wartość wpisana (cofnięcie zmiany, plik stanu): bez przycięcia, czytana potem bez zmian.
+    void UstawWartoscWpisana(double v);
     QString Tekst() const;
+
+    // Koniec edycji jak przy utracie fokusu: liczba w formacie pola.
+    void ZakonczEdycje() { PoEdycji(); }
 
     void stepBy(int kroki) override;
     QValidator::State validate(QString& tekst, int& pozycja) const override;

@@ -47,6 +47,12 @@ void TWidokQt::UstawWartosc(tPole pole, double wartosc)
     k_.Pola[pole]->UstawWartosc(wartosc);
 }
 
+void TWidokQt::UstawWartoscWpisana(tPole pole, double wartosc)
+{
+    tUstawianie u(ustawia_);
+    k_.Pola[pole]->UstawWartoscWpisana(wartosc);
+}
+
 bool TWidokQt::JestLiczba(tPole pole) const { return k_.Pola[pole]->JestLiczba(); }
 
 void TWidokQt::OznaczBlad(tPole pole, bool blad) { k_.Pola[pole]->OznaczBlad(blad); }

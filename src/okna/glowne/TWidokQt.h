@@ -46,6 +46,7 @@ public:
 
     double Wartosc(tPole pole) const override;
     void UstawWartosc(tPole pole, double wartosc) override;
+    void UstawWartoscWpisana(tPole pole, double wartosc) override;
     bool JestLiczba(tPole pole) const override;
     void OznaczBlad(tPole pole, bool blad) override;
 

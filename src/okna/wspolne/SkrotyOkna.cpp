@@ -8,7 +8,10 @@ bool OddajSkrotOknu(QEvent* zdarzenie)
 {
     if (zdarzenie->type() != QEvent::ShortcutOverride) return false;
     auto* k = static_cast<QKeyEvent*>(zdarzenie);
-    if (k->modifiers() != Qt::ControlModifier || k->key() < Qt::Key_A || k->key() > Qt::Key_Z) return false;
+    const bool litera = k->key() >= Qt::Key_A && k->key() <= Qt::Key_Z &&
+                        (k->modifiers() == Qt::ControlModifier || k->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier));
+    const bool cofnij = k->key() == Qt::Key_Backspace && k->modifiers() == Qt::AltModifier;
+    if (!litera && !cofnij) return false;
     zdarzenie->ignore();
     return true;
 }

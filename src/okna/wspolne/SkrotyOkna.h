@@ -1,9 +1,10 @@
 #pragma once
-// Skróty okna (Ctrl+litera, np. Ctrl+C "Wczytaj", Ctrl+Z "Zapisz") mają pierwszeństwo
-// przed kopiowaniem i cofaniem w kontrolce, która ma fokus.
+// Skróty okna (Ctrl+litera i Ctrl+Shift+litera, np. Ctrl+C "Wczytaj", Ctrl+Z "Zapisz",
+// Ctrl+Y "Ponów", oraz Alt+Backspace "Cofnij") mają pierwszeństwo przed kopiowaniem
+// i cofaniem w kontrolce, która ma fokus: cofa się cały obiekt, nie tekst jednego pola.
 class QEvent;
 
-// true, gdy zdarzenie to pytanie o skrót Ctrl+litera: kontrolka je odrzuca, a skrót
+// true, gdy zdarzenie to pytanie o taki skrót: kontrolka je odrzuca, a skrót
 // trafia do okna. Wywoływane na początku event() kontrolki.
 bool OddajSkrotOknu(QEvent* zdarzenie);
 
