@@ -295,7 +295,8 @@ private slots:
             QCOMPARE(otwarty, zapisany ? plik : QString());
             QVERIFY2((k.Tytul + "|" + k.Tekst).startsWith(QString::fromUtf8(p.komunikat)), qPrintable(k.Tekst));
             if (*p.komunikat) QCOMPARE(k.Ikona, p.przegladarka ? QMessageBox::Warning : QMessageBox::Information);
-            if (!p.przegladarka) QVERIFY(k.Tekst.contains(plik + "\n") && folder.contains(QString::fromUtf8("Otwórz folder")));
+            if (!p.przegladarka)
+                QVERIFY(k.Tekst.contains(QDir::toNativeSeparators(plik) + "\n") && folder.contains(QString::fromUtf8("Otwórz folder")));
         }
         // Inny raport pod tą nazwą: pytanie z trzema przyciskami, domyślnie zostają oba.
         Wpisz(Pole(Okno(), PoleDlugosci(2)), QStringLiteral("17"), true);
