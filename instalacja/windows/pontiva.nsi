@@ -1,10 +1,10 @@
-; Instalator Pontivy dla Windows 64-bit (NSIS). Buduje go scripts/windows:
+; Instalator Pontivy dla Windows 64-bit (NSIS, sam też 64-bitowy). Buduje go scripts/windows:
 ;   makensis -DWERSJA=1.0.0 -DPAKIET=<katalog rozpakowanego zipa> -DWYJSCIE=<setup.exe> pontiva.nsi
 ; Instaluje do Program Files, dodaje skrót w menu Start, otwieranie plików .PTV i .PJZ
 ; w programie i deinstalator. Deinstalator usuwa tylko to, co zainstalował: katalogi JNI,
 ; Raporty, Pojazdy, PT.INI i PTU.TXT użytkownika zostają (także gdy leżą obok programu).
 
-Unicode true
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true

@@ -324,7 +324,7 @@ private slots:
         Wpisz(l2, QStringLiteral("20"), true);
         GdyOkno<QFileDialog>(this, [&](QFileDialog& d) { d.selectFile(plik), static_cast<QDialog&>(d).accept(); });
         QTest::keyClick(l2, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(Okno().LiniaStatusu()->currentMessage(), "Zapisano plik " + plik + ".PTV");
+        QCOMPARE(Okno().LiniaStatusu()->currentMessage(), "Zapisano plik " + QDir::toNativeSeparators(plik + ".PTV"));
         QApplication::setActiveWindow(&Okno());  // po oknie modalnym (offscreen nie robi tego sam)
         Wpisz(l2, QStringLiteral("21"), true);
         QCOMPARE(Okno().windowTitle().left(1), QStringLiteral("*"));
