@@ -377,7 +377,9 @@ std::string KatalogDanychUzytkownika()
 {
     PWSTR dane = nullptr;
     std::string wynik;
-    if (::SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &dane) == S_OK && dane && *dane)
+    // Dokumenty użytkownika: widoczne w Eksploratorze i objęte kopiami zapasowymi urzędu
+    // (folder ukrytych danych programów nie jest ani jednym, ani drugim).
+    if (::SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &dane) == S_OK && dane && *dane)
         wynik = Waski(dane, wcslen(dane)) + "\\Pontiva";
     ::CoTaskMemFree(dane);
     return wynik;

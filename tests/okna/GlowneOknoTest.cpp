@@ -321,7 +321,7 @@ private slots:
             if (*p.komunikat) QCOMPARE(k.Ikona, p.przegladarka ? QMessageBox::Warning : QMessageBox::Information);
             // Bez przeglądarki: ścieżka, "Otwórz folder" i podgląd zapisanego raportu.
             if (!p.przegladarka)
-                QVERIFY(k.Tekst.contains(plik + "\n") && folder.contains(QString::fromUtf8("Otwórz folder")) &&
+                QVERIFY(k.Tekst.contains(QDir::toNativeSeparators(plik) + "\n") && folder.contains(QString::fromUtf8("Otwórz folder")) &&
                         Okno().OknoPodgladu()->isVisible());
         }
         // Inny raport pod tą nazwą: pytanie z trzema przyciskami, domyślnie zostają oba.
@@ -350,7 +350,7 @@ private slots:
         Wpisz(l2, QStringLiteral("20"), true);
         GdyOkno<QFileDialog>(this, [&](QFileDialog& d) { d.selectFile(plik), static_cast<QDialog&>(d).accept(); });
         QTest::keyClick(l2, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(Okno().LiniaStatusu()->currentMessage(), "Zapisano plik " + plik + ".PTV");
+        QCOMPARE(Okno().LiniaStatusu()->currentMessage(), "Zapisano plik " + QDir::toNativeSeparators(plik + ".PTV"));
         QApplication::setActiveWindow(&Okno());  // po oknie modalnym (offscreen nie robi tego sam)
         Wpisz(l2, QStringLiteral("21"), true);
         QCOMPARE(Okno().windowTitle().left(1), QStringLiteral("*"));

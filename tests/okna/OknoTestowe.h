@@ -13,11 +13,25 @@
 #include "okna/rysunki/RysunkiPrzekrojow.h"
 #include "okna/glowne/TGlowneOkno.h"
 
+// "--skala 1.5" przed QApplication: skala ekranu (QT_SCALE_FACTOR), także pod Wine, które
+// zmiennych QT_* z Linuksa programom nie przekazuje. Argument znika z argv.
+inline void SkalaZArgumentow(int& argc, char** argv)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "--skala") != 0) continue;
+        qputenv("QT_SCALE_FACTOR", argv[i + 1]);
+        for (int j = i; j + 2 <= argc; ++j) argv[j] = argv[j + 2];
+        argc -= 2;
+        return;
+    }
+}
+
 // Program testu okien: bez czcionek każdy znak byłby pustym prostokątem, a testy i tak
 // by przechodziły; separator dziesiętny i data jak w polskim systemie, raz dla programu.
 #define TEST_OKIEN(Klasa)                                                              \
     int main(int argc, char** argv)                                                    \
     {                                                                                  \
+        SkalaZArgumentow(argc, argv);                                                  \
         QApplication aplikacja(argc, argv);                                            \
         if (QFontDatabase::families().isEmpty()) return qCritical("Brak czcionek."), 1; \
         Regionalne() = {',', "dd.MM.yyyy"};                                            \

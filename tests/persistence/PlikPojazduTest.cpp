@@ -5,6 +5,7 @@
 #include "Wspolne.h"
 #include "common/Cp1250.h"
 #include "persistence/PlikPojazdu.h"
+#include "system/SciezkaUtf8.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ TEST(PlikPojazdu, OdczytAlboOdmowaZKluczem)
         std::string tresc = wzor;
         tresc.replace(tresc.find("%P2"), 3, p.P2);
         tresc.replace(tresc.find("%S2"), 3, p.S2);
-        ZapiszPlik(plik, Utf8DoCp1250(tresc + p.dopisek));
+        ZapiszPlik(SciezkaUtf8(plik), Utf8DoCp1250(tresc + p.dopisek));
         tPojazd v;
         std::string kom;
         const bool ok = WczytajPojazd(plik, v, kom);
@@ -50,18 +51,18 @@ TEST(PlikPojazdu, OdczytAlboOdmowaZKluczem)
              {"2,5", "[POJAZD] OSIE = \"2,5\": to nie liczba całkowita"},
              {"101", "[POJAZD] OSIE = \"101\": liczba osi poza zakresem od 1 do 100"},
              {"1\r\nP1=5\r\nS1=2", "[POJAZD] S1 = \"2\": klucz ponad liczbę osi OSIE = 1"}}) {
-        ZapiszPlik(plik, "[Pojazd]\r\nOSIE=" + osie + "\r\n");
+        ZapiszPlik(SciezkaUtf8(plik), "[Pojazd]\r\nOSIE=" + osie + "\r\n");
         tPojazd v;
         std::string kom;
         EXPECT_FALSE(WczytajPojazd(plik, v, kom));
         EXPECT_EQ(kom, "Plik pojazdu " + plik + ": " + komunikat);
     }
-    ZapiszPlik(plik, "[OBIEKT]\r\nOSIE=1\r\n");
+    ZapiszPlik(SciezkaUtf8(plik), "[OBIEKT]\r\nOSIE=1\r\n");
     tPojazd v;
     std::string kom;
     EXPECT_FALSE(WczytajPojazd(plik, v, kom));
     EXPECT_EQ(kom, "To nie jest plik pojazdu (brak sekcji POJAZD): " + plik);
-    ZapiszPlik(plik, "[POJAZD]\r\nOSIE=1\r\nP1=1\r\n" + std::string(1 << 20, ';'));
+    ZapiszPlik(SciezkaUtf8(plik), "[POJAZD]\r\nOSIE=1\r\nP1=1\r\n" + std::string(1 << 20, ';'));
     EXPECT_FALSE(WczytajPojazd(plik, v, kom));
     EXPECT_EQ(kom, "Plik jest za duży (ponad 1 MiB): " + plik);
 }

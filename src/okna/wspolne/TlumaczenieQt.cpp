@@ -8,8 +8,11 @@
 bool ZainstalujTlumaczenieQt(QCoreApplication& aplikacja)
 {
     auto* tlumaczenie = new QTranslator(&aplikacja);
-    // Cały program mówi po polsku, niezależnie od języka systemu.
-    if (!tlumaczenie->load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
+    // Cały program mówi po polsku, niezależnie od języka systemu. Tłumaczenie wbudowane
+    // w program (budowa dla Windows, gdzie Qt nie ma katalogu tłumaczeń), inaczej z Qt systemu.
+    const QLocale polski(QLocale::Polish, QLocale::Poland);
+    if (!tlumaczenie->load(polski, QStringLiteral("qtbase"), QStringLiteral("_"), QStringLiteral(":/tlumaczenia")) &&
+        !tlumaczenie->load(polski, QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete tlumaczenie;
         return false;
