@@ -11,6 +11,7 @@
 #include "okna/rejestr/TPrzegladKatalogu.h"
 #include "okna/rysunki/TRysunekPojazdu.h"
 #include "przebieg/SkalaMas.h"
+#include "system/SciezkaUtf8.h"
 
 using namespace testy;
 
@@ -105,7 +106,7 @@ private slots:
         QCOMPARE(poczatek, plik);
         QVERIFY(QFileInfo::exists(plik));
         QCOMPARE(Pojazd().windowTitle(), QStringLiteral("Pojazd nienormatywny – Dźwig.PJZ"));
-        ZapiszPlik(plik.toStdString(), "[POJAZD]\r\nOSIE=1\r\nP1=7\r\n");
+        ZapiszPlik(SciezkaUtf8(plik.toStdString()), "[POJAZD]\r\nOSIE=1\r\nP1=7\r\n");
         tKomunikat pytanie;
         GdyOkno<QMessageBox>(&Pojazd(), [&](QMessageBox& m) {
             pytanie = {m.windowTitle(), m.text(), m.icon()};
@@ -114,7 +115,7 @@ private slots:
         QVERIFY(!Pojazd().Zapisz());
         QCOMPARE(pytanie.Tytul, QStringLiteral("UWAGA"));
         QVERIFY(pytanie.Tekst.contains(QStringLiteral("zmienił się na dysku")));
-        QCOMPARE(QString::fromStdString(CzytajPlik(plik.toStdString())), QStringLiteral("[POJAZD]\r\nOSIE=1\r\nP1=7\r\n"));
+        QCOMPARE(QString::fromStdString(CzytajPlik(SciezkaUtf8(plik.toStdString()))), QStringLiteral("[POJAZD]\r\nOSIE=1\r\nP1=7\r\n"));
         tKomunikat blad;
         PrzechwycKomunikat(&Pojazd(), blad);
         QVERIFY(!Pojazd().Otworz(QStringLiteral(PONTIVA_DANE_TESTOWE "/przypadki/n1956_p0/obiekt.PTV")));

@@ -187,7 +187,7 @@ private slots:
         Rejestr().ZapiszZestawienie();
         const std::string tresc = CzytajPlik(cel / plik.toStdString());
         QVERIFY(Rejestr().LiniaStanu()->text().endsWith(
-            QString::fromUtf8("; zestawienie zapisano w pliku ") + QString::fromStdString(cel / plik.toStdString())));
+            QString::fromUtf8("; zestawienie zapisano w pliku ") + QDir::toNativeSeparators(QString::fromStdString(cel / plik.toStdString()))));
         QString poczatek;
         Rejestr().WybierzPlik = [&](const QString&, const QString& p, const QString&, QString*) { return poczatek = p, QString(); };
         Rejestr().ZapiszZestawienie();
