@@ -17,7 +17,7 @@ class TestEkran : public QObject {
     QTemporaryDir ustawienia_;
 
 private slots:
-    void initTestCase() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia_.path()); }
+    void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ustawienia_.path()); }
 
     void oknoIPanelNaEkranie()
     {

@@ -33,6 +33,10 @@ inline void SkalaZArgumentow(int& argc, char** argv)
     {                                                                                  \
         SkalaZArgumentow(argc, argv);                                                  \
         QApplication aplikacja(argc, argv);                                            \
+        /* Ustawienia jak w programie, ale w pliku INI, także na Windows: testy ustawiają */ \
+        /* jego katalog (setPath) i nie piszą do rejestru użytkownika. */              \
+        QApplication::setOrganizationName(QStringLiteral("Pontiva"));                  \
+        QSettings::setDefaultFormat(QSettings::IniFormat);                             \
         if (QFontDatabase::families().isEmpty()) return qCritical("Brak czcionek."), 1; \
         Regionalne() = {',', "dd.MM.yyyy"};                                            \
         Klasa test;                                                                    \

@@ -48,8 +48,7 @@ class TestPanelElementow : public QObject {
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Pontiva"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ustawienia_.path());
     }
 
     void init()

@@ -45,7 +45,7 @@ class TestPojazdu : public QObject {
     void Kliknij(const char* przycisk) { Pojazd().findChild<QPushButton*>(QString::fromLatin1(przycisk))->click(); }
 
 private slots:
-    void initTestCase() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia_.path()); }
+    void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ustawienia_.path()); }
     void init()
     {
         QSettings().clear();  // panel "Elementy" ukryty

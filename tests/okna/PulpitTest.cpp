@@ -69,7 +69,7 @@ private slots:
     {
         QCoreApplication::setOrganizationName("Pontiva");
         QCoreApplication::setApplicationName("Pontiva");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ustawienia_.path());
     }
 
     void init()
