@@ -70,6 +70,16 @@ TEST(PlikIni, ZapisZachowujeInneKluczeISekcjeNaMiejscu)
                                "[INNA]\r\nA=b\r\n[NOWA]\r\nK=-7\r\n");
 }
 
+// Powtórzenia, których odczyt nie widzi (drugi klucz, druga kopia sekcji z nagłówkiem), znikają;
+// komentarze i inne sekcje zostają.
+TEST(PlikIni, UsunNiewidocznePowtorzenia)
+{
+    tPlikIni ini;
+    ini.UstawZawartosc("[INFO]\nJNI=1\njni=5\n; uwaga\n[OBIEKT]\nA=1\n[info]\nJNI=2\n[PP]\nB=1\n");
+    ini.UsunNiewidoczne("INFO");
+    EXPECT_EQ(ini.Zawartosc(), "[INFO]\r\nJNI=1\r\n; uwaga\r\n[OBIEKT]\r\nA=1\r\n[PP]\r\nB=1\r\n");
+}
+
 TEST(PlikIni, Windows1250NaGranicyPliku)
 {
     tPlikIni ini;
