@@ -33,10 +33,12 @@ inline void SkalaZArgumentow(int& argc, char** argv)
     {                                                                                  \
         SkalaZArgumentow(argc, argv);                                                  \
         QApplication aplikacja(argc, argv);                                            \
-        /* Ustawienia jak w programie, ale w pliku INI, także na Windows: testy ustawiają */ \
-        /* jego katalog (setPath) i nie piszą do rejestru użytkownika. */              \
+        /* Ustawienia jak w programie, ale w pliku INI w katalogu tego przebiegu, także */ \
+        /* na Windows: nic z poprzedniego przebiegu (ani z rejestru użytkownika). */   \
         QApplication::setOrganizationName(QStringLiteral("Pontiva"));                  \
         QSettings::setDefaultFormat(QSettings::IniFormat);                             \
+        QTemporaryDir ustawienia;                                                      \
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, ustawienia.path()); \
         if (QFontDatabase::families().isEmpty()) return qCritical("Brak czcionek."), 1; \
         Regionalne() = {',', "dd.MM.yyyy"};                                            \
         Klasa test;                                                                    \
