@@ -27,7 +27,6 @@ const char* const BladZapisu = "pontiva-cli: %s";
 const char* const WzorZapisano = "Ocena przejazdu zapisana: %s (obiektów: %d)\n";
 
 const char* const WzorNazwy = "Pojazd: %s\n";
-const char* const WzorDanychPojazdu = "Masa: %s t; osie: %d; rozstaw skrajnych osi: %s m\n";
 const char* const WzorNaciskow = "Naciski osi [t]: %s\n";
 const char* const WzorRozstawow = "Rozstawy osi [m]: %s\n";
 const char* const WzorObciazenia = "Obciążenie: %s\n";
@@ -52,7 +51,7 @@ std::string Lista(const std::vector<double>& v)
 void PojazdTekst(std::string& o, const tPojazd& p, double q)
 {
     o += Wiersze(Format(WzorNazwy, {p.Nazwa}));
-    o += Format(WzorDanychPojazdu, {LiczbaOgolna(p.Masa()), static_cast<int>(p.Naciski.size()), LiczbaOgolna(p.Dlugosc())});
+    o += OpisPojazdu(p) + "\n";  // ten sam opis co w raporcie RTF i oknie pojazdu
     o += Format(WzorNaciskow, {Lista(p.Naciski)});
     if (!p.Rozstawy.empty()) o += Format(WzorRozstawow, {Lista(p.Rozstawy)});
     o += Format(WzorObciazenia, {OpisObciazenia(q)}) + "\n";

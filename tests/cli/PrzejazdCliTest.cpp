@@ -64,7 +64,7 @@ TEST(PrzejazdCli, TekstICsv)
     const auto t = UruchomCli({"przejazd", "--separator", ",", "--pojazd", Zuraw, Przegubowa, sumy});
     EXPECT_EQ(t.Kod, 1);
     EXPECT_EQ(t.Wyjscie, "Pojazd: Żuraw samojezdny 5-osiowy 60 t\n"
-                         "Masa: 60 t; osie: 5; rozstaw skrajnych osi: 7,35 m\n"
+                         "Masa całkowita: 60 t; liczba osi: 5; rozstaw skrajnych osi: 7,35 m\n"
                          "Naciski osi [t]: 12; 12; 12; 12; 12\n"
                          "Rozstawy osi [m]: 1,65; 2,4; 1,65; 1,65\n"
                          "Obciążenie: z ruchem: pojazd i obciążenie równomierne q = 5 kN/m na całej długości przęseł\n\n"
