@@ -36,8 +36,55 @@ HANDLE OtworzDziedziczony(const std::string& sciezka, DWORD dostep, DWORD tworze
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// Jedno uruchomienie. Zwraca false, gdy program nie ruszył albo nie skończył się zwykłym
+// kodem (powód w przyczyna); wtedy kod to -1.
+bool UruchomRaz(const std::wstring& wiersz, const std::string& katalog, const std::string& wyjscie,
+                const std::string& bledy, int& kod, std::string& przyczyna)
+{
+    kod = -1;
+    HANDLE we = OtworzDziedziczony("NUL", GENERIC_READ, OPEN_EXISTING);
+    HANDLE wy = OtworzDziedziczony(wyjscie, GENERIC_WRITE, CREATE_ALWAYS);
+    HANDLE bl = OtworzDziedziczony(bledy, GENERIC_WRITE, CREATE_ALWAYS);
+    bool ruszyl = false;
+    if (we == INVALID_HANDLE_VALUE || wy == INVALID_HANDLE_VALUE || bl == INVALID_HANDLE_VALUE) {
+        przyczyna = "nie można otworzyć wejścia ani wyjść (GetLastError " + std::to_string(GetLastError()) + ")";
+    } else {
+        STARTUPINFOW si{};
+        si.cb = sizeof(si);
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdInput = we;
+        si.hStdOutput = wy;
+        si.hStdError = bl;
+        PROCESS_INFORMATION pi{};
+        std::wstring w = wiersz;
+        const std::wstring kat = katalog.empty() ? std::wstring() : Szerokie(katalog);
+        if (CreateProcessW(nullptr, w.data(), nullptr, nullptr, TRUE, 0, nullptr, kat.empty() ? nullptr : kat.c_str(),
+                           &si, &pi)) {
+            WaitForSingleObject(pi.hProcess, INFINITE);
+            DWORD wynik = 0;
+            if (GetExitCodeProcess(pi.hProcess, &wynik) && wynik != 0xFFFFFFFFu) {
+                kod = static_cast<int>(wynik);
+                ruszyl = true;
+            } else {
+                przyczyna = "proces skończył się bez kodu wyjścia programu";
+            }
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+        } else {
+            przyczyna = "CreateProcessW: GetLastError " + std::to_string(GetLastError());
+        }
+    }
+    for (HANDLE h : {we, wy, bl})
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    return ruszyl;
+}
+
 }  // namespace
 
+// Program nigdy nie kończy się kodem -1 (0xFFFFFFFF): taki koniec albo nieudany start to
+// zakłócenie środowiska (zdarzyło się pod Wine na obciążonej maszynie budowy), nie
+// zachowanie programu, więc start jest powtarzany. Gdy zawiedzie każda próba, powód trafia
+// do wyjścia błędów, żeby test go pokazał.
 int Uruchom(const std::string& program, const std::vector<std::string>& argumenty, const std::string& katalog,
             const std::string& wyjscie, const std::string& bledy)
 {
@@ -47,30 +94,15 @@ int Uruchom(const std::string& program, const std::vector<std::string>& argument
         wiersz += L' ';
         DopiszArgument(wiersz, Szerokie(a));
     }
-    HANDLE we = OtworzDziedziczony("NUL", GENERIC_READ, OPEN_EXISTING);
-    HANDLE wy = OtworzDziedziczony(wyjscie, GENERIC_WRITE, CREATE_ALWAYS);
-    HANDLE bl = OtworzDziedziczony(bledy, GENERIC_WRITE, CREATE_ALWAYS);
     int kod = -1;
-    if (we != INVALID_HANDLE_VALUE && wy != INVALID_HANDLE_VALUE && bl != INVALID_HANDLE_VALUE) {
-        STARTUPINFOW si{};
-        si.cb = sizeof(si);
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdInput = we;
-        si.hStdOutput = wy;
-        si.hStdError = bl;
-        PROCESS_INFORMATION pi{};
-        const std::wstring kat = katalog.empty() ? std::wstring() : Szerokie(katalog);
-        if (CreateProcessW(nullptr, wiersz.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                           kat.empty() ? nullptr : kat.c_str(), &si, &pi)) {
-            WaitForSingleObject(pi.hProcess, INFINITE);
-            DWORD wynik = 0;
-            if (GetExitCodeProcess(pi.hProcess, &wynik)) kod = static_cast<int>(wynik);
-            CloseHandle(pi.hThread);
-            CloseHandle(pi.hProcess);
-        }
+    std::string przyczyny;
+    for (int proba = 1; proba <= 3; ++proba) {
+        std::string przyczyna;
+        if (UruchomRaz(wiersz, katalog, wyjscie, bledy, kod, przyczyna)) return kod;
+        przyczyny += "[uruchomienie testu, próba " + std::to_string(proba) + "] " + przyczyna + "\n";
+        Sleep(200);
     }
-    for (HANDLE h : {we, wy, bl})
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    ZapiszPlik(SciezkaUtf8(bledy), CzytajPlik(SciezkaUtf8(bledy)) + przyczyny);
     return kod;
 }
 

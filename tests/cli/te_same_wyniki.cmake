@@ -12,8 +12,15 @@ file(MAKE_DIRECTORY ${ROBOCZY})
 function(cli katalog wyjscie)
   # Do plików, nie do potoków: usługi, które Wine uruchamia przy pierwszym programie,
   # dziedziczą potok i trzymałyby go otwartego.
-  execute_process(COMMAND ${EMULATOR} ${CLI} ${ARGN} WORKING_DIRECTORY ${katalog}
-                  OUTPUT_FILE ${wyjscie} ERROR_FILE ${wyjscie}.bledy RESULT_VARIABLE k)
+  # Program kończy się tylko kodem 0, 1 albo 2; inny koniec pod Wine (nieudany start procesu
+  # na obciążonej maszynie) jest powtarzany, najwyżej trzy razy.
+  foreach(proba 1 2 3)
+    execute_process(COMMAND ${EMULATOR} ${CLI} ${ARGN} WORKING_DIRECTORY ${katalog}
+                    OUTPUT_FILE ${wyjscie} ERROR_FILE ${wyjscie}.bledy RESULT_VARIABLE k)
+    if(NOT EMULATOR OR k MATCHES "^[012]$")
+      break()
+    endif()
+  endforeach()
   file(READ ${wyjscie}.bledy bl)
   set(kod ${k} PARENT_SCOPE)
   set(bledy_cli "${bl}" PARENT_SCOPE)
