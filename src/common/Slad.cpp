@@ -4,6 +4,7 @@
 
 #include "common/Formatowanie.h"
 #include "common/Regionalne.h"
+#include "common/TekstySladu.h"
 
 namespace {
 std::function<void()>& ZamykanieOkna()
@@ -109,7 +110,7 @@ static void WierszWartosci(std::string_view etykieta, double wartosc, int miejsc
 {
     std::string& w = Slad().NowyWiersz();
     DopiszEtykiete(w, etykieta);
-    if (wartosc == NieDotyczy) w += "NIE DOTYCZY";
+    if (wartosc == NieDotyczy) w += TekstSladuNieDotyczy;
     else Slad().DopiszLiczbe(wartosc, miejsca);
     Slad().ZakonczWiersz();
 }

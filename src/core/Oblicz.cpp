@@ -11,24 +11,19 @@
 #include "common/Slad.h"
 #include "core/Nazwy.h"
 #include "core/ObiektMostowy.h"
+#include "common/TekstySladu.h"
 #include "core/Rozdzial.h"
 #include "wspprzec/Pojazdy.h"
 #include "wspprzec/Przeciazenie.h"
 
 namespace {
 
-const char* const TekstLiczbaElementow = "Liczba elementów : ";
-const char* const TekstSchemat = "SCHEMAT : ";
-const char* const TekstElement = "ELEMENT ";
 const char* const TekstRodzaj = "RODZAJ : ";
 const char* const TekstStrona = "STRONA ";
 const char* const TekstDlaMomentu = "Obliczenia dla momentu";
-const char* const TekstDlaSily = "Obliczenia dla siły";
 const char* const TekstPrefiksElementu = "Element %s: ";
 const char* const TekstBrakGammy = "Nie mogę obliczyć rozpiętości zastępczych";
 const char* const TekstBladWewnetrzny = "błąd wewnętrzny obliczeń (%s)";
-const char* const TekstWariant = "Wyznaczenie najbardziej niekorzystnego wariantu";
-const char* const TekstNajgorszy = "Najgorszy element ";
 const char* const TekstNosnosc = "NOŚNOŚĆ";
 
 // Współczynnik praktycznie zerowy: MP i TP przestają mieć sens (1e20 zamiast nieskończoności).
@@ -68,10 +63,10 @@ void Naglowek(const tObiektMostowy& o)
     w += ">>";
     Slad().ZakonczWiersz();
     std::string& s = Slad().NowyWiersz();
-    s += TekstSchemat;
+    s += TekstSladuSchemat;
     s += NazwaSchematu(o.Schemat);
     Slad().ZakonczWiersz();
-    if (o.LiczbaElementow > 1) SladTekstLiczba(TekstLiczbaElementow, o.LiczbaElementow);
+    if (o.LiczbaElementow > 1) SladTekstLiczba(TekstSladuLiczbaElementow, o.LiczbaElementow);
     SladDodaj("");
 }
 
@@ -105,7 +100,7 @@ bool ObliczStrone(tObiektMostowy& o, tElement& el, int s, const tModeleObciazeni
     d.Dl = el.Dlugosc;
 
     for (bool moment : {true, false}) {
-        SladDodaj(moment ? TekstDlaMomentu : TekstDlaSily);
+        SladDodaj(moment ? TekstDlaMomentu : TekstSladuDlaSily);
         d.Leq = moment ? el.LM : el.LT;
         double M1N = 0, TN = 0;
         if (!WywolajModel(modele, o.Normatyw, o.Przekroj, d, M1N, TN, Err)) {
@@ -141,7 +136,7 @@ bool ObliczElement(tObiektMostowy& o, int i, const tModeleObciazenia& modele, st
     tElement& el = o.Elementy[i];
     {
         std::string& w = Slad().NowyWiersz();
-        w += TekstElement;
+        w += TekstSladuElement;
         DopiszCalkowita(w, i);
         w += ": ";
         w += el.Nazwa;
@@ -177,7 +172,7 @@ void WyznaczNajgorszy(tObiektMostowy& o)
     o.M1N = o.TN = o.MP = o.TP = o.MasaGraniczna = NieDotyczy;
     o.Najgorszy = -1;
     SladDodaj("");
-    SladDodaj(TekstWariant);
+    SladDodaj(TekstSladuWariantu);
     SladDodaj("");
     std::string etykieta;
     for (int i = 1; i <= o.LiczbaElementow; ++i) {
@@ -197,7 +192,7 @@ void WyznaczNajgorszy(tObiektMostowy& o)
         SladWariantu(etykieta, i, ": PTV", el.MasaGraniczna);
     }
     SladDodaj("");
-    SladCalkowita(TekstNajgorszy, o.Najgorszy);
+    SladCalkowita(TekstSladuNajgorszy, o.Najgorszy);
     SladWartosc(TekstNosnosc, o.MasaGraniczna);
 }
 

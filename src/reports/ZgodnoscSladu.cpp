@@ -9,18 +9,10 @@
 
 #include "common/Formatowanie.h"
 #include "common/Slad.h"
+#include "common/TekstySladu.h"
 
 namespace {
 
-// Wiersze, które pisze obliczenie (sterownik, współczynniki przeciążenia, pojazdy umowne).
-const std::string_view TekstSchemat = "SCHEMAT : ";
-const std::string_view TekstLiczbaElementow = "Liczba elementów : ";
-const std::string_view TekstElement = "ELEMENT ";
-const std::string_view TekstDlaSily = "Obliczenia dla siły";
-const std::string_view TekstPrzeciazenia = "Współczynniki przeciążenia";
-const std::string_view TekstAproksymacji = "Aproksymacja pojazdu";
-const std::string_view TekstWariantu = "Wyznaczenie najbardziej niekorzystnego wariantu";
-const std::string_view TekstNieDotyczy = "NIE DOTYCZY";
 const char* const PrzyrostkiWariantu[] = {": M1N", ": TN ", ": MP ", ": TP ", ": PTV"};
 
 const char* const WzorUkladu = "wiersz %d śladu obliczeń („%s”) nie stoi tam, gdzie pisze go obliczenie";
@@ -35,7 +27,7 @@ constexpr std::size_t NajdluzszyCytat = 120;
 // Liczba wiersza wartości: siedem miejsc z dowolnym separatorem albo "NIE DOTYCZY" (1e20).
 std::optional<double> Liczba(std::string_view t)
 {
-    if (t == TekstNieDotyczy) return NieDotyczy;
+    if (t == TekstSladuNieDotyczy) return NieDotyczy;
     std::string s(t);
     for (char& z : s)
         if (z == ',') z = '.';
@@ -83,9 +75,9 @@ public:
         const int n = static_cast<int>(rozpietosci.size());
 
         if (Tekst(0) != "<<" + std::string(*przekroj) + ">>") return ZPunktem(0, "2.4", *przekroj);
-        if (Tekst(1) != std::string(TekstSchemat) + std::string(*schemat)) return ZPunktem(1, "2.3", *schemat);
+        if (Tekst(1) != std::string(TekstSladuSchemat) + std::string(*schemat)) return ZPunktem(1, "2.3", *schemat);
         i_ = 2;
-        if (n > 1 && Tekst(i_++) != std::string(TekstLiczbaElementow) + std::to_string(n)) return ZPunktem(2, "2.5", *dlugosci);
+        if (n > 1 && Tekst(i_++) != std::string(TekstSladuLiczbaElementow) + std::to_string(n)) return ZPunktem(2, "2.5", *dlugosci);
         if (!Pusty(i_++)) return Uklad(i_ - 1);
         elementy_.resize(static_cast<size_t>(n));
         for (int e = 1; e <= n; ++e)
@@ -156,7 +148,7 @@ private:
     {
         tWiersz pomin;
         if (s < 2 || !Wartosc(s - 2, "M1N", w[0])) return s;
-        const size_t p = Znajdz(TekstPrzeciazenia, s + 1, koniec);
+        const size_t p = Znajdz(TekstSladuPrzeciazenia, s + 1, koniec);
         if (p >= koniec || p < s + 5 || !Pusty(p - 1) || !Wartosc(p - 2, "N", pomin) || !Wartosc(p - 3, "TN ", w[1]))
             return p;
         size_t g = p + 1;
@@ -181,10 +173,10 @@ private:
 
     std::string Element(int e, std::string_view rozpietosc)
     {
-        const std::string naglowek = std::string(TekstElement) + std::to_string(e) + ": ";
+        const std::string naglowek = std::string(TekstSladuElement) + std::to_string(e) + ": ";
         if (!Tekst(i_).starts_with(naglowek)) return Uklad(i_);
         size_t koniec = i_ + 1;
-        while (koniec < l_.size() && !l_[koniec].starts_with(TekstElement) && l_[koniec] != TekstWariantu) ++koniec;
+        while (koniec < l_.size() && !l_[koniec].starts_with(TekstSladuElement) && l_[koniec] != TekstSladuWariantu) ++koniec;
         tWiersz dlugosc;
         if (!Wartosc(i_ + 2, "Długość", dlugosc)) return Uklad(i_ + 2);
         const auto r = Liczba(rozpietosc);
@@ -192,12 +184,12 @@ private:
         tElementSladu& el = elementy_[static_cast<size_t>(e) - 1];
         int strony = 0;
         for (size_t s = i_; s < koniec; ++s) {
-            if (l_[s] != TekstDlaSily) continue;
+            if (l_[s] != TekstSladuDlaSily) continue;
             if (strony == 2) return Uklad(s);
             if (const auto blad = Strona(s, koniec, el.Strony[strony++])) return Uklad(*blad);
         }
         if (strony != 2) return Uklad(koniec);
-        const size_t a = Znajdz(TekstAproksymacji, i_, koniec);
+        const size_t a = Znajdz(TekstSladuAproksymacji, i_, koniec);
         tWiersz moment, sila;
         if (!Wartosc(a + 2, "Dla momentu ", moment) || !Wartosc(a + 3, "Dla siły    ", sila) ||
             !Wartosc(a + 4, "MASA POJAZDU", el.Masa))
@@ -209,7 +201,7 @@ private:
 
     std::string Wariant()
     {
-        if (Tekst(i_) != TekstWariantu || !Pusty(i_ + 1)) return Uklad(i_);
+        if (Tekst(i_) != TekstSladuWariantu || !Pusty(i_ + 1)) return Uklad(i_);
         i_ += 2;
         const tWiersz* najmniejsza = nullptr;
         std::vector<tWiersz> ptv;
@@ -226,14 +218,14 @@ private:
         for (const auto& w : ptv)
             if (!najmniejsza || w.Liczba < najmniejsza->Liczba) najmniejsza = &w;
         tWiersz nosnosc;
-        const std::string najgorszy = "  [Najgorszy element ] = ";
+        const std::string najgorszy = std::string("  [") + TekstSladuNajgorszy + "] = ";
         if (!Pusty(i_) || !Tekst(i_ + 1).starts_with(najgorszy)) return Uklad(i_);
         const std::string_view numer = Tekst(i_ + 1).substr(najgorszy.size());
         if (!Wartosc(i_ + 2, "NOŚNOŚĆ", nosnosc) || i_ + 3 != l_.size()) return Uklad(i_ + 2);
         int k = 0;
         const auto [koniec, blad] = std::from_chars(numer.data(), numer.data() + numer.size(), k);
         if (blad != std::errc() || koniec != numer.data() + numer.size()) return Uklad(i_ + 1);
-        const bool bezElementow = ptv.empty() && k == -1 && Liczbowy(nosnosc) == TekstNieDotyczy;
+        const bool bezElementow = ptv.empty() && k == -1 && Liczbowy(nosnosc) == TekstSladuNieDotyczy;
         if (!bezElementow) {
             if (k < 1 || k > static_cast<int>(ptv.size()) || najmniejsza->Liczba < ptv[static_cast<size_t>(k) - 1].Liczba)
                 return Niezgodny(i_ + 1, Format(WzorMas, {static_cast<int>(najmniejsza ? najmniejsza->Nr : i_) + 1}));

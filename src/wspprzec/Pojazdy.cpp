@@ -4,6 +4,7 @@
 #include "common/Formatowanie.h"
 #include "common/Pomocnicze.h"
 #include "common/Slad.h"
+#include "common/TekstySladu.h"
 
 const std::array<double, 7> MasyPojazdow = {0, 42, 32, 24, 16, 10, 0};
 
@@ -14,7 +15,6 @@ const char* const TekstZleL = "Zła wartość parametru L: %f";
 const char* const TekstNaglowek = "Przeliczenie pojazdów umownych";
 const char* const TekstKategoria = "KATEGORIA ";
 const char* const TekstPojazdGraniczny = "POJAZD GRANICZNY";
-const char* const TekstAproksymacja = "Aproksymacja pojazdu";
 const char* const TekstKrotkaRozpietosc = "  Rozpiętość %0.2f < %0.2f m: pojazdy umowne liczone dla %0.2f m";
 
 // Najkrótsza rozpiętość, dla której określone są efekty pojazdów umownych.
@@ -131,7 +131,7 @@ double PrzeliczPojazdy(tEfektyPojazdow& M, tEfektyPojazdow& T, double Lm, double
     }
 
     SladDodaj("");
-    SladDodaj(TekstAproksymacja);
+    SladDodaj(TekstSladuAproksymacji);
     SladDodaj("");
     const tMasyPojazdu masy = MasyPojazdu(M, T, MP, TP);
     SladWartosc("Dla momentu ", masy.Moment);

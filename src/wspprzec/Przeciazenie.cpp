@@ -5,11 +5,11 @@
 #include "common/Asercja.h"
 #include "common/Formatowanie.h"
 #include "common/Slad.h"
+#include "common/TekstySladu.h"
 #include "wspprzec/Rozklad.h"
 
 namespace {
 
-const char* const TekstNaglowek = "Współczynniki przeciążenia";
 const char* const TekstZlaIlosc = "Zła ilość dźwigarów : %d";
 const char* const TekstZleBB = "Zła wartość parametru BB: %f";
 const char* const TekstZaMaleP = "Za mała wartość parametru P: %f";
@@ -86,7 +86,7 @@ bool WspolczynnikiPrzeciazenia(int Typ, int n, double& Gamma1, double a, double 
                                double g, double k, double P, double L, double& Gamma2, std::string& Msg)
 {
     SladDodaj("");
-    SladDodaj(TekstNaglowek);
+    SladDodaj(TekstSladuPrzeciazenia);
     SladWartosc("L", L);
     SladWartosc("N", n);
 
