@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/KomendaOblicz.h"
 #include "cli/Wyjscie.h"
 #include "common/Formatowanie.h"
 
@@ -11,6 +12,7 @@ const char* const BladOpcji = "pontiva-cli: nieznana opcja \"%s\"";
 const char* const BladBrakWartosci = "pontiva-cli: opcja %s wymaga wartości";
 const char* const BladPowtorzona = "pontiva-cli: opcja %s podana dwa razy";
 const char* const BladPrzelacznika = "pontiva-cli: opcja %s nie przyjmuje wartości";
+const char* const BladSeparatora = "pontiva-cli: separator dziesiętny to \",\" albo \".\", nie \"%s\"";
 
 bool Blad(const char* wzor, const std::string& arg)
 {
@@ -53,4 +55,11 @@ bool RozbierzArgumenty(const std::vector<std::string>& argumenty, std::initializ
         if (!wynik.Opcje.emplace(a, wartosc).second) return Blad(BladPowtorzona, a);
     }
     return true;
+}
+
+bool SeparatorZOpcji(const tArgumentyPolecenia& a)
+{
+    const auto s = a.Opcje.find("--separator");
+    const std::string separator = s == a.Opcje.end() ? "" : s->second;
+    return UstawSeparator(separator) || Blad(BladSeparatora, separator);
 }

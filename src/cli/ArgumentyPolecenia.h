@@ -16,3 +16,7 @@ struct tArgumentyPolecenia {
 // z pustą wartością.
 bool RozbierzArgumenty(const std::vector<std::string>& argumenty, std::initializer_list<const char*> opcje,
                        tArgumentyPolecenia& wynik, std::initializer_list<const char*> przelaczniki = {});
+
+// Separator dziesiętny z opcji --separator (bez niej z ustawień regionalnych); false po
+// komunikacie o złym separatorze.
+bool SeparatorZOpcji(const tArgumentyPolecenia& a);

@@ -17,7 +17,6 @@ namespace {
 const char* const UzyciePrzejazd =
     "Użycie: pontiva-cli przejazd --pojazd POJAZD.PJZ [--sam] [--format tekst|csv|json] [--separator ,|.]\n"
     "                             [-o RAPORT.rtf|ZESTAWIENIE.csv] PLIK.PTV|KATALOG...\n";
-const char* const BladSeparatora = "pontiva-cli: separator dziesiętny to \",\" albo \".\", nie \"%s\"";
 const char* const BladFormatu = "pontiva-cli: nieznany format \"%s\" (tekst, csv albo json)";
 const char* const BladFormatuPliku = "pontiva-cli: format oceny przejazdu wynika z rozszerzenia .rtf albo .csv: %s";
 const char* const BladFormatuIPliku =
@@ -151,11 +150,7 @@ int KomendaPrzejazd(const std::vector<std::string>& argumenty)
         std::fputs(UzyciePrzejazd, stderr);
         return KodUzycie;
     }
-    const std::string separator = a.Opcje.count("--separator") ? a.Opcje["--separator"] : "";
-    if (!UstawSeparator(separator)) {
-        Blad(BladSeparatora, separator);
-        return KodUzycie;
-    }
+    if (!SeparatorZOpcji(a)) return KodUzycie;
     tFormat format = tFormat::Tekst;
     if (a.Opcje.count("--format")) {
         const std::string& f = a.Opcje["--format"];

@@ -14,7 +14,6 @@ namespace {
 
 const char* const UzycieRejestr =
     "Użycie: pontiva-cli rejestr KATALOG [-o ZESTAWIENIE.rtf|.csv] [--ponizej T] [--separator ,|.]";
-const char* const BladSeparatora = "pontiva-cli: separator dziesiętny to \",\" albo \".\", nie \"%s\"";
 const char* const BladPonizej = "pontiva-cli: --ponizej wymaga nieujemnej liczby ton, nie \"%s\"";
 const char* const BladFormatu = "pontiva-cli: format zestawienia wynika z rozszerzenia .csv albo .rtf: %s";
 const char* const BladKatalogu = "pontiva-cli: nie można odczytać katalogu: %s";
@@ -44,11 +43,7 @@ int KomendaRejestr(const std::vector<std::string>& argumenty)
         return KodUzycie;
     }
     const std::string& katalog = a.Pozycyjne.front();
-    const std::string separator = a.Opcje.count("--separator") ? a.Opcje["--separator"] : "";
-    if (!UstawSeparator(separator)) {
-        Blad(BladSeparatora, separator);
-        return KodUzycie;
-    }
+    if (!SeparatorZOpcji(a)) return KodUzycie;
     const std::string wyjscie = a.Opcje.count("-o") ? a.Opcje["-o"] : "";
     if (a.Opcje.count("-o") && FormatZestawienia(wyjscie) == tFormatZestawienia::Nieznany) {
         Blad(BladFormatu, wyjscie);

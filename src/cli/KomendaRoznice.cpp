@@ -10,7 +10,6 @@
 namespace {
 
 const char* const UzycieRoznice = "Użycie: pontiva-cli roznice STARY NOWY [--separator ,|.]";
-const char* const BladSeparatora = "pontiva-cli: separator dziesiętny to \",\" albo \".\", nie \"%s\"";
 const char* const Przedrostek = "pontiva-cli: ";
 const char* const WzorPuste =
     "pontiva-cli: ostrzeżenie: w %s nie ma żadnej oceny (pusty plik: czy zapisujące go polecenie oblicz się "
@@ -26,11 +25,7 @@ int KomendaRoznice(const std::vector<std::string>& argumenty)
         Pisz(stderr, UzycieRoznice);
         return KodUzycie;
     }
-    const std::string separator = a.Opcje.count("--separator") ? a.Opcje["--separator"] : "";
-    if (!UstawSeparator(separator)) {
-        Pisz(stderr, Format(BladSeparatora, {separator}));
-        return KodUzycie;
-    }
+    if (!SeparatorZOpcji(a)) return KodUzycie;
     tOceny oceny[2];
     for (int i = 0; i < 2; ++i) {
         std::string komunikat;
